@@ -1,0 +1,19 @@
+#!/bin/sh
+# Installe les paquets Debian 12 dont Velmor a besoin (une seule mise à jour des listes).
+set -eu
+
+paquets="build-essential cmake ninja-build pkg-config
+qt6-base-dev libqt6printsupport6 qt6-translations-l10n qt6-qpa-plugins
+libgtest-dev libgmock-dev libbenchmark-dev
+clang libclang-rt-14-dev clang-format
+xvfb xauth x11-utils"
+
+manquants=""
+for paquet in $paquets; do
+    dpkg-query -W -f='${Status}' "$paquet" 2>/dev/null | grep -q "install ok installed" || manquants="$manquants $paquet"
+done
+[ -z "$manquants" ] && exit 0
+
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+$sudo apt-get update
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends $manquants
