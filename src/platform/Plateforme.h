@@ -1,0 +1,52 @@
+// Les services que le cœur demande au système ; réalisés par Qt, ou par un script dans les tests.
+#pragma once
+
+#include "platform/Messagerie.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+
+class Fenêtre;
+
+enum class IcôneMessage { Information, Exclamation, Critique };
+
+enum class RésultatImpression { Imprimé, Annulé, Erreur };
+
+class Plateforme : public Messagerie {
+public:
+    // Montre une fenêtre-modèle en modal : Form_Load, puis ses évènements jusqu'à ce qu'elle soit fermée.
+    virtual void MontrerModal(Fenêtre& fenêtre) = 0;
+
+    // La boîte de message du système (seules les fautes de calcul l'utilisent).
+    virtual void MessageSystème(const std::string& texte, const std::string& titre, IcôneMessage icône) = 0;
+
+    // Dialogues de fichiers ; absence de résultat = l'élève a annulé.
+    virtual std::optional<std::string> DialogueOuvrir(const std::string& titre, const std::string& filtre,
+                                                      const std::string& dossier) = 0;
+    virtual std::optional<std::string> DialogueEnregistrer(const std::string& titre, const std::string& filtre,
+                                                           const std::string& dossier) = 0;
+
+    // Choix de l'imprimante puis impression de l'image de la fenêtre, telle qu'elle est affichée.
+    virtual RésultatImpression ImprimerFenêtre(Fenêtre& fenêtre) = 0;
+
+    // Ouvre une page dans le navigateur ; faux si le système n'a pas pu la lancer.
+    virtual bool OuvrirPageWeb(const std::string& adresse) = 0;
+
+    // Le dossier des documents de l'utilisateur ("" s'il n'y en a pas) et celui du programme (finit par « / »).
+    virtual std::string DossierDocumentsSystème() = 0;
+    virtual std::string DossierProgramme() = 0;
+
+    // Mesures de l'écran.
+    virtual int TwipsParPixelX() = 0;
+    virtual int TwipsParPixelY() = 0;
+    virtual int LargeurÉcranPixels() = 0;
+    virtual int HauteurÉcranPixels() = 0;
+
+    // Le séparateur décimal des réglages régionaux ("," en français).
+    virtual std::string SéparateurDécimal() = 0;
+
+    // La minuterie unique du programme.
+    virtual void DémarrerMinuterie(int intervalleMs, std::function<void()> top) = 0;
+    virtual void ArrêterMinuterie() = 0;
+};

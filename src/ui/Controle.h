@@ -1,0 +1,27 @@
+// L'état d'un contrôle de fenêtre, que la vue recopie sur son widget après chaque évènement.
+#pragma once
+
+#include "model/Couleur.h"
+
+#include <optional>
+#include <string>
+
+// Formes du pointeur de la souris, avec les numéros du programme.
+enum class Pointeur { Normal = 0, Flèche = 1, Personnalisé = 99 };
+
+struct Contrôle {
+    std::string Caption;
+    bool Enabled = true;
+    bool Visible = true;
+    bool Checked = false;       // coche des menus, choix des boutons d'option
+    std::string Tag;            // " 1" ou "" pour les options d'affichage
+    int Left = 0;               // position et taille en twips
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    std::optional<Couleur> BackColor; // absente : la couleur de la fenêtre
+    std::optional<Couleur> ForeColor;
+    double FontSize = 8.25;
+    std::string ToolTipText;
+    Pointeur MousePointer = Pointeur::Normal;
+};

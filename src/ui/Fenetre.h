@@ -1,0 +1,25 @@
+// Ce que toute fenêtre-modèle offre à la plateforme qui la montre.
+#pragma once
+
+#include "ui/Controle.h"
+
+class Fenêtre {
+public:
+    virtual ~Fenêtre() = default;
+
+    // Chargement : la fenêtre prépare ses contrôles juste avant d'être montrée.
+    virtual void Form_Load() = 0;
+
+    // Fermeture par le cadre de la fenêtre : par défaut, comme un simple déchargement.
+    virtual void Form_QueryUnload() { Fermer(); }
+
+    bool EstFermée() const { return fermée; }
+
+    Contrôle Form; // la fenêtre elle-même : titre, position, taille, fond
+
+protected:
+    void Fermer() { fermée = true; }
+
+private:
+    bool fermée = false;
+};
