@@ -1,0 +1,104 @@
+#include "ui/FormMesures.h"
+
+#include "model/Modulebas.h"
+#include "ui/Disposition.h"
+#include "ui/ZoneTexte.h"
+
+#include <algorithm>
+
+FormMesures::FormMesures(const std::vector<std::string>& tableau, const Contrôle& principale,
+                         TextesMesures textes)
+    : tableau(tableau), principale(principale), textes(std::move(textes))
+{
+    Form.Caption = this->textes.Titre;
+    Form.Width = 5400;
+    Form.Height = 5400;
+    Lignes.push_back(ContrôleCaché("", 600, 240, 2880, 285));
+    LabRq = ContrôleCaché("", 240, 4080, 3600, 615);
+    BtonSuite = ContrôleCaché(">>", 4080, 4200, 495, 375);
+    BtonBack = ContrôleCaché("<<", 4080, 4200, 495, 375);
+    BtonOk = ContrôlePlacé("Ok", 4080, 240, 855, 375);
+}
+
+std::size_t FormMesures::NbLignes() const
+{
+    return NombreCaractères(InitAffichage);
+}
+
+const std::string& FormMesures::Entrée(std::size_t k) const
+{
+    static const std::string vide;
+    return k < tableau.size() ? tableau[k] : vide;
+}
+
+void FormMesures::RemplirLigne(std::size_t i, std::size_t k)
+{
+    Lignes[i].Caption = Entrée(k);
+    LigneChangée(i);
+}
+
+void FormMesures::Form_Load()
+{
+    Page = 0;
+    CentrerSur(Form, principale);
+    Form.BackColor = CouleurPanneau;
+    AfficherPremièrePage();
+}
+
+void FormMesures::AfficherPremièrePage()
+{
+    const std::size_t n = std::min(NbLignes(), LignesParPage);
+    if (NbLignes() > LignesParPage) {
+        LabRq.Caption = textes.PremièrePage;
+        LabRq.Visible = true;
+        BtonSuite.Visible = true;
+    }
+    Lignes[0].Visible = true;
+    RemplirLigne(0, 0);
+    for (std::size_t i = 1; i < n; ++i) {
+        Contrôle ligne = Lignes[i - 1];
+        ligne.Top = Lignes[i - 1].Top + Lignes[i - 1].Height + textes.Interligne;
+        Lignes.push_back(ligne);
+        LigneCréée(i);
+        RemplirLigne(i, i);
+    }
+}
+
+void FormMesures::BtonSuite_Click()
+{
+    if (!BtonSuite.Visible) {
+        return;
+    }
+    const std::size_t p = ++Page;
+    LabRq.Caption = textes.PagesSuivantes;
+    const std::size_t dernière = std::min(p * LignesParPage + LignesParPage - 1, NbLignes() - 1);
+    std::size_t i = 0;
+    for (std::size_t k = p * LignesParPage; k <= dernière && i < Lignes.size(); ++k, ++i) {
+        RemplirLigne(i, k);
+    }
+    if (NbLignes() <= (p + 1) * LignesParPage) {
+        for (; i < Lignes.size(); ++i) {
+            Lignes[i].Caption.clear();
+            LigneChangée(i);
+        }
+        BtonSuite.Visible = false;
+        BtonBack.Visible = true;
+        LabRq.Caption = textes.DernièrePage;
+    }
+}
+
+void FormMesures::BtonBack_Click()
+{
+    if (!BtonBack.Visible || Page == 0) {
+        return;
+    }
+    const std::size_t p = --Page;
+    for (std::size_t i = 0; i < Lignes.size(); ++i) {
+        RemplirLigne(i, p * LignesParPage + i);
+    }
+    if (p == 0) {
+        LabRq.Caption = textes.RetourPremière;
+        BtonBack.Visible = false;
+        BtonSuite.Visible = true;
+    }
+}
