@@ -145,13 +145,13 @@ double ClassAnaPoly::AngleSommets(std::size_t p1, std::size_t p2, std::size_t p3
     // Un côté nul au sommet ne fait pas d'angle.
     if (a == 0 || c == 0)
         return 0;
-    // Loi des cosinus ; l'arrondi peut pousser le cosinus d'un angle plat ou nul hors de [-1, 1].
-    const double cosinus = std::clamp((c * c + a * a - b * b) / (2 * a * c), -1.0, 1.0);
+    const double cosinus = (c * c + a * a - b * b) / (2 * a * c);
     return ArcCosinus(cosinus) * 180 / Pi;
 }
 
 double ClassAnaPoly::ArcCosinus(double x)
 {
+    // L'arrondi pousse le cosinus d'un angle plat ou nul au-delà de ±1 : il y est ramené.
     if (x >= 1)
         return 0;
     if (x <= -1)

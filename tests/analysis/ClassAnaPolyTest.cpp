@@ -22,8 +22,13 @@ std::vector<PointDonné> Points(const std::vector<Coordonnées>& coordonnées)
     return points;
 }
 
+struct Nom {
+    std::string Phrase;
+    std::string Court;
+};
+
 struct Cas {
-    const char* Nom;
+    std::string Nom;
     std::vector<PointDonné> Figure;
     std::string Noms;
     std::string Phrase;
@@ -156,29 +161,49 @@ TEST(ClassAnaPoly, NommeLesTrianglesEtLesQuadrilatères)
 
 TEST(ClassAnaPoly, NommeLesPolygonesDeCinqÀDixSommets)
 {
-    const char* lettres[] = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L"};
-    const std::vector<std::pair<std::string, std::string>> nomsParN = {
-        {"pentagone", "Pentagone"}, {"hexagone", "Hexagone"},   {"heptagone", "Heptagone"},
-        {"octogone", "Octogone"},   {"ennéagone", "Ennéagone"}, {"décagone", "Décagone"},
+    struct Famille {
+        int N;
+        Nom Croisé;
+        Nom Régulier;
+        Nom Simple;
+    };
+    const std::vector<Famille> familles = {
+        {5,
+         {" est un pentagone croisé", "Pentagone croisé"},
+         {" est un pentagone régulier", "Pentagone régulier"},
+         {" est un pentagone", "Pentagone"}},
+        {6,
+         {" est un hexagone croisé", "Hexagone croisé"},
+         {" est un hexagone régulier", "Hexagone régulier"},
+         {" est un hexagone", "Hexagone"}},
+        {7,
+         {" est un heptagone croisé", "Heptagone croisé"},
+         {" est un heptagone régulier", "Heptagone régulier"},
+         {" est un heptagone", "Heptagone"}},
+        {8,
+         {" est un octogone croisé", "Octogone croisé"},
+         {" est un octogone régulier", "Octogone régulier"},
+         {" est un octogone", "Octogone"}},
+        {9,
+         {" est un ennéagone croisé (ou nonagone croisé)", "Ennéagone croisé"},
+         {" est un ennéagone régulier (ou nonagone régulier)", "Ennéagone régulier"},
+         {" est un ennéagone (ou nonagone)", "Ennéagone"}},
+        {10,
+         {" est un décagone croisé", "Décagone croisé"},
+         {" est un décagone régulier", "Décagone régulier"},
+         {" est un décagone", "Décagone"}},
     };
     std::vector<Cas> table;
-    for (int n = 5; n <= 10; ++n) {
-        const auto& [nom, court] = nomsParN[static_cast<std::size_t>(n - 5)];
-        const bool ennéagone = n == 9;
-        const auto suite = [&](const std::vector<int>& ordre) {
-            const std::string tour = Tour(ordre);
-            return tour.substr(0, tour.size() - 1);
-        };
-        table.push_back(
-            {lettres[n], Points(Régulier(n)), Tour(Croisé(n)),
-             suite(Croisé(n)) + " est un " + nom + " croisé" + (ennéagone ? " (ou nonagone croisé)" : ""),
-             court + " croisé"});
-        table.push_back(
-            {lettres[n], Points(Régulier(n)), Tour(Dans(n)),
-             suite(Dans(n)) + " est un " + nom + " régulier" + (ennéagone ? " (ou nonagone régulier)" : ""),
-             court + " régulier"});
-        table.push_back({lettres[n], Points(Régulier(n, 1.2)), Tour(Dans(n)),
-                         suite(Dans(n)) + " est un " + nom + (ennéagone ? " (ou nonagone)" : ""), court});
+    for (const Famille& f : familles) {
+        const std::string croisé = Tour(Croisé(f.N));
+        const std::string dans = Tour(Dans(f.N));
+        const auto ouvert = [](const std::string& tour) { return tour.substr(0, tour.size() - 1); };
+        table.push_back({f.Croisé.Court, Points(Régulier(f.N)), croisé, ouvert(croisé) + f.Croisé.Phrase,
+                         f.Croisé.Court});
+        table.push_back({f.Régulier.Court, Points(Régulier(f.N)), dans, ouvert(dans) + f.Régulier.Phrase,
+                         f.Régulier.Court});
+        table.push_back({f.Simple.Court, Points(Régulier(f.N, 1.2)), dans, ouvert(dans) + f.Simple.Phrase,
+                         f.Simple.Court});
     }
     const auto hexagone = Points(Régulier(6));
     table.insert(
