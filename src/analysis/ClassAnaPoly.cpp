@@ -277,8 +277,8 @@ Intersection ClassAnaPoly::IntersectionDroites(const Droite& l1, const Droite& l
 
 bool ClassAnaPoly::PointDansSegment(const Droite& l, double x, double y)
 {
-    const auto [xmin, xmax] = std::minmax(ValeurCoordonnée(l.P1.X), ValeurCoordonnée(l.P2.X));
-    const auto [ymin, ymax] = std::minmax(ValeurCoordonnée(l.P1.Y), ValeurCoordonnée(l.P2.Y));
+    const auto [xmin, xmax] = std::minmax({ValeurCoordonnée(l.P1.X), ValeurCoordonnée(l.P2.X)});
+    const auto [ymin, ymax] = std::minmax({ValeurCoordonnée(l.P1.Y), ValeurCoordonnée(l.P2.Y)});
     return xmin <= x && x <= xmax && ymin <= y && y <= ymax;
 }
 
