@@ -24,8 +24,8 @@ public:
     // Dialogues de fichiers ; absence de résultat = l'élève a annulé.
     virtual std::optional<std::string> DialogueOuvrir(const std::string& titre, const std::string& filtre,
                                                       const std::string& dossier) = 0;
-    virtual std::optional<std::string> DialogueEnregistrer(const std::string& titre, const std::string& filtre,
-                                                           const std::string& dossier) = 0;
+    virtual std::optional<std::string>
+    DialogueEnregistrer(const std::string& titre, const std::string& filtre, const std::string& dossier) = 0;
 
     // Choix de l'imprimante puis impression de l'image de la fenêtre, telle qu'elle est affichée.
     virtual RésultatImpression ImprimerFenêtre(Fenêtre& fenêtre) = 0;
@@ -33,7 +33,8 @@ public:
     // Ouvre une page dans le navigateur ; faux si le système n'a pas pu la lancer.
     virtual bool OuvrirPageWeb(const std::string& adresse) = 0;
 
-    // Le dossier des documents de l'utilisateur ("" s'il n'y en a pas) et celui du programme (finit par « / »).
+    // Le dossier des documents de l'utilisateur ("" s'il n'y en a pas) et celui du programme (finit par « /
+    // »).
     virtual std::string DossierDocumentsSystème() = 0;
     virtual std::string DossierProgramme() = 0;
 

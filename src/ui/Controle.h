@@ -13,9 +13,9 @@ struct Contrôle {
     std::string Caption;
     bool Enabled = true;
     bool Visible = true;
-    bool Checked = false;       // coche des menus, choix des boutons d'option
-    std::string Tag;            // " 1" ou "" pour les options d'affichage
-    int Left = 0;               // position et taille en twips
+    bool Checked = false; // coche des menus, choix des boutons d'option
+    std::string Tag;      // " 1" ou "" pour les options d'affichage
+    int Left = 0;         // position et taille en twips
     int Top = 0;
     int Width = 0;
     int Height = 0;
