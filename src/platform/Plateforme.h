@@ -13,6 +13,12 @@ enum class IcôneMessage { Information, Exclamation, Critique };
 
 enum class RésultatImpression { Imprimé, Annulé, Erreur };
 
+// Taille d'un texte d'une ligne, en twips, pour les étiquettes qui prennent la taille de leur texte.
+struct TailleTexte {
+    int Largeur = 0;
+    int Hauteur = 0;
+};
+
 class Plateforme : public Messagerie {
 public:
     // Montre une fenêtre-modèle en modal : Form_Load, puis ses évènements jusqu'à ce qu'elle soit fermée.
@@ -24,8 +30,8 @@ public:
     // Dialogues de fichiers ; absence de résultat = l'élève a annulé.
     virtual std::optional<std::string> DialogueOuvrir(const std::string& titre, const std::string& filtre,
                                                       const std::string& dossier) = 0;
-    virtual std::optional<std::string> DialogueEnregistrer(const std::string& titre, const std::string& filtre,
-                                                           const std::string& dossier) = 0;
+    virtual std::optional<std::string>
+    DialogueEnregistrer(const std::string& titre, const std::string& filtre, const std::string& dossier) = 0;
 
     // Choix de l'imprimante puis impression de l'image de la fenêtre, telle qu'elle est affichée.
     virtual RésultatImpression ImprimerFenêtre(Fenêtre& fenêtre) = 0;
@@ -33,7 +39,8 @@ public:
     // Ouvre une page dans le navigateur ; faux si le système n'a pas pu la lancer.
     virtual bool OuvrirPageWeb(const std::string& adresse) = 0;
 
-    // Le dossier des documents de l'utilisateur ("" s'il n'y en a pas) et celui du programme (finit par « / »).
+    // Le dossier des documents de l'utilisateur ("" s'il n'y en a pas) et celui du programme (finit par « /
+    // »).
     virtual std::string DossierDocumentsSystème() = 0;
     virtual std::string DossierProgramme() = 0;
 
@@ -45,6 +52,12 @@ public:
 
     // Le séparateur décimal des réglages régionaux ("," en français).
     virtual std::string SéparateurDécimal() = 0;
+
+    // Taille d'un texte écrit avec la police des fenêtres à la taille donnée (en points).
+    virtual TailleTexte MesurerTexte(const std::string& texte, double taillePolice) = 0;
+
+    // Fin immédiate du programme, sans question.
+    virtual void QuitterProgramme() = 0;
 
     // La minuterie unique du programme.
     virtual void DémarrerMinuterie(int intervalleMs, std::function<void()> top) = 0;

@@ -13,9 +13,9 @@ struct Contrôle {
     std::string Caption;
     bool Enabled = true;
     bool Visible = true;
-    bool Checked = false;       // coche des menus, choix des boutons d'option
-    std::string Tag;            // " 1" ou "" pour les options d'affichage
-    int Left = 0;               // position et taille en twips
+    bool Checked = false; // coche des menus, choix des boutons d'option
+    std::string Tag;      // " 1" ou "" pour les options d'affichage
+    int Left = 0;         // position et taille en twips
     int Top = 0;
     int Width = 0;
     int Height = 0;
@@ -25,3 +25,15 @@ struct Contrôle {
     std::string ToolTipText;
     Pointeur MousePointer = Pointeur::Normal;
 };
+
+// Un contrôle tel que dessiné : légende, position et taille en twips.
+inline Contrôle Dessiné(std::string légende, int gauche, int haut, int largeur, int hauteur)
+{
+    Contrôle c;
+    c.Caption = std::move(légende);
+    c.Left = gauche;
+    c.Top = haut;
+    c.Width = largeur;
+    c.Height = hauteur;
+    return c;
+}
