@@ -25,7 +25,7 @@ ChoixPrécision::ChoixPrécision(Modulebas& m, const Contrôle& principale) : m(
 
 void ChoixPrécision::Form_Load()
 {
-    CentrerSur(Form, principale);
+    CentrerSur(principale);
     Form.BackColor = CouleurPanneau;
     const std::size_t coché = m.Précision == PrécisionMaximum ? NbChoix : m.Précision;
     for (std::size_t k = 1; k <= NbChoix; ++k) {

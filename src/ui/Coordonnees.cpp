@@ -139,7 +139,7 @@ Coordonnées::Coordonnées(Modulebas& m, Plateforme& plateforme, const Contrôle
 
 void Coordonnées::Form_Load()
 {
-    CentrerSur(Form, principale);
+    CentrerSur(principale);
 
     EtiLimiteX.Caption = LégendeLimite(Limite(m.XMax, m.Unité), "x");
     EtiLimiteY.Caption = LégendeLimite(Limite(m.YMax, m.Unité), "y");

@@ -1,4 +1,4 @@
-// La place des contrôles d'un dialogue, en twips, et son centrage sur la fenêtre principale.
+// La place des contrôles d'un dialogue, en twips.
 #pragma once
 
 #include "ui/Controle.h"
@@ -21,10 +21,4 @@ inline Contrôle ContrôleCaché(std::string caption, int left, int top, int wid
     Contrôle c = ContrôlePlacé(std::move(caption), left, top, width, height);
     c.Visible = false;
     return c;
-}
-
-inline void CentrerSur(Contrôle& fenêtre, const Contrôle& principale)
-{
-    fenêtre.Left = principale.Left + (principale.Width - fenêtre.Width) / 2;
-    fenêtre.Top = principale.Top + (principale.Height - fenêtre.Height) / 2;
 }

@@ -27,7 +27,7 @@ void FormChoixPoint::NommerOption(std::size_t i, const std::string& nom)
 
 void FormChoixPoint::Form_Load()
 {
-    CentrerSur(Form, principale);
+    CentrerSur(principale);
     Form.BackColor = CouleurPanneau;
     m.NumPointModif = 0;
 }

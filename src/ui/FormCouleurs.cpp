@@ -84,7 +84,7 @@ FormCouleurs::FormCouleurs(Modulebas& m, const Contrôle& principale) : m(m), pr
 
 void FormCouleurs::Form_Load()
 {
-    CentrerSur(Form, principale);
+    CentrerSur(principale);
     Form.BackColor = CouleurPanneau;
     const std::int32_t courante = m.ChoixCouleurTrait ? m.NumCouleurTrait : m.NumCouleurFond;
     if (courante >= 0) {

@@ -40,7 +40,7 @@ void FormMesures::RemplirLigne(std::size_t i, std::size_t k)
 void FormMesures::Form_Load()
 {
     Page = 0;
-    CentrerSur(Form, principale);
+    CentrerSur(principale);
     Form.BackColor = CouleurPanneau;
     AfficherPremièrePage();
 }

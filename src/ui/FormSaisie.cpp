@@ -22,7 +22,7 @@ FormSaisie::FormSaisie(Modulebas& m, Messagerie& messagerie, const Contrôle& pr
 
 void FormSaisie::Form_Load()
 {
-    CentrerSur(Form, principale);
+    CentrerSur(principale);
     Form.BackColor = CouleurPanneau;
     LabCons.Caption = m.TexteConsigne;
 }
