@@ -1,7 +1,5 @@
 #include "ui/ChoixPrecision.h"
 
-#include "ui/Disposition.h"
-
 #include <array>
 
 namespace {
@@ -14,13 +12,12 @@ ChoixPrécision::ChoixPrécision(Modulebas& m, const Contrôle& principale) : m(
     Form.Caption = "Saisie de la précision";
     Form.Width = 4680;
     Form.Height = 3480;
-    LabCons =
-        ContrôlePlacé("Cocher la précision désirée (nb de chiffres après la virgule) :", 240, 180, 4080, 495);
-    Frame1 = ContrôlePlacé("", 240, 780, 4080, 1680);
+    LabCons = Dessiné("Cocher la précision désirée (nb de chiffres après la virgule) :", 240, 180, 4080, 495);
+    Frame1 = Dessiné("", 240, 780, 4080, 1680);
     for (std::size_t k = 1; k <= NbChoix; ++k) {
-        OpPrecis[k] = ContrôlePlacé(légendes[k - 1], 600, 960 + static_cast<int>(k - 1) * 360, 2400, 285);
+        OpPrecis[k] = Dessiné(légendes[k - 1], 600, 960 + static_cast<int>(k - 1) * 360, 2400, 285);
     }
-    BtonPrecis = ContrôlePlacé("Valider", 1680, 2640, 1215, 375);
+    BtonPrecis = Dessiné("Valider", 1680, 2640, 1215, 375);
 }
 
 void ChoixPrécision::Form_Load()

@@ -4,7 +4,6 @@
 #include "calc/MessagesCalcul.h"
 #include "model/AfficherMessage.h"
 #include "model/TexteNombre.h"
-#include "ui/Disposition.h"
 
 #include <algorithm>
 #include <array>
@@ -112,29 +111,29 @@ Coordonnées::Coordonnées(Modulebas& m, Plateforme& plateforme, const Contrôle
     Form.Caption = "Lumarc : coordonnées d'un point";
     Form.Width = 6720;
     Form.Height = 3840;
-    LabCons = ContrôlePlacé("Donner les coordonnées du point :", 240, 120, 6120, 495);
-    LabX = ContrôlePlacé("x =", 240, 735, 495, 285);
-    static_cast<Contrôle&>(SaisieX) = ContrôlePlacé("", 780, 690, 2400, 315);
-    EtiLimiteX = ContrôlePlacé("", 3420, 735, 2880, 285);
-    LabY = ContrôlePlacé("y =", 240, 1215, 495, 285);
-    static_cast<Contrôle&>(SaisieY) = ContrôlePlacé("", 780, 1170, 2400, 315);
-    EtiLimiteY = ContrôlePlacé("", 3420, 1215, 2880, 285);
-    LabConsP = ContrôlePlacé("Donner le nom du point (facultatif) :", 240, 1740, 6120, 285);
-    LabPt = ContrôlePlacé("point :", 240, 2415, 735, 285);
-    static_cast<Contrôle&>(NomPoint) = ContrôlePlacé("", 1020, 2370, 495, 315);
-    LabPos = ContrôlePlacé("position :", 1800, 2415, 975, 285);
-    Frame1 = ContrôlePlacé("", 2880, 2100, 1080, 1080);
-    Shape1 = ContrôlePlacé("", 3360, 2580, 120, 120);
+    LabCons = Dessiné("Donner les coordonnées du point :", 240, 120, 6120, 495);
+    LabX = Dessiné("x =", 240, 735, 495, 285);
+    static_cast<Contrôle&>(SaisieX) = Dessiné("", 780, 690, 2400, 315);
+    EtiLimiteX = Dessiné("", 3420, 735, 2880, 285);
+    LabY = Dessiné("y =", 240, 1215, 495, 285);
+    static_cast<Contrôle&>(SaisieY) = Dessiné("", 780, 1170, 2400, 315);
+    EtiLimiteY = Dessiné("", 3420, 1215, 2880, 285);
+    LabConsP = Dessiné("Donner le nom du point (facultatif) :", 240, 1740, 6120, 285);
+    LabPt = Dessiné("point :", 240, 2415, 735, 285);
+    static_cast<Contrôle&>(NomPoint) = Dessiné("", 1020, 2370, 495, 315);
+    LabPos = Dessiné("position :", 1800, 2415, 975, 285);
+    Frame1 = Dessiné("", 2880, 2100, 1080, 1080);
+    Shape1 = Dessiné("", 3360, 2580, 120, 120);
     Shape1.BackColor = Couleur{0, 0, 0};
     // Les quatre cases entourent le point, dans l'ordre des positions d'étiquette.
     const std::array<std::pair<int, int>, NbPositions> coins{
         {{3060, 2280}, {3060, 2760}, {3540, 2760}, {3540, 2280}}};
     for (std::size_t i = 1; i <= NbPositions; ++i) {
-        Position[i] = ContrôlePlacé("", coins[i - 1].first, coins[i - 1].second, 240, 240);
+        Position[i] = Dessiné("", coins[i - 1].first, coins[i - 1].second, 240, 240);
         Position[i].BackColor = CouleurCase;
     }
-    BtonValider = ContrôlePlacé("OK", 4320, 2220, 1095, 375);
-    BtonAnnuler = ContrôlePlacé("Annuler", 4320, 2760, 1095, 375);
+    BtonValider = Dessiné("OK", 4320, 2220, 1095, 375);
+    BtonAnnuler = Dessiné("Annuler", 4320, 2760, 1095, 375);
 }
 
 void Coordonnées::Form_Load()
@@ -145,7 +144,8 @@ void Coordonnées::Form_Load()
     EtiLimiteY.Caption = LégendeLimite(Limite(m.YMax, m.Unité), "y");
 
     Form.BackColor = CouleurPanneau;
-    for (Contrôle* c : {&LabCons, &EtiLimiteX, &EtiLimiteY, &LabX, &LabY, &LabConsP, &LabPt, &LabPos, &Frame1}) {
+    for (Contrôle* c :
+         {&LabCons, &EtiLimiteX, &EtiLimiteY, &LabX, &LabY, &LabConsP, &LabPt, &LabPos, &Frame1}) {
         c->BackColor = CouleurPanneau;
     }
 
@@ -261,10 +261,11 @@ bool Coordonnées::CalculSansFaute(ZoneTexte& zone)
 void Coordonnées::BtonValider_Click()
 {
     if (SaisieX.Caption.empty() || SaisieY.Caption.empty() || NomPoint.Caption.empty()) {
-        AfficherMessage(m, plateforme, TitreSaisie,
-                        NomPoint.Caption.empty()
-                            ? "Il faut donner un nom à un point."
-                            : "Les coordonnées du point doivent être saisies sous forme de nombres décimaux.");
+        AfficherMessage(
+            m, plateforme, TitreSaisie,
+            NomPoint.Caption.empty()
+                ? "Il faut donner un nom à un point."
+                : "Les coordonnées du point doivent être saisies sous forme de nombres décimaux.");
         return;
     }
     SaisieX.Caption = NormaliserSaisie(SaisieX.Caption);

@@ -1,24 +1,13 @@
-// La place des contrôles d'un dialogue, en twips.
+// Un contrôle dessiné caché, que la fenêtre montre quand elle en a besoin.
 #pragma once
 
 #include "ui/Controle.h"
 
 #include <string>
 
-inline Contrôle ContrôlePlacé(std::string caption, int left, int top, int width, int height)
+inline Contrôle DessinéCaché(std::string légende, int gauche, int haut, int largeur, int hauteur)
 {
-    Contrôle c;
-    c.Caption = std::move(caption);
-    c.Left = left;
-    c.Top = top;
-    c.Width = width;
-    c.Height = height;
-    return c;
-}
-
-inline Contrôle ContrôleCaché(std::string caption, int left, int top, int width, int height)
-{
-    Contrôle c = ContrôlePlacé(std::move(caption), left, top, width, height);
+    Contrôle c = Dessiné(std::move(légende), gauche, haut, largeur, hauteur);
     c.Visible = false;
     return c;
 }

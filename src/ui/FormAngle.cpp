@@ -24,7 +24,7 @@ FormAngle::FormAngle(const std::vector<std::string>& TabAngles, const Contrôle&
 {
     Form.Height = 6600;
     Lignes[0].Left = 840;
-    PictureAngle.push_back(ContrôleCaché("", 0, 0, CôtéImage, CôtéImage));
+    PictureAngle.push_back(DessinéCaché("", 0, 0, CôtéImage, CôtéImage));
     PlacerImage(0);
 }
 

@@ -7,13 +7,13 @@ FormChoixPoint::FormChoixPoint(Modulebas& m, const Contrôle& principale) : m(m)
     Form.Caption = "Points confondus";
     Form.Width = 3840;
     Form.Height = 3000;
-    LabConsigne = ContrôlePlacé("Choisir le point à modifier :", 240, 180, 3240, 255);
+    LabConsigne = Dessiné("Choisir le point à modifier :", 240, 180, 3240, 255);
     for (std::size_t i = 1; i <= NbOptions; ++i) {
-        OptionPoint[i] = ContrôleCaché("", 480, 480 + static_cast<int>(i - 1) * 360, 1800, 285);
+        OptionPoint[i] = DessinéCaché("", 480, 480 + static_cast<int>(i - 1) * 360, 1800, 285);
     }
-    BtonOk = ContrôlePlacé("Valider", 360, 2040, 1335, 375);
+    BtonOk = Dessiné("Valider", 360, 2040, 1335, 375);
     BtonOk.Enabled = false;
-    BtonAnnuler = ContrôlePlacé("Annuler", 1980, 2040, 1335, 375);
+    BtonAnnuler = Dessiné("Annuler", 1980, 2040, 1335, 375);
 }
 
 void FormChoixPoint::NommerOption(std::size_t i, const std::string& nom)

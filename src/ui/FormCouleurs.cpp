@@ -72,14 +72,14 @@ FormCouleurs::FormCouleurs(Modulebas& m, const Contrôle& principale) : m(m), pr
     Form.Caption = "Choix des couleurs";
     Form.Width = 4320;
     Form.Height = 4440;
-    LabChoixCoul = ContrôlePlacé("Couleurs de  base :", 360, 120, 2400, 255);
+    LabChoixCoul = Dessiné("Couleurs de  base :", 360, 120, 2400, 255);
     Label2.resize(NbCouleurs);
     for (std::size_t i = 0; i < NbCouleurs; ++i) {
-        Label2[i] = ContrôlePlacé("", GaucheCase(i), HautCase(i), CôtéCase, CôtéCase);
+        Label2[i] = Dessiné("", GaucheCase(i), HautCase(i), CôtéCase, CôtéCase);
         Label2[i].BackColor = CouleurDeValeur(palette[i]);
     }
-    ShapeSel = ContrôleCaché("", 0, 0, CôtéCase, CôtéCase);
-    BtonOk = ContrôlePlacé("Ok", 1560, 3480, 1215, 375);
+    ShapeSel = DessinéCaché("", 0, 0, CôtéCase, CôtéCase);
+    BtonOk = Dessiné("Ok", 1560, 3480, 1215, 375);
 }
 
 void FormCouleurs::Form_Load()

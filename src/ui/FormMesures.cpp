@@ -13,11 +13,11 @@ FormMesures::FormMesures(const std::vector<std::string>& tableau, const Contrôl
     Form.Caption = this->textes.Titre;
     Form.Width = 5400;
     Form.Height = 5400;
-    Lignes.push_back(ContrôleCaché("", 600, 240, 2880, 285));
-    LabRq = ContrôleCaché("", 240, 4080, 3600, 615);
-    BtonSuite = ContrôleCaché(">>", 4080, 4200, 495, 375);
-    BtonBack = ContrôleCaché("<<", 4080, 4200, 495, 375);
-    BtonOk = ContrôlePlacé("Ok", 4080, 240, 855, 375);
+    Lignes.push_back(DessinéCaché("", 600, 240, 2880, 285));
+    LabRq = DessinéCaché("", 240, 4080, 3600, 615);
+    BtonSuite = DessinéCaché(">>", 4080, 4200, 495, 375);
+    BtonBack = DessinéCaché("<<", 4080, 4200, 495, 375);
+    BtonOk = Dessiné("Ok", 4080, 240, 855, 375);
 }
 
 std::size_t FormMesures::NbLignes() const

@@ -1,7 +1,6 @@
 #include "ui/FormSaisie.h"
 
 #include "model/AfficherMessage.h"
-#include "ui/Disposition.h"
 
 #include <set>
 
@@ -11,13 +10,13 @@ FormSaisie::FormSaisie(Modulebas& m, Messagerie& messagerie, const Contrôle& pr
     Form.Caption = "Saisie";
     Form.Width = 4800;
     Form.Height = 2400;
-    LabCons = ContrôlePlacé("", 240, 240, 4200, 600);
+    LabCons = Dessiné("", 240, 240, 4200, 600);
     TextPolySeg.Left = 240;
     TextPolySeg.Top = 960;
     TextPolySeg.Width = 4200;
     TextPolySeg.Height = 315;
-    BtonOk = ContrôlePlacé("Valider", 960, 1560, 1215, 375);
-    BtonAnnuler = ContrôlePlacé("Annuler", 2520, 1560, 1215, 375);
+    BtonOk = Dessiné("Valider", 960, 1560, 1215, 375);
+    BtonAnnuler = Dessiné("Annuler", 2520, 1560, 1215, 375);
 }
 
 void FormSaisie::Form_Load()
