@@ -23,22 +23,13 @@ FormAngle::FormAngle(const std::vector<std::string>& TabAngles, const Contrôle&
     : FormMesures(TabAngles, principale, textesAngles())
 {
     Form.Height = 6600;
-    Lignes[0].Left = 840;
-    PictureAngle.push_back(DessinéCaché("", 0, 0, CôtéImage, CôtéImage));
-    PlacerImage(0);
-}
-
-// L'image se tient à gauche de sa ligne, centrée sur sa hauteur.
-void FormAngle::PlacerImage(std::size_t i)
-{
-    PictureAngle[i].Left = LabAngle[i].Left - ÉcartImage - PictureAngle[i].Width;
-    PictureAngle[i].Top = LabAngle[i].Top + LabAngle[i].Height / 2 - PictureAngle[i].Height / 2;
-}
-
-void FormAngle::LigneCréée(std::size_t i)
-{
-    PictureAngle.push_back(PictureAngle[0]);
-    PlacerImage(i);
+    // L'image se tient à gauche de sa ligne, centrée sur sa hauteur.
+    for (Contrôle& ligne : LabAngle) {
+        ligne.Left = 840;
+        PictureAngle.push_back(DessinéCaché("", ligne.Left - ÉcartImage - CôtéImage,
+                                            ligne.Top + ligne.Height / 2 - CôtéImage / 2, CôtéImage,
+                                            CôtéImage));
+    }
 }
 
 void FormAngle::LigneChangée(std::size_t i)

@@ -14,7 +14,5 @@ public:
     std::vector<Contrôle> PictureAngle; // une image par ligne, montrée quand sa ligne a un texte
 
 private:
-    void LigneCréée(std::size_t i) override;
     void LigneChangée(std::size_t i) override;
-    void PlacerImage(std::size_t i);
 };

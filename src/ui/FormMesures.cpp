@@ -13,7 +13,13 @@ FormMesures::FormMesures(const std::vector<std::string>& tableau, const Contrôl
     Form.Caption = this->textes.Titre;
     Form.Width = 5400;
     Form.Height = 5400;
+    // Chaque ligne se place sous la précédente, à l'interligne de sa fenêtre.
     Lignes.push_back(DessinéCaché("", 600, 240, 2880, 285));
+    while (Lignes.size() < LignesParPage) {
+        Contrôle ligne = Lignes.back();
+        ligne.Top += ligne.Height + this->textes.Interligne;
+        Lignes.push_back(ligne);
+    }
     LabRq = DessinéCaché("", 240, 4080, 3600, 615);
     BtonSuite = DessinéCaché(">>", 4080, 4200, 495, 375);
     BtonBack = DessinéCaché("<<", 4080, 4200, 495, 375);
@@ -56,11 +62,10 @@ void FormMesures::AfficherPremièrePage()
     Lignes[0].Visible = true;
     RemplirLigne(0, 0);
     for (std::size_t i = 1; i < n; ++i) {
-        Contrôle ligne = Lignes[i - 1];
-        ligne.Top = Lignes[i - 1].Top + Lignes[i - 1].Height + textes.Interligne;
-        Lignes.push_back(ligne);
-        LigneCréée(i);
-        RemplirLigne(i, i);
+        if (!Entrée(i).empty()) {
+            Lignes[i].Visible = true;
+            RemplirLigne(i, i);
+        }
     }
 }
 

@@ -30,7 +30,8 @@ public:
     void BtonBack_Click();
     void BtonOk_Click() { Fermer(); }
 
-    std::vector<Contrôle> Lignes; // LabLong ou LabAngle ; seule la première existe avant le chargement
+    // LabLong ou LabAngle : les huit lignes d'une page, cachées jusqu'à ce qu'une mesure les remplisse.
+    std::vector<Contrôle> Lignes;
     Contrôle LabRq;
     Contrôle BtonSuite;
     Contrôle BtonBack;
@@ -43,8 +44,7 @@ protected:
     FormMesures& operator=(const FormMesures&) = delete;
 
     void AfficherPremièrePage();
-    // Chaque fenêtre accroche ce qui accompagne une ligne (l'image d'un angle) quand elle change.
-    virtual void LigneCréée(std::size_t) {}
+    // Ce qui accompagne une ligne (l'image d'un angle) suit son texte.
     virtual void LigneChangée(std::size_t) {}
 
 private:

@@ -40,11 +40,14 @@ std::string Sommets(std::size_t n)
     return noms;
 }
 
+// Les textes des lignes montrées.
 std::vector<std::string> Légendes(const std::vector<Contrôle>& lignes)
 {
     std::vector<std::string> légendes;
     for (const Contrôle& c : lignes) {
-        légendes.push_back(c.Caption);
+        if (c.Visible) {
+            légendes.push_back(c.Caption);
+        }
     }
     return légendes;
 }
@@ -75,7 +78,7 @@ TEST(FormLong, DixCotesSePaginentEnDeuxPages)
     FormLong form(tableau, principale);
     form.InitAffichage = Sommets(10);
     form.Form_Load();
-    ASSERT_EQ(form.LabLong.size(), 8u);
+    EXPECT_EQ(Légendes(form.LabLong).size(), 8u);
     EXPECT_EQ(form.LabLong[7].Caption, "HI = 8");
     EXPECT_EQ(form.LabRq.Caption, PremièrePageLongueurs);
     EXPECT_TRUE(form.LabRq.Visible);
@@ -145,6 +148,7 @@ TEST(FormAngle, ChaqueAngleALImageDeSaLigne)
     form.Form_Load();
     EXPECT_EQ(form.Form.Caption, "Angles du polygone");
     ASSERT_EQ(form.PictureAngle.size(), 8u);
+    EXPECT_EQ(Légendes(form.LabAngle).size(), 8u);
     EXPECT_EQ(form.LabAngle[1].Top, form.LabAngle[0].Top + form.LabAngle[0].Height + 120);
     EXPECT_EQ(form.LabRq.Caption, "Seuls les 8 premiers angles sont affichés.\r\n"
                                   "Cliquer sur le bouton ci-contre pour les suivants.");
@@ -178,8 +182,9 @@ TEST(FormAngle, UnQuadrilatereTientSurUnePage)
     form.InitAffichage = "ABCD";
     form.Form_Load();
     EXPECT_EQ(form.PageAngle, 0);
-    EXPECT_EQ(form.LabAngle.size(), 4u);
-    EXPECT_EQ(form.PictureAngle.size(), 4u);
+    EXPECT_EQ(Légendes(form.LabAngle).size(), 4u);
+    EXPECT_TRUE(form.PictureAngle[3].Visible);
+    EXPECT_FALSE(form.PictureAngle[4].Visible);
     EXPECT_FALSE(form.BtonSuite.Visible);
     form.BtonSuite_Click();
     EXPECT_EQ(form.PageAngle, 0);
