@@ -22,7 +22,6 @@ constexpr int ÉcartImage = 20;
 FormAngle::FormAngle(const std::vector<std::string>& TabAngles, const Contrôle& principale)
     : FormMesures(TabAngles, principale, textesAngles())
 {
-    Form.Height = 6600;
     // L'image se tient à gauche de sa ligne, centrée sur sa hauteur.
     for (Contrôle& ligne : LabAngle) {
         ligne.Left = 840;

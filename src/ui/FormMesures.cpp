@@ -12,17 +12,19 @@ FormMesures::FormMesures(const std::vector<std::string>& tableau, const Contrôl
 {
     Form.Caption = this->textes.Titre;
     Form.Width = 5400;
-    Form.Height = 5400;
-    // Chaque ligne se place sous la précédente, à l'interligne de sa fenêtre.
+    // Chaque ligne se place sous la précédente, à l'interligne de sa fenêtre ; l'aide et les boutons de
+    // page viennent sous la huitième.
     Lignes.push_back(DessinéCaché("", 600, 240, 2880, 285));
     while (Lignes.size() < LignesParPage) {
         Contrôle ligne = Lignes.back();
         ligne.Top += ligne.Height + this->textes.Interligne;
         Lignes.push_back(ligne);
     }
-    LabRq = DessinéCaché("", 240, 4080, 3600, 615);
-    BtonSuite = DessinéCaché(">>", 4080, 4200, 495, 375);
-    BtonBack = DessinéCaché("<<", 4080, 4200, 495, 375);
+    const int sousLesLignes = Lignes.back().Top + Lignes.back().Height + 360;
+    LabRq = DessinéCaché("", 240, sousLesLignes, 3720, 900);
+    BtonSuite = DessinéCaché(">>", 4080, sousLesLignes + 120, 495, 375);
+    BtonBack = DessinéCaché("<<", 4080, sousLesLignes + 120, 495, 375);
+    Form.Height = sousLesLignes + LabRq.Height + 360;
     BtonOk = Dessiné("Ok", 4080, 240, 855, 375);
 }
 
