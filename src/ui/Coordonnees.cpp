@@ -3,6 +3,7 @@
 #include "calc/ClassCalcul.h"
 #include "calc/MessagesCalcul.h"
 #include "model/AfficherMessage.h"
+#include "model/Caracteres.h"
 #include "model/TexteNombre.h"
 
 #include <algorithm>
@@ -156,7 +157,7 @@ void Coordonnées::Form_Load()
     m.PositionSauvée = m.PositionSaisie;
     m.PositionSuivanteSauvée = m.PositionSuivante;
     NomPoint.Caption = m.NomSaisi;
-    NomPoint.SelStart = NombreCaractères(NomPoint.Caption);
+    NomPoint.SelStart = Caractères(NomPoint.Caption).size();
 
     std::size_t k = 0;
     if (m.ModeModifPoint) {
@@ -196,7 +197,7 @@ void Coordonnées::Position_Click(std::size_t i)
 bool Coordonnées::NomPoint_KeyPress(char32_t touche)
 {
     if (NomPoint.SelStart == 0) {
-        NomPoint.SelStart = NombreCaractères(NomPoint.Caption);
+        NomPoint.SelStart = Caractères(NomPoint.Caption).size();
         NomPoint.SelLength = 0;
     }
     if (touche == ToucheRetourArrière) {
@@ -208,8 +209,8 @@ bool Coordonnées::NomPoint_KeyPress(char32_t touche)
 // Le nom n'a qu'une lettre : la dernière tapée remplace l'ancienne.
 void Coordonnées::NomPoint_Change()
 {
-    if (NombreCaractères(NomPoint.Caption) > 1) {
-        NomPoint.Caption = SousChaîne(NomPoint.Caption, 1, 1);
+    if (const auto lettres = Caractères(NomPoint.Caption); lettres.size() > 1) {
+        NomPoint.Caption = lettres[1];
         NomPoint.SelStart = 1;
         NomPoint.SelLength = 0;
     }
@@ -251,7 +252,7 @@ bool Coordonnées::CalculSansFaute(ZoneTexte& zone)
         return true;
     }
     // Une place au-delà du texte sélectionne au moins son dernier caractère.
-    const std::size_t longueur = NombreCaractères(zone.Caption);
+    const std::size_t longueur = Caractères(zone.Caption).size();
     zone.SelStart = std::min(*PosErreur, longueur > 0 ? longueur - 1 : 0);
     zone.SelLength = std::min(LongErreur, longueur - zone.SelStart);
     zone.DemandeFocus = true;

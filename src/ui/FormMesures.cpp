@@ -1,8 +1,8 @@
 #include "ui/FormMesures.h"
 
+#include "model/Caracteres.h"
 #include "model/Modulebas.h"
 #include "ui/Disposition.h"
-#include "ui/ZoneTexte.h"
 
 #include <algorithm>
 
@@ -30,7 +30,7 @@ FormMesures::FormMesures(const std::vector<std::string>& tableau, const Contrôl
 
 std::size_t FormMesures::NbLignes() const
 {
-    return NombreCaractères(InitAffichage);
+    return Caractères(InitAffichage).size();
 }
 
 const std::string& FormMesures::Entrée(std::size_t k) const

@@ -1,6 +1,7 @@
 #include "ui/FormSaisie.h"
 
 #include "model/AfficherMessage.h"
+#include "model/Caracteres.h"
 
 #include <set>
 
@@ -33,20 +34,20 @@ bool FormSaisie::TextPolySeg_KeyPress(char32_t touche) const
 
 void FormSaisie::BtonOk_Click()
 {
-    const std::string& noms = TextPolySeg.Caption;
-    if (NombreCaractères(noms) < 3) {
+    const std::vector<std::string> noms = Caractères(TextPolySeg.Caption);
+    if (noms.size() < 3) {
         AfficherMessage(m, messagerie, "Polygone", "Il faut donner au moins 3 points !");
         return;
     }
     std::set<std::string> vus;
-    for (std::size_t i = 0; i < NombreCaractères(noms); ++i) {
-        if (!vus.insert(SousChaîne(noms, i, 1)).second) {
+    for (const std::string& nom : noms) {
+        if (!vus.insert(nom).second) {
             AfficherMessage(m, messagerie, "Analyse de la figure",
                             "Les sommets du polygone doivent être tous distincts");
             return;
         }
     }
-    m.ChaîneSommets = noms;
+    m.ChaîneSommets = TextPolySeg.Caption;
     Fermer();
 }
 

@@ -1,10 +1,15 @@
 // Frappe au clavier dans une zone de texte d'une fenêtre-modèle, caractère par caractère, comme un élève.
 #pragma once
 
+#include "model/Caracteres.h"
 #include "ui/ZoneTexte.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 inline constexpr char RetourArrière = '\b';
 
@@ -19,22 +24,26 @@ inline void Taper(ZoneTexte& zone, std::string_view texte, const std::function<b
         if (!touche(code)) {
             continue;
         }
-        std::string& t = zone.Caption;
-        const std::size_t début = OctetDuCaractère(t, zone.SelStart);
-        const std::size_t fin = OctetDuCaractère(t, zone.SelStart + zone.SelLength);
-        if (code == ToucheRetourArrière) {
-            if (zone.SelLength > 0) {
-                t.erase(début, fin - début);
-            } else if (zone.SelStart > 0) {
-                const std::size_t avant = OctetDuCaractère(t, zone.SelStart - 1);
-                t.erase(avant, début - avant);
-                --zone.SelStart;
-            }
-        } else {
-            t.replace(début, fin - début, 1, c);
-            ++zone.SelStart;
+        std::vector<std::string> caractères = Caractères(zone.Caption);
+        const auto début =
+            caractères.begin() + static_cast<std::ptrdiff_t>(std::min(zone.SelStart, caractères.size()));
+        const auto fin = début + static_cast<std::ptrdiff_t>(
+                                     std::min<std::size_t>(zone.SelLength, caractères.end() - début));
+        if (code != ToucheRetourArrière) {
+            zone.SelStart =
+                static_cast<std::size_t>(caractères.insert(caractères.erase(début, fin), std::string(1, c)) -
+                                         caractères.begin()) +
+                1;
+        } else if (début != fin) {
+            zone.SelStart = static_cast<std::size_t>(caractères.erase(début, fin) - caractères.begin());
+        } else if (début != caractères.begin()) {
+            zone.SelStart = static_cast<std::size_t>(caractères.erase(début - 1) - caractères.begin());
         }
         zone.SelLength = 0;
+        zone.Caption.clear();
+        for (const std::string& car : caractères) {
+            zone.Caption += car;
+        }
         if (changement) {
             changement();
         }
