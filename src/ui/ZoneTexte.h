@@ -12,5 +12,5 @@ struct ZoneTexte : Contrôle {
     bool DemandeFocus = false;
 };
 
-// Codes des touches que les filtres laissent toujours passer.
+// Le code du retour arrière, que les filtres de touches laissent toujours passer.
 inline constexpr char32_t ToucheRetourArrière = 8;
