@@ -6,9 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
-// « Aucune » tient lieu de case vide : pas de propriété exclue, pas de seconde figure admise.
-inline constexpr std::string_view Aucune = "Aucune";
-
+// « Aucune » tient lieu de case vide : pas de propriété exclue, pas de seconde figure admise ;
+// aucun nom court de l'analyse ni aucune phrase ne le contient.
 struct Cible {
     std::string_view Nom;
     std::uint8_t NbSommets;
