@@ -1,5 +1,4 @@
-// La commande Analyse : la suite de sommets donnée à l'analyseur, le verdict pendant une cible, la suite du
-// jeu.
+// La commande Analyse : les sommets donnés à l'analyseur, le verdict d'une cible, la suite du jeu.
 #pragma once
 
 #include "game/JeuCibles.h"

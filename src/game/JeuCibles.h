@@ -1,5 +1,4 @@
-// Les règles du jeu des figures cibles hors de la fenêtre : choix, abandon, retour au choix,
-// réinitialisation.
+// Les règles du jeu des cibles hors de la fenêtre : choix, abandon, retour au choix, réinitialisation.
 #pragma once
 
 #include "game/TableCibles.h"
