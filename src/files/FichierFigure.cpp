@@ -26,6 +26,7 @@ std::string TexteOctet(std::size_t valeur)
     return " " + std::to_string(valeur) + " ";
 }
 
+// Une option que le fichier lu laissait inchangée s'écrit ni 1 ni 0 : relue, elle reste inchangée.
 std::string TexteOption(const std::optional<bool>& option)
 {
     if (!option)
@@ -49,8 +50,8 @@ std::string AvecPointDécimal(std::string texte)
     return texte;
 }
 
-// Un texte qui, écrit tel quel, serait relu autrement (une virgule, un blanc ou un guillemet en tête)
-// est mis entre guillemets, comme le lecteur les comprend ; un texte qui en contient déjà ne peut pas l'être.
+// Un texte qui, écrit tel quel, serait relu autrement (une virgule, un blanc en tête) est mis entre
+// guillemets, comme le lecteur les comprend ; un texte qui contient déjà un guillemet ne peut pas l'être.
 std::string TexteChamp(const std::string& texte)
 {
     const bool reluAutrement = texte.find(',') != std::string::npos ||
