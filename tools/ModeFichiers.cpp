@@ -1,6 +1,6 @@
 #include "ModeFichiers.h"
 
-#include "analysis/Caracteres.h"
+#include "model/Caracteres.h"
 #include "analysis/ClassAnaPoly.h"
 #include "analysis/Mesures.h"
 #include "calc/ValeurCoordonnee.h"

@@ -1,6 +1,6 @@
 #include "files/FichierFigure.h"
 
-#include "analysis/Caracteres.h"
+#include "model/Caracteres.h"
 #include "files/LecteurChamps.h"
 #include "files/TexteFichier.h"
 #include "model/TexteNombre.h"
