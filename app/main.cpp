@@ -5,6 +5,7 @@
 #include "ui/Korvane.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -18,6 +19,12 @@ int main(int argc, char* argv[])
     if (traductionQt.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traductionQt);
+
+    // Les contrôles ont été dessinés pour une police sans empattement étroite.
+    QFont police = QApplication::font();
+    police.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                        QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans")});
+    QApplication::setFont(police);
 
     Modulebas m;
     PlateformeQt plateforme;

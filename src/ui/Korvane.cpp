@@ -59,6 +59,30 @@ void Korvane::Brancher(Contrôle& c, void (Korvane::*gestionnaire)())
     clics[&c] = [this, gestionnaire] { (this->*gestionnaire)(); };
 }
 
+// Les tableaux sont repérés par eux-mêmes et non par leurs éléments, qui changent d'adresse en grandissant.
+void Korvane::BrancherTableau(const std::vector<Contrôle>& tableau, void (Korvane::*clic)(std::size_t),
+                              void (Korvane::*survol)(std::size_t))
+{
+    if (clic)
+        clicsTableaux[&tableau] = [this, clic](std::size_t i) { (this->*clic)(i); };
+    if (survol)
+        survolsTableaux[&tableau] = [this, survol](std::size_t i) { (this->*survol)(i); };
+}
+
+void Korvane::CliquerÉlément(const std::vector<Contrôle>& tableau, std::size_t indice)
+{
+    const auto gestionnaire = clicsTableaux.find(&tableau);
+    if (indice < tableau.size() && tableau[indice].Enabled && gestionnaire != clicsTableaux.end())
+        gestionnaire->second(indice);
+}
+
+void Korvane::SurvolerÉlément(const std::vector<Contrôle>& tableau, std::size_t indice)
+{
+    const auto gestionnaire = survolsTableaux.find(&tableau);
+    if (indice < tableau.size() && gestionnaire != survolsTableaux.end())
+        gestionnaire->second(indice);
+}
+
 void Korvane::Cliquer(const Contrôle& c)
 {
     const auto gestionnaire = clics.find(&c);

@@ -106,10 +106,12 @@ public:
     void ColorerLigneCible(std::size_t i, Couleur couleur);
     void ProposerFigure();
 
-    // Les évènements que la vue transmet : clic et survol d'un contrôle.
+    // Les évènements que la vue transmet : clic et survol d'un contrôle, ou d'un élément d'un tableau de
+    // contrôles qui grandit (LabTypeFig, ShapeTypeFig1, ShapeTypeFig2), désigné par son indice.
     void Cliquer(const Contrôle& c);
     void Survoler(const Contrôle& c);
-    bool EstCliquable(const Contrôle& c) const { return clics.contains(&c); }
+    void CliquerÉlément(const std::vector<Contrôle>& tableau, std::size_t indice);
+    void SurvolerÉlément(const std::vector<Contrôle>& tableau, std::size_t indice);
 
     // Les options d'affichage, telles que leurs éléments de menu les tiennent.
     bool QuadrillageAffiché() const { return ItemQuadrillage.Checked; }
@@ -177,7 +179,11 @@ private:
     void DessinerContrôles();
     void ConstruireMenus();
     void Brancher(Contrôle& c, void (Korvane::*gestionnaire)());
+    void BrancherTableau(const std::vector<Contrôle>& tableau, void (Korvane::*clic)(std::size_t),
+                         void (Korvane::*survol)(std::size_t));
 
     std::map<const Contrôle*, std::function<void()>> clics;
     std::map<const Contrôle*, std::function<void()>> survols;
+    std::map<const std::vector<Contrôle>*, std::function<void(std::size_t)>> clicsTableaux;
+    std::map<const std::vector<Contrôle>*, std::function<void(std::size_t)>> survolsTableaux;
 };

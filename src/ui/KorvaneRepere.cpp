@@ -43,6 +43,8 @@ void Korvane::AjusterCadre()
 void Korvane::AfficherEchelle()
 {
     // Le rapport de l'étendue de départ à l'étendue actuelle, tronqué à deux décimales.
+    if (m.XMax < 1)
+        return;
     const std::int64_t centièmes = std::int64_t{1000} * m.Unité / m.XMax;
     const double f = static_cast<double>(centièmes) / 100;
     if (m.XMax > 10 * m.Unité)

@@ -490,3 +490,34 @@ TEST_F(KorvaneTest, MajOutilsSuitLeContenuDeLaFigure)
     EXPECT_FALSE(k.ItemFermerFig.Enabled);
     EXPECT_EQ(m.NbPoints, 0);
 }
+
+TEST(KorvaneDessin, LesCommandesDuDessinSontInactivesAvantLeChargement)
+{
+    Modulebas m;
+    PlateformeScriptée plateforme;
+    const Korvane k(m, plateforme);
+    for (const Contrôle* c : {&k.ItemOuvrirFig, &k.ItemFermerFig, &k.ItemEnregistrer, &k.ItemTracerLumarc,
+                              &k.ItemQuadrillage, &k.ItemModifierPoint, &k.ItemPolygone, &k.ItemLong,
+                              &k.ItemAngle, &k.ItemTépais, &k.ItemCouleurs, &k.ItemPrécision}) {
+        SCOPED_TRACE(c->Caption);
+        EXPECT_FALSE(c->Enabled);
+    }
+    EXPECT_TRUE(k.ItemPlacerPt.Enabled && k.itemNumQuadrants.Enabled && k.ItemQuitter.Enabled);
+    EXPECT_FALSE(k.EtiPoint[0].Visible);
+}
+
+TEST(PlateformeScriptee, LaMinuterieAvanceALaMainEtSArreteDansUnTop)
+{
+    PlateformeScriptée plateforme;
+    int tops = 0;
+    plateforme.DémarrerMinuterie(10, [&] {
+        if (++tops == 3)
+            plateforme.ArrêterMinuterie();
+    });
+    plateforme.AvancerMinuterie(25);
+    EXPECT_EQ(tops, 2);
+    EXPECT_TRUE(plateforme.MinuterieEnMarche());
+    plateforme.AvancerMinuterie(100);
+    EXPECT_EQ(tops, 3);
+    EXPECT_FALSE(plateforme.MinuterieEnMarche());
+}

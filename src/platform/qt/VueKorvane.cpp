@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 
 namespace {
@@ -71,6 +73,50 @@ private:
     std::function<void()> survol;
 };
 
+// Les images des boutons d'outils, dessinées à la taille d'une icône.
+QIcon Icône(const std::function<void(QPainter&)>& dessin)
+{
+    QPixmap image(24, 24);
+    image.fill(Qt::transparent);
+    QPainter peintre(&image);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    peintre.setPen(QPen(QColor(0, 0, 200), 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    dessin(peintre);
+    return QIcon(image);
+}
+
+void LigneBrisée(QPainter& p)
+{
+    const QPointF sommets[] = {{3, 19}, {8, 6}, {14, 15}, {21, 4}};
+    p.drawPolyline(sommets, 4);
+}
+
+void Longueur(QPainter& p)
+{
+    p.drawLine(QPointF(4, 12), QPointF(20, 12));
+    p.drawLine(QPointF(4, 7), QPointF(4, 17));
+    p.drawLine(QPointF(20, 7), QPointF(20, 17));
+}
+
+void Angle(QPainter& p)
+{
+    p.drawLine(QPointF(4, 20), QPointF(21, 20));
+    p.drawLine(QPointF(4, 20), QPointF(16, 5));
+    p.setPen(QPen(QColor(200, 0, 0), 1.5));
+    p.drawArc(QRectF(-4, 12, 16, 16), 0, 52 * 16);
+}
+
+void Gomme(QPainter& p)
+{
+    p.translate(12, 12);
+    p.rotate(-35);
+    p.setPen(QPen(Qt::darkGray, 1));
+    p.setBrush(QColor(240, 160, 170));
+    p.drawRect(QRectF(-9, -5, 11, 10));
+    p.setBrush(Qt::white);
+    p.drawRect(QRectF(2, -5, 7, 10));
+}
+
 } // namespace
 
 VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
@@ -99,12 +145,18 @@ VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
                         },
                         {}});
 
-    for (Contrôle* c : {&modèle.BtonPointCoor, &modèle.BtonModifPoint, &modèle.BtonPolygone, &modèle.BtonLong,
-                        &modèle.BtonAngle, &modèle.BtonAnnule, &modèle.BtonEfface, &modèle.BtonVelmor,
+    for (Contrôle* c : {&modèle.BtonPointCoor, &modèle.BtonModifPoint, &modèle.BtonAnnule, &modèle.BtonVelmor,
                         &modèle.BtonFermer, &modèle.BtonAbandon, &modèle.BtonEchMoins, &modèle.BtonEchPlus})
         Bouton(*c, fond);
-    for (Contrôle* c : {&modèle.EtiStatut, &modèle.LabelEch, &modèle.EtiEchelle})
+    Bouton(modèle.BtonPolygone, fond)->setIcon(Icône(LigneBrisée));
+    Bouton(modèle.BtonLong, fond)->setIcon(Icône(Longueur));
+    Bouton(modèle.BtonAngle, fond)->setIcon(Icône(Angle));
+    QPushButton* efface = Bouton(modèle.BtonEfface, fond);
+    efface->setIcon(Icône(Gomme));
+    efface->setIconSize(QSize(12, 12));
+    for (Contrôle* c : {&modèle.EtiStatut, &modèle.EtiEchelle})
         Étiquette(*c, fond);
+    Étiquette(modèle.LabelEch, fond)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* cadreCouleurs = Forme(modèle.FrameCouleur, fond);
     for (Contrôle& c : modèle.EtiCoul)
@@ -177,7 +229,7 @@ QLabel* VueKorvane::ÉtiquetteActive(Contrôle& c, QWidget* parent)
     return étiquette;
 }
 
-QWidget* VueKorvane::Bouton(Contrôle& c, QWidget* parent)
+QPushButton* VueKorvane::Bouton(Contrôle& c, QWidget* parent)
 {
     auto* bouton = new BoutonRéactif([this, &c] { Gérer([this, &c] { modèle.Survoler(c); }); }, parent);
     connect(bouton, &QPushButton::clicked, this, [this, &c] { Gérer([this, &c] { modèle.Cliquer(c); }); });

@@ -9,6 +9,7 @@
 
 class QLabel;
 class QMenu;
+class QPushButton;
 class WidgetCanevas;
 
 class VueKorvane : public QMainWindow {
@@ -44,7 +45,7 @@ private:
 
     QLabel* Étiquette(const Contrôle& c, QWidget* parent);
     QLabel* ÉtiquetteActive(Contrôle& c, QWidget* parent);
-    QWidget* Bouton(Contrôle& c, QWidget* parent);
+    QPushButton* Bouton(Contrôle& c, QWidget* parent);
     QWidget* Forme(const Contrôle& c, QWidget* parent);
     void ConstruireMenus(QMenu* menu, const std::vector<EntréeMenu>& entrées);
     void SynchroniserTableau(TableauLié& tableau);

@@ -5,8 +5,16 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 namespace {
+
+// Les traits horizontaux et verticaux d'épaisseur impaire tombent au milieu d'une rangée de pixels :
+// le quadrillage reste net malgré le lissage.
+double Caler(double pixel, int épaisseur)
+{
+    return épaisseur % 2 ? std::floor(pixel) + 0.5 : std::round(pixel);
+}
 
 int BoutonVB(Qt::MouseButtons boutons)
 {
@@ -40,7 +48,13 @@ void WidgetCanevas::Rejouer(const Canevas& modèle, QPainter& peintre, QSizeF ta
             QPen crayon(teinte, marque.Épaisseur);
             crayon.setCapStyle(Qt::RoundCap);
             peintre.setPen(crayon);
-            peintre.drawLine(pixel(marque.X1, marque.Y1), pixel(marque.X2, marque.Y2));
+            QPointF a = pixel(marque.X1, marque.Y1);
+            QPointF b = pixel(marque.X2, marque.Y2);
+            if (marque.X1 == marque.X2)
+                a.rx() = b.rx() = Caler(a.x(), marque.Épaisseur);
+            if (marque.Y1 == marque.Y2)
+                a.ry() = b.ry() = Caler(a.y(), marque.Épaisseur);
+            peintre.drawLine(a, b);
         } else {
             // Un point est un disque du diamètre du crayon.
             const double rayon = std::max(marque.Épaisseur, 1) / 2.0;
