@@ -200,7 +200,7 @@ bool Coordonnées::NomPoint_KeyPress(char32_t touche)
         NomPoint.SelStart = Caractères(NomPoint.Caption).size();
         NomPoint.SelLength = 0;
     }
-    if (touche == ToucheRetourArrière) {
+    if (ToucheDeCommande(touche)) {
         return true;
     }
     return (touche >= U'A' && touche <= U'Z') || (touche >= U'a' && touche <= U'z');

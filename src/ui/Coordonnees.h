@@ -29,7 +29,8 @@ public:
 
     void BtonValider_Click();
     void BtonAnnuler_Click();
-    // Vrai si la touche passe : une lettre, ou le retour arrière ; le curseur va d'abord en fin de texte.
+    // Vrai si la touche passe : une lettre, ou une touche de commande ; le curseur va d'abord en fin de
+    // texte.
     bool NomPoint_KeyPress(char32_t touche);
     void NomPoint_Change();
     void Position_Click(std::size_t i);

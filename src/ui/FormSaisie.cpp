@@ -29,7 +29,7 @@ void FormSaisie::Form_Load()
 
 bool FormSaisie::TextPolySeg_KeyPress(char32_t touche) const
 {
-    return touche == ToucheRetourArrière || (touche >= U'A' && touche <= U'Z');
+    return ToucheDeCommande(touche) || (touche >= U'A' && touche <= U'Z');
 }
 
 void FormSaisie::BtonOk_Click()

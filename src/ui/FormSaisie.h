@@ -14,7 +14,7 @@ public:
     void Form_Load() override;
     void Form_QueryUnload() override { BtonAnnuler_Click(); }
 
-    // Vrai si la touche passe : les majuscules et le retour arrière seulement.
+    // Vrai si la touche passe : les majuscules et les touches de commande seulement.
     bool TextPolySeg_KeyPress(char32_t touche) const;
     void BtonOk_Click();
     void BtonAnnuler_Click();

@@ -12,5 +12,13 @@ struct ZoneTexte : Contrôle {
     bool DemandeFocus = false;
 };
 
-// Le code du retour arrière, que les filtres de touches laissent toujours passer.
+// Les touches que les filtres laissent toujours passer : l'effacement, et Entrée et Échap qui
+// valident ou annulent le dialogue.
 inline constexpr char32_t ToucheRetourArrière = 8;
+inline constexpr char32_t ToucheEntrée = 13;
+inline constexpr char32_t ToucheÉchap = 27;
+
+inline bool ToucheDeCommande(char32_t touche)
+{
+    return touche == ToucheRetourArrière || touche == ToucheEntrée || touche == ToucheÉchap;
+}

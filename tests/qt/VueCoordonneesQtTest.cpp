@@ -32,6 +32,12 @@ void Frapper(QWidget* widget, const QString& texte)
     }
 }
 
+void Appuyer(QWidget* widget, Qt::Key touche, const QString& texte)
+{
+    QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, texte);
+    QApplication::sendEvent(widget, &appui);
+}
+
 template <typename W> W* Enfant(const char* nom)
 {
     QWidget* active = QApplication::activeModalWidget();
@@ -110,18 +116,31 @@ TEST(VueCoordonnees, UneFauteDeCalculSelectionneLeCaractereFautif)
     EXPECT_EQ(d.m.XSaisi, "");
 }
 
-TEST(VueFormSaisie, SeulesLesMajusculesSeTapent)
+TEST(VueCoordonnees, EchapDansLeNomAnnule)
+{
+    Modèle d;
+    QTimer::singleShot(0, [&] {
+        auto* nom = Enfant<QLineEdit>("NomPoint");
+        Frapper(nom, "z");
+        Appuyer(nom, Qt::Key_Escape, "\x1b");
+    });
+    d.plateforme.MontrerModal(d.fenêtre);
+    EXPECT_TRUE(d.fenêtre.EstFermée());
+    EXPECT_EQ(d.fenêtre.TagItemPlacerPt, " 1");
+    EXPECT_EQ(d.m.NomSaisi, "A");
+}
+
+TEST(VueFormSaisie, SeulesLesMajusculesSeTapentEtEntreeValide)
 {
     Modulebas m;
     PlateformeQt plateforme;
     const Contrôle principale = Dessiné("", 0, 0, 12000, 9000);
     FormSaisie fenêtre(m, plateforme, principale);
     QTimer::singleShot(0, [&] {
-        Frapper(Enfant<QLineEdit>("TextPolySeg"), "Ab1CDe,E\b");
-        QWidget* active = QApplication::activeModalWidget();
-        for (QPushButton* bouton : active->findChildren<QPushButton*>())
-            if (bouton->text() == QStringLiteral("Valider"))
-                bouton->click();
+        auto* noms = Enfant<QLineEdit>("TextPolySeg");
+        Frapper(noms, "Ab1CDe,E\b");
+        // Entrée passe le filtre : elle valide le dialogue.
+        Appuyer(noms, Qt::Key_Return, "\r");
     });
     plateforme.MontrerModal(fenêtre);
     EXPECT_TRUE(fenêtre.EstFermée());
