@@ -1,5 +1,7 @@
 #include "ui/FormApropos.h"
 
+#include "model/Caracteres.h"
+
 #include <cstddef>
 #include <string>
 
@@ -8,15 +10,6 @@ namespace {
 constexpr const char* Auteur = "L'équipe Velmor";
 constexpr const char* Éditeur = "Éditions Velmor";
 constexpr const char* Site = "velmor.example.org";
-
-// Nombre de caractères d'un texte UTF-8 (les octets de suite ne comptent pas).
-std::size_t NombreCaractères(const std::string& texte)
-{
-    std::size_t n = 0;
-    for (unsigned char c : texte)
-        n += (c & 0xC0) != 0x80;
-    return n;
-}
 
 } // namespace
 
@@ -47,7 +40,7 @@ void FormApropos::Form_Load()
 // Un nom d'éditeur de plus de 9 caractères élargit la fenêtre et sa ligne de 40 twips par caractère.
 void FormApropos::ÉlargirPourÉditeur()
 {
-    const std::size_t longueur = NombreCaractères(EtiEditeur.Caption);
+    const std::size_t longueur = Caractères(EtiEditeur.Caption).size();
     if (longueur <= 9)
         return;
     const int supplément = 40 * static_cast<int>(longueur - 9);

@@ -1,5 +1,7 @@
 #include "support/PlateformeScriptee.h"
 
+#include "model/Caracteres.h"
+
 #include <gtest/gtest.h>
 
 void PlateformeScriptée::MontrerModal(Fenêtre& fenêtre)
@@ -73,9 +75,7 @@ bool PlateformeScriptée::OuvrirPageWeb(const std::string& adresse)
 
 TailleTexte PlateformeScriptée::MesurerTexte(const std::string& texte, double taillePolice)
 {
-    int caractères = 0;
-    for (unsigned char c : texte)
-        caractères += (c & 0xC0) != 0x80;
+    const auto caractères = static_cast<int>(Caractères(texte).size());
     const double facteur = taillePolice / 8.25;
     return {static_cast<int>(100 * caractères * facteur), static_cast<int>(240 * facteur)};
 }
