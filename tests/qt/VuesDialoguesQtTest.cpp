@@ -1,11 +1,14 @@
 // Les vues Qt des petites fenêtres, hors écran : widgets, clics, fermeture.
 #include "platform/qt/FabriqueVues.h"
 #include "platform/qt/PlateformeQt.h"
+#include "ui/FormApropos.h"
 #include "ui/FormMessage.h"
 #include "ui/FormTexteAgrandi.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
@@ -77,6 +80,56 @@ TEST(FabriqueVues, ConnaitChaquePetiteFenetre)
     const Contrôle principale;
     FormMessage message(m, principale);
     FormTexteAgrandi texte(m, principale);
+    FormApropos apropos(principale);
     EXPECT_NE(FabriquerVue(message, nullptr), nullptr);
     EXPECT_NE(FabriquerVue(texte, nullptr), nullptr);
+    EXPECT_NE(FabriquerVue(apropos, nullptr), nullptr);
+}
+
+namespace {
+
+// Un dialogue d'essai qui ne laisse passer que les majuscules et valide sur Entrée.
+class FenêtreMajuscules : public Fenêtre {
+public:
+    void Form_Load() override { Form = Dessiné("Essai", 0, 0, 3000, 1500); }
+    void Texte_KeyPress(char32_t& touche)
+    {
+        if (touche == 13)
+            Fermer();
+        else if (touche != 8 && (touche < U'A' || touche > U'Z'))
+            touche = 0;
+    }
+    Contrôle Texte = Dessiné("", 100, 100, 2000, 400);
+};
+
+class VueMajuscules : public VueDialogue {
+public:
+    explicit VueMajuscules(FenêtreMajuscules& modèle) : VueDialogue(modèle, nullptr)
+    {
+        zone = ZoneTexte(modèle.Texte, {}, [&modèle](char32_t& touche) { modèle.Texte_KeyPress(touche); });
+    }
+    QLineEdit* zone;
+};
+
+void Taper(QWidget* cible, int touche, const QString& texte = {})
+{
+    QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, texte);
+    QApplication::sendEvent(cible, &appui);
+}
+
+} // namespace
+
+TEST(VueDialogue, LeModeleFiltreChaqueToucheAvantLaZoneDeTexte)
+{
+    FenêtreMajuscules modèle;
+    VueMajuscules vue(modèle);
+    QTimer::singleShot(0, [&] {
+        for (const QChar c : QStringLiteral("AbC1D"))
+            Taper(vue.zone, c.toUpper().unicode(), QString(c));
+        Taper(vue.zone, Qt::Key_Backspace, QStringLiteral("\b"));
+        Taper(vue.zone, Qt::Key_Return, QStringLiteral("\r"));
+    });
+    vue.Montrer();
+    EXPECT_TRUE(modèle.EstFermée());
+    EXPECT_EQ(modèle.Texte.Caption, "AC");
 }

@@ -497,8 +497,8 @@ TEST(KorvaneDessin, LesCommandesDuDessinSontInactivesAvantLeChargement)
     PlateformeScriptée plateforme;
     const Korvane k(m, plateforme);
     for (const Contrôle* c : {&k.ItemOuvrirFig, &k.ItemFermerFig, &k.ItemEnregistrer, &k.ItemTracerLumarc,
-                              &k.ItemQuadrillage, &k.ItemModifierPoint, &k.ItemPolygone, &k.ItemLong, &k.ItemAngle,
-                              &k.ItemTépais, &k.ItemCouleurs, &k.ItemPrécision}) {
+                              &k.ItemQuadrillage, &k.ItemModifierPoint, &k.ItemPolygone, &k.ItemLong,
+                              &k.ItemAngle, &k.ItemTépais, &k.ItemCouleurs, &k.ItemPrécision}) {
         SCOPED_TRACE(c->Caption);
         EXPECT_FALSE(c->Enabled);
     }

@@ -8,16 +8,19 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMoveEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <cmath>
 
 namespace {
 
-// Filtre des touches d'une zone de texte : le modèle voit chaque caractère avant le widget.
+// Filtre des touches d'une zone de texte : le modèle voit chaque caractère avant le widget, comme
+// KeyPress (8 effacement arrière, 13 entrée, 27 échappement) ; il peut le remplacer ou l'annuler (0).
 class FiltreTouches : public QObject {
 public:
-    FiltreTouches(QLineEdit* zone, std::function<void(char32_t&)> touche, std::function<void()> après)
+    FiltreTouches(QLineEdit* zone, std::function<void(char32_t&)> touche, std::function<bool()> après)
         : QObject(zone), zone(zone), touche(std::move(touche)), après(std::move(après))
     {
     }
@@ -28,18 +31,29 @@ public:
             return false;
         auto* frappe = static_cast<QKeyEvent*>(évènement);
         char32_t code = 0;
-        if (frappe->key() == Qt::Key_Backspace)
+        switch (frappe->key()) {
+        case Qt::Key_Backspace:
             code = 8;
-        else if (const QList<uint> codes = frappe->text().toUcs4(); codes.size() == 1 && codes[0] >= 32)
-            code = codes[0];
-        else
-            return false; // flèches, tabulation, entrée : le widget les garde
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            code = 13;
+            break;
+        case Qt::Key_Escape:
+            code = 27;
+            break;
+        default:
+            if (const QList<uint> codes = frappe->text().toUcs4(); codes.size() == 1 && codes[0] >= 32)
+                code = codes[0];
+            else
+                return false; // flèches, tabulation : le widget les garde
+        }
         const char32_t tapé = code;
         touche(code);
-        après();
-        if (code == 0)
+        const bool fermée = après();
+        if (fermée || code == 0)
             return true;
-        if (code == tapé)
+        if (code == tapé || code < 32)
             return false;
         zone->insert(QString::fromUcs4(&code, 1));
         return true;
@@ -48,7 +62,7 @@ public:
 private:
     QLineEdit* zone;
     std::function<void(char32_t&)> touche;
-    std::function<void()> après;
+    std::function<bool()> après; // rafraîchit ; vrai si le modèle s'est fermé
 };
 
 } // namespace
@@ -130,7 +144,12 @@ QLineEdit* VueDialogue::ZoneTexte(Contrôle& c, std::function<void()> changement
                     Gérer(changement);
             });
     if (touche)
-        zone->installEventFilter(new FiltreTouches(zone, std::move(touche), [this] { Rafraîchir(); }));
+        zone->installEventFilter(new FiltreTouches(zone, std::move(touche), [this] {
+            Rafraîchir();
+            if (modèle.EstFermée())
+                done(QDialog::Accepted);
+            return modèle.EstFermée();
+        }));
     Lier(zone, c, [zone, &c] {
         const QString texte = VersQString(c.Caption);
         if (zone->text() != texte)
@@ -169,8 +188,10 @@ void VueDialogue::Rafraîchir()
     const Contrôle& form = modèle.Form;
     setWindowTitle(VersQString(form.Caption));
     const QRect cadre = RectanglePixels(form);
-    resize(cadre.size());
-    move(cadre.topLeft());
+    if (size() != cadre.size())
+        setFixedSize(cadre.size());
+    if (pos() != cadre.topLeft())
+        move(cadre.topLeft());
     QPalette palette = QApplication::palette(this);
     if (form.BackColor)
         palette.setColor(QPalette::Window, VersQColor(*form.BackColor));
@@ -180,6 +201,14 @@ void VueDialogue::Rafraîchir()
         lien.recopierPropre();
     }
     rafraîchissement = false;
+}
+
+// L'élève peut déplacer le dialogue : le modèle garde sa position.
+void VueDialogue::moveEvent(QMoveEvent* évènement)
+{
+    QDialog::moveEvent(évènement);
+    modèle.Form.Left = static_cast<int>(std::lround(x() * TwipsParPixelX()));
+    modèle.Form.Top = static_cast<int>(std::lround(y() * TwipsParPixelY()));
 }
 
 // La croix du cadre et la touche Échap passent par Form_QueryUnload, qui décide de fermer ou non.

@@ -34,7 +34,7 @@ protected:
     QRadioButton* BoutonOption(Contrôle& c, std::function<void()> clic);
     QCheckBox* CaseÀCocher(Contrôle& c, std::function<void()> clic);
     // La légende du contrôle tient le texte tapé ; touche reçoit chaque caractère tapé et peut le
-    // remplacer, ou l'annuler en le mettant à 0 (8 pour l'effacement arrière).
+    // remplacer, ou l'annuler en le mettant à 0 (8 effacement arrière, 13 entrée, 27 échappement).
     QLineEdit* ZoneTexte(Contrôle& c, std::function<void()> changement = {},
                          std::function<void(char32_t&)> touche = {});
     QPlainTextEdit* ZoneTexteMultiligne(Contrôle& c, bool lectureSeule);
@@ -42,6 +42,7 @@ protected:
     // Lance un gestionnaire du modèle, rafraîchit, et ferme la vue si le modèle s'est fermé.
     void Gérer(const std::function<void()>& gestionnaire);
 
+    void moveEvent(QMoveEvent* évènement) override;
     void closeEvent(QCloseEvent* évènement) override;
     void reject() override;
 
