@@ -38,8 +38,8 @@ enum class ÉtapeConstruction {
 // Les boutons pour lesquels on ouvre la fenêtre des textes longs.
 enum class BoutonsTexte { Fermer, ValiderAnnuler };
 
-// Une ligne de la table des figures cibles.
-struct Cible {
+// Une ligne de la table des figures cibles ; nommée à part de la Cible du jeu, d'une autre forme.
+struct LigneCible {
     std::string Nom;
     std::uint8_t Sommets;
     std::string PropriétéExclue;
@@ -106,6 +106,10 @@ public:
     void ColorerLigneCible(std::size_t i, Couleur couleur);
     void ProposerFigure();
 
+    // KorvaneScore.cpp : la fenêtre du score, ouverte par l'image du score dès qu'une cible a été choisie.
+    void ImaBton_Click();
+    void ImaBton_MouseMove();
+
     // Les évènements que la vue transmet : clic et survol d'un contrôle, ou d'un élément d'un tableau de
     // contrôles qui grandit (LabTypeFig, ShapeTypeFig1, ShapeTypeFig2), désigné par son indice.
     void Cliquer(const Contrôle& c);
@@ -166,7 +170,7 @@ public:
     bool PremierAffichage = true;
 
     // Jeu des cibles.
-    std::array<Cible, NombreCibles> TableCibles;
+    std::array<LigneCible, NombreCibles> TableCibles;
     std::string NomCible, FigureDemandée, FigureAdmise, PropriétéExclue;
     std::uint8_t NumCible = 0;
     std::uint8_t SérieRéussites = 0;
