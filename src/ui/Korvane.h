@@ -1,6 +1,7 @@
 // La fenêtre principale : le canevas, les outils, les menus, le panneau du jeu et leur état.
 #pragma once
 
+#include "game/TableCibles.h"
 #include "model/FenetreFigure.h"
 #include "model/Modulebas.h"
 #include "model/OperationsFigure.h"
@@ -37,18 +38,6 @@ enum class ÉtapeConstruction {
 
 // Les boutons pour lesquels on ouvre la fenêtre des textes longs.
 enum class BoutonsTexte { Fermer, ValiderAnnuler };
-
-// Une ligne de la table des figures cibles ; nommée à part de la Cible du jeu, d'une autre forme.
-struct LigneCible {
-    std::string Nom;
-    std::uint8_t Sommets;
-    std::string PropriétéExclue;
-    std::string FigureDemandée;
-    std::string FigureAdmise;
-};
-
-inline constexpr std::size_t NombreCibles = 10;
-inline constexpr const char* TexteChoisirFigure = "Choisis une figure à construire ...";
 
 class Korvane : public Fenêtre, public FenêtreFigure {
 public:
@@ -170,10 +159,9 @@ public:
     bool PremierAffichage = true;
 
     // Jeu des cibles.
-    std::array<LigneCible, NombreCibles> TableCibles;
+    std::array<Cible, NbCibles> TableCibles{};
     std::string NomCible, FigureDemandée, FigureAdmise, PropriétéExclue;
     std::uint8_t NumCible = 0;
-    std::uint8_t SérieRéussites = 0;
     bool OuvertureFigure = false;
 
     // Pointeur au-dessus du canevas : 0 normal, 99 personnalisé.
@@ -182,7 +170,9 @@ public:
 private:
     void DessinerContrôles();
     void ConstruireMenus();
+    // Les gestionnaires s'inscrivent au constructeur ; la vue ne connaît que Cliquer et Survoler.
     void Brancher(Contrôle& c, void (Korvane::*gestionnaire)());
+    void BrancherSurvol(Contrôle& c, void (Korvane::*gestionnaire)());
     void BrancherTableau(const std::vector<Contrôle>& tableau, void (Korvane::*clic)(std::size_t),
                          void (Korvane::*survol)(std::size_t));
 

@@ -401,24 +401,24 @@ TEST_F(KorvaneTest, LesDixLignesDesCiblesNaissentAuPremierRedimensionnement)
     EXPECT_EQ(k.LabTypeFig.size(), 1u);
     Redimensionner(1024, 768);
     Redimensionner(900, 700);
-    ASSERT_EQ(k.LabTypeFig.size(), NombreCibles);
-    ASSERT_EQ(k.ShapeTypeFig1.size(), NombreCibles);
-    ASSERT_EQ(k.ShapeTypeFig2.size(), NombreCibles);
+    ASSERT_EQ(k.LabTypeFig.size(), NbCibles);
+    ASSERT_EQ(k.ShapeTypeFig1.size(), NbCibles);
+    ASSERT_EQ(k.ShapeTypeFig2.size(), NbCibles);
     EXPECT_EQ(k.LabTypeFig[0].Caption, "Triangle rectangle ");
     EXPECT_EQ(k.LabTypeFig[9].Caption, "Carré ");
-    for (std::size_t i = 0; i < NombreCibles; ++i) {
+    for (std::size_t i = 0; i < NbCibles; ++i) {
         SCOPED_TRACE(i);
         EXPECT_TRUE(k.LabTypeFig[i].Visible && k.ShapeTypeFig1[i].Visible && k.ShapeTypeFig2[i].Visible);
         EXPECT_EQ(k.LabTypeFig[i].BackColor, CouleurPanneau);
         EXPECT_EQ(k.ShapeTypeFig2[i].BackColor, CouleurPanneau);
-        EXPECT_EQ(k.LabTypeFig[i].Caption, k.TableCibles[i].Nom + " ");
+        EXPECT_EQ(k.LabTypeFig[i].Caption, std::string(k.TableCibles[i].Nom) + " ");
         if (i > 0) {
             EXPECT_GT(k.LabTypeFig[i].Top, k.LabTypeFig[i - 1].Top + k.LabTypeFig[i - 1].Height);
         }
     }
     EXPECT_EQ(k.TableCibles[1].FigureAdmise, "Triangle équilatéral");
-    EXPECT_EQ(k.TableCibles[0].Sommets, 3);
-    EXPECT_EQ(k.TableCibles[9].Sommets, 4);
+    EXPECT_EQ(k.TableCibles[0].NbSommets, 3);
+    EXPECT_EQ(k.TableCibles[9].NbSommets, 4);
 }
 
 TEST_F(KorvaneTest, ProposerFigureRevientAuChoixDUneCible)
@@ -520,4 +520,27 @@ TEST(PlateformeScriptee, LaMinuterieAvanceALaMainEtSArreteDansUnTop)
     plateforme.AvancerMinuterie(100);
     EXPECT_EQ(tops, 3);
     EXPECT_FALSE(plateforme.MinuterieEnMarche());
+}
+
+TEST_F(KorvaneTest, LePointeurRedevientLaFlecheSurLesBoutonsDuZoom)
+{
+    Démarrer();
+    k.Form.MousePointer = Pointeur::Personnalisé;
+    k.Survoler(k.BtonEchPlus);
+    EXPECT_EQ(k.Form.MousePointer, Pointeur::Flèche);
+    k.Form.MousePointer = Pointeur::Personnalisé;
+    k.Survoler(k.BtonEchMoins);
+    EXPECT_EQ(k.Form.MousePointer, Pointeur::Flèche);
+}
+
+TEST_F(KorvaneTest, UnElementInactifNeRepondPasAuClic)
+{
+    Démarrer();
+    m.XMax = 10 * m.Unité;
+    k.BtonEchPlus.Enabled = false;
+    k.Cliquer(k.BtonEchPlus);
+    EXPECT_EQ(m.XMax, 10 * m.Unité);
+    k.BtonEchPlus.Enabled = true;
+    k.Cliquer(k.BtonEchPlus);
+    EXPECT_EQ(m.XMax, 10 * m.Unité + 1000);
 }

@@ -117,6 +117,27 @@ void Gomme(QPainter& p)
     p.drawRect(QRectF(2, -5, 7, 10));
 }
 
+// L'image du score : une médaille, qu'on clique pour voir et imprimer son score.
+QPixmap Médaille(QSize taille)
+{
+    QPixmap image(taille);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double l = taille.width();
+    const double h = taille.height();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(200, 0, 0));
+    const QPointF rubanGauche[] = {{l * 0.30, 0}, {l * 0.48, 0}, {l * 0.55, h * 0.45}, {l * 0.40, h * 0.45}};
+    const QPointF rubanDroit[] = {{l * 0.52, 0}, {l * 0.70, 0}, {l * 0.60, h * 0.45}, {l * 0.45, h * 0.45}};
+    p.drawPolygon(rubanGauche, 4);
+    p.drawPolygon(rubanDroit, 4);
+    p.setPen(QPen(QColor(150, 110, 0), 1.5));
+    p.setBrush(QColor(240, 200, 40));
+    p.drawEllipse(QPointF(l / 2, h * 0.65), l * 0.27, h * 0.27);
+    return image;
+}
+
 } // namespace
 
 VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
@@ -163,14 +184,19 @@ VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
         ÉtiquetteActive(c, cadreCouleurs);
     ÉtiquetteActive(modèle.EtiCoulSuite, cadreCouleurs)->setAlignment(Qt::AlignCenter);
 
-    Étiquette(modèle.EtiEtape, fond)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel* étape = Étiquette(modèle.EtiEtape, fond);
+    étape->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont gras = étape->font();
+    gras.setBold(true);
+    étape->setFont(gras);
     Étiquette(modèle.EtiComEtape, fond);
     Étiquette(modèle.LabEtape, fond);
     Étiquette(modèle.EtiRéponse, fond);
     Étiquette(modèle.LabAfficheScore, fond);
     Forme(modèle.Shape3, fond);
     Forme(modèle.ShapeScore, fond);
-    ÉtiquetteActive(modèle.ImaBton, fond);
+    médaille = ÉtiquetteActive(modèle.ImaBton, fond);
+    médaille->setAlignment(Qt::AlignCenter);
     for (Contrôle* c : {&modèle.EtiScore, &modèle.EtiBonus})
         Étiquette(*c, fond)->setAlignment(Qt::AlignCenter);
     for (Contrôle& c : modèle.Etixy)
@@ -309,6 +335,8 @@ void VueKorvane::Rafraîchir()
     }
     for (TableauLié& tableau : tableaux)
         SynchroniserTableau(tableau);
+    if (médaille->pixmap().size() != médaille->size())
+        médaille->setPixmap(Médaille(médaille->size()));
     SynchroniserTaille();
     enRafraîchissement = false;
 }

@@ -54,6 +54,7 @@ private:
     Korvane& modèle;
     QWidget* fond;
     WidgetCanevas* canevas;
+    QLabel* médaille;
     std::vector<Lien> liens;
     std::vector<TableauLié> tableaux;
     bool enRafraîchissement = false;
