@@ -52,6 +52,8 @@ Korvane::Korvane(Modulebas& m, Plateforme& plateforme)
     Brancher(BtonEchPlus, &Korvane::BtonEchPlus_Click);
     BrancherSurvol(BtonEchMoins, &Korvane::BtonEch_MouseMove);
     BrancherSurvol(BtonEchPlus, &Korvane::BtonEch_MouseMove);
+    Brancher(ImaBton, &Korvane::ImaBton_Click);
+    BrancherSurvol(ImaBton, &Korvane::ImaBton_MouseMove);
 }
 
 void Korvane::Brancher(Contrôle& c, void (Korvane::*gestionnaire)())

@@ -15,6 +15,7 @@
 #include "ui/FormLong.h"
 #include "ui/FormMessage.h"
 #include "ui/FormSaisie.h"
+#include "ui/FormScore.h"
 #include "ui/FormTexteAgrandi.h"
 
 std::unique_ptr<VueDialogue> CréerVue(FormMessage& modèle, QWidget* parent);
@@ -27,6 +28,7 @@ std::unique_ptr<VueDialogue> CréerVue(ChoixPrécision& modèle, QWidget* parent
 std::unique_ptr<VueDialogue> CréerVue(FormCouleurs& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormLong& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormAngle& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormScore& modèle, QWidget* parent);
 
 namespace {
 
@@ -39,9 +41,17 @@ template <typename F> std::unique_ptr<VueDialogue> Essayer(Fenêtre& fenêtre, Q
 using Essai = std::unique_ptr<VueDialogue> (*)(Fenêtre&, QWidget*);
 
 constexpr Essai essais[] = {
-    &Essayer<FormMessage>, &Essayer<FormTexteAgrandi>, &Essayer<FormApropos>,    &Essayer<Coordonnées>,
-    &Essayer<FormSaisie>,  &Essayer<FormChoixPoint>,   &Essayer<ChoixPrécision>, &Essayer<FormCouleurs>,
-    &Essayer<FormLong>,    &Essayer<FormAngle>,
+    &Essayer<FormMessage>,
+    &Essayer<FormTexteAgrandi>,
+    &Essayer<FormApropos>,
+    &Essayer<Coordonnées>,
+    &Essayer<FormSaisie>,
+    &Essayer<FormChoixPoint>,
+    &Essayer<ChoixPrécision>,
+    &Essayer<FormCouleurs>,
+    &Essayer<FormLong>,
+    &Essayer<FormAngle>,
+    &Essayer<FormScore>,
 };
 
 } // namespace
