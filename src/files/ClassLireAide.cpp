@@ -1,0 +1,59 @@
+#include "files/ClassLireAide.h"
+
+#include "files/SommaireAide.h"
+#include "files/TexteFichier.h"
+#include "model/AfficherMessage.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::string_view FinAide = "</Aide>";
+
+} // namespace
+
+RubriqueLue RubriqueDesLignes(const std::vector<std::string>& lignes, const std::string& titre)
+{
+    const auto ouvrante = "<" + titre + ">";
+    const auto fermante = "</" + titre + ">";
+    // La première ligne est la racine : on ne la lit pas.
+    std::size_t i = 1;
+    while (i < lignes.size() && !lignes[i].starts_with(ouvrante) && lignes[i] != FinAide)
+        ++i;
+    if (i < lignes.size() && lignes[i] == FinAide)
+        return {"", true};
+    if (i >= lignes.size())
+        return {};
+    // On recueille les lignes jusqu'à celle qui finit par la balise de fin ; à la fin du fichier,
+    // ce qui est recueilli sert tel quel.
+    std::string recueil = lignes[i];
+    while (!recueil.ends_with(fermante) && ++i < lignes.size())
+        recueil += "\n" + lignes[i];
+    // Le texte commence après la balise et le saut de ligne qui la suit.
+    auto début = ouvrante.size();
+    if (début < recueil.size() && recueil[début] == '\n')
+        ++début;
+    const auto fin = std::min(recueil.find(fermante, début), recueil.size());
+    return {recueil.substr(début, fin - début), false};
+}
+
+ClassLireAide::ClassLireAide(Modulebas& m, Messagerie& messagerie) : m(m), messagerie(messagerie) {}
+
+void ClassLireAide::CheminAide(std::filesystem::path chemin)
+{
+    cheminAide = std::move(chemin);
+}
+
+void ClassLireAide::ChaîneBalise(std::string titre)
+{
+    chaîneBalise = std::move(titre);
+}
+
+std::string ClassLireAide::ChaîneAide()
+{
+    const auto octets = LireOctetsFichier(cheminAide);
+    const auto rubrique = octets ? RubriqueDesLignes(LignesDuFichier(*octets), chaîneBalise) : RubriqueLue{};
+    if (rubrique.Manquante)
+        AfficherMessage(m, messagerie, std::string(TitreLectureAide), std::string(TexteRubriqueManquante));
+    return rubrique.Texte;
+}

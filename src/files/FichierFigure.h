@@ -1,0 +1,62 @@
+// Lecture et écriture des fichiers de figure (.lum) : des octets du fichier à la figure et retour.
+#pragma once
+
+#include "files/FigureFichier.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Un message pour FormMessage : l'appelant le montre, ces fonctions ne touchent à aucune fenêtre.
+struct MessageFichier {
+    std::string Titre;
+    std::string Texte;
+
+    bool operator==(const MessageFichier&) const = default;
+};
+
+inline constexpr std::string_view PremièreLigneFigure = "Figure du logiciel Lumarc";
+inline constexpr std::string_view TitreGestionFichier = "Gestion des fichier";
+inline constexpr std::string_view TitreGestionFigures = "Gestion des figures";
+inline constexpr std::string_view TexteFichierIncompatible =
+    "Ce fichier n'est pas compatible avec cette application.";
+inline constexpr std::string_view TexteFichierNonConforme =
+    "Le fichier n'est pas conforme, choisir une autre figure ...";
+inline constexpr std::string_view TexteFichierIllisible =
+    "Ce fichier n'a pas pu être ouvert ou interprété : soit il n'est pas conforme soit il est altéré.";
+inline constexpr std::string_view TexteFigureSauvegardée = "Figure sauvegardée !";
+inline constexpr std::string_view TexteSauvegardeRatée =
+    "Problème d'accès, La figure n'a pas pu être sauvegardée";
+
+struct RefusLecture {
+    MessageFichier Message;
+    // Vrai pour un fichier incompatible ou illisible, faux pour une deuxième ligne sans « Exemple ».
+    bool LectureRatée = true;
+};
+
+// Ou bien la figure entière, ou bien le refus : un fichier à moitié lu ne donne jamais de figure.
+struct LectureFigure {
+    std::optional<FigureFichier> Figure;
+    std::optional<RefusLecture> Refus;
+};
+
+struct Enregistrement {
+    bool Réussi = false;
+    MessageFichier Message;
+};
+
+std::string ÉcrireOctetsFigure(const FigureFichier& figure);
+LectureFigure LireOctetsFigure(std::string_view octets);
+
+LectureFigure LireFichierFigure(const std::filesystem::path& chemin);
+// Un échec laisse l'ancien fichier intact.
+Enregistrement EnregistrerFichierFigure(const std::filesystem::path& chemin, const FigureFichier& figure);
+
+// Les noms des sommets (ChaîneSommets) du premier tracé « Polygone » de l'historique, rien sans polygone.
+std::optional<std::string> PolygoneDeLaFigure(const FigureFichier& figure);
+
+// Le rapport de zoom écrit dans le fichier, et le XMax qu'il redonne pour une unité (au moins 1).
+double RapportZoom(std::int32_t unité, std::int32_t xMax);
+std::int32_t XMaxDuRapport(std::int32_t unité, double rapport);
