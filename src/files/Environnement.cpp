@@ -69,5 +69,6 @@ void OuvrirPageWeb(Modulebas& m, Plateforme& plateforme)
 {
     const std::string adresse = std::string(SiteVelmor) + std::string(PageTéléchargements);
     if (!plateforme.OuvrirPageWeb(adresse))
-        AfficherMessage(m, plateforme, std::string(TitreGestionFichiers), TexteÉchecLancement(CodeÉchecPageWeb));
+        AfficherMessage(m, plateforme, std::string(TitreGestionFichiers),
+                        TexteÉchecLancement(CodeÉchecPageWeb));
 }

@@ -65,7 +65,10 @@ void FormAide::Form_Load()
         ListChapitresAide_Click(0);
 }
 
-void FormAide::Form_Resize() { DisposerAide(); }
+void FormAide::Form_Resize()
+{
+    DisposerAide();
+}
 
 void FormAide::DisposerAide()
 {

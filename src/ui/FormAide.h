@@ -25,7 +25,7 @@ public:
     Contrôle EtiSommaire;
     Contrôle ListChapitresAide;
     std::vector<std::string> ÉlémentsSommaire; // les lignes de ListChapitresAide
-    int IndexSommaire = -1;                     // la ligne choisie, -1 pour aucune
+    int IndexSommaire = -1;                    // la ligne choisie, -1 pour aucune
     Contrôle EtiChap;
     Contrôle TextAide; // sa légende est le texte affiché
     Contrôle BtonOk;

@@ -25,7 +25,8 @@ std::string NomSansDossier(const std::string& chemin)
     return séparateur == std::string::npos ? chemin : chemin.substr(séparateur + 1);
 }
 
-FormFichier::FormFichier(Modulebas& m, Plateforme& plateforme, const Contrôle& principale, DialogueFichier genre)
+FormFichier::FormFichier(Modulebas& m, Plateforme& plateforme, const Contrôle& principale,
+                         DialogueFichier genre)
     : m(m), plateforme(plateforme), principale(principale), genre(genre)
 {
     Form.Caption = "Gestion des fichiers";
@@ -56,8 +57,8 @@ void FormFichier::Form_Load()
 
     const std::optional<std::string> chemin =
         genre == DialogueFichier::Enregistrement
-            ? plateforme.DialogueEnregistrer(std::string(TitreEnregistrement), std::string(FiltreEnregistrement),
-                                             m.CheminDocuments)
+            ? plateforme.DialogueEnregistrer(std::string(TitreEnregistrement),
+                                             std::string(FiltreEnregistrement), m.CheminDocuments)
             : plateforme.DialogueOuvrir(std::string(TitreOuverture), std::string(FiltreOuverture),
                                         m.CheminDocuments);
     if (!chemin) {
@@ -89,7 +90,8 @@ void FormFichier::PréparerEnregistrement(const std::string& chemin)
         return;
     }
     if (existe)
-        LabMessage.Caption = "Attention, une figure de ce nom existe déjà, elle va être écrasée. Confirmation ?";
+        LabMessage.Caption =
+            "Attention, une figure de ce nom existe déjà, elle va être écrasée. Confirmation ?";
     else
         LabMessage.Caption =
             "La figure va être enregistre sous le nom : «" + NomSansDossier(NomFichierChoisi) + "»";
@@ -105,8 +107,9 @@ void FormFichier::Annulation()
 {
     BtonAnnuler.Visible = false;
     BtonOk.Caption = "Ok";
-    LabMessage.Caption = genre == DialogueFichier::Enregistrement ? "      Sauvegarde annulée par l'utilisateur"
-                                                                  : "      Ouverture annulée par l'utilisateur";
+    LabMessage.Caption = genre == DialogueFichier::Enregistrement
+                             ? "      Sauvegarde annulée par l'utilisateur"
+                             : "      Ouverture annulée par l'utilisateur";
     NomFichierChoisi.clear();
 }
 
@@ -117,9 +120,15 @@ void FormFichier::ProblèmeDAccès()
     NomFichierChoisi.clear();
 }
 
-void FormFichier::BtonOk_Click() { Fermer(); }
+void FormFichier::BtonOk_Click()
+{
+    Fermer();
+}
 
-void FormFichier::Form_QueryUnload() { BtonAnnuler_Click(); }
+void FormFichier::Form_QueryUnload()
+{
+    BtonAnnuler_Click();
+}
 
 void FormFichier::BtonAnnuler_Click()
 {
