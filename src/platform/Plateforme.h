@@ -13,6 +13,12 @@ enum class IcôneMessage { Information, Exclamation, Critique };
 
 enum class RésultatImpression { Imprimé, Annulé, Erreur };
 
+// Taille d'un texte d'une ligne, en twips, pour les étiquettes qui prennent la taille de leur texte.
+struct TailleTexte {
+    int Largeur = 0;
+    int Hauteur = 0;
+};
+
 class Plateforme : public Messagerie {
 public:
     // Montre une fenêtre-modèle en modal : Form_Load, puis ses évènements jusqu'à ce qu'elle soit fermée.
@@ -46,6 +52,12 @@ public:
 
     // Le séparateur décimal des réglages régionaux ("," en français).
     virtual std::string SéparateurDécimal() = 0;
+
+    // Taille d'un texte écrit avec la police des fenêtres à la taille donnée (en points).
+    virtual TailleTexte MesurerTexte(const std::string& texte, double taillePolice) = 0;
+
+    // Fin immédiate du programme, sans question.
+    virtual void QuitterProgramme() = 0;
 
     // La minuterie unique du programme.
     virtual void DémarrerMinuterie(int intervalleMs, std::function<void()> top) = 0;

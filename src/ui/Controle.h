@@ -25,3 +25,15 @@ struct Contrôle {
     std::string ToolTipText;
     Pointeur MousePointer = Pointeur::Normal;
 };
+
+// Un contrôle tel que dessiné : légende, position et taille en twips.
+inline Contrôle Dessiné(std::string légende, int gauche, int haut, int largeur, int hauteur)
+{
+    Contrôle c;
+    c.Caption = std::move(légende);
+    c.Left = gauche;
+    c.Top = haut;
+    c.Width = largeur;
+    c.Height = hauteur;
+    return c;
+}

@@ -20,6 +20,13 @@ public:
 protected:
     void Fermer() { fermée = true; }
 
+    // Les dialogues s'ouvrent centrés sur la fenêtre principale.
+    void CentrerSur(const Contrôle& principale)
+    {
+        Form.Left = principale.Left + (principale.Width - Form.Width) / 2;
+        Form.Top = principale.Top + (principale.Height - Form.Height) / 2;
+    }
+
 private:
     bool fermée = false;
 };

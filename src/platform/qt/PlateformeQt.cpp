@@ -1,0 +1,195 @@
+#include "platform/qt/PlateformeQt.h"
+
+#include "platform/qt/FabriqueVues.h"
+#include "platform/qt/Recopie.h"
+#include "ui/FormMessage.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFontMetrics>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
+#include <cmath>
+
+namespace {
+
+// Le filtre du programme, « Figures (*.lum)|*.lum|Tous (*.*)|*.* », devient celui de Qt.
+QString FiltreQt(const std::string& filtre)
+{
+    const QStringList morceaux = VersQString(filtre).split(QLatin1Char('|'));
+    QStringList filtres;
+    for (qsizetype i = 0; i + 1 < morceaux.size(); i += 2) {
+        const QString& libellé = morceaux[i];
+        filtres << (libellé.contains(QLatin1Char('('))
+                        ? libellé
+                        : libellé + QStringLiteral(" (") + morceaux[i + 1] + QLatin1Char(')'));
+    }
+    if (filtres.isEmpty() && !filtre.empty())
+        filtres << VersQString(filtre);
+    return filtres.join(QStringLiteral(";;"));
+}
+
+int Arrondi(double v)
+{
+    return static_cast<int>(std::lround(v));
+}
+
+} // namespace
+
+void PlateformeQt::DéfinirFenêtrePrincipale(const Contrôle& modèle, QWidget* widget)
+{
+    principale = &modèle;
+    widgetPrincipal = widget;
+}
+
+void PlateformeQt::MontrerFormMessage(Modulebas& m)
+{
+    FormMessage message(m, principale ? *principale : sansPrincipale);
+    MontrerModal(message);
+}
+
+void PlateformeQt::MontrerModal(Fenêtre& fenêtre)
+{
+    std::unique_ptr<VueDialogue> vue = FabriquerVue(fenêtre, widgetPrincipal);
+    if (!vue) {
+        qCritical("Velmor : aucune vue pour la fenêtre %s", typeid(fenêtre).name());
+        fenêtre.Form_QueryUnload();
+        return;
+    }
+    vuesOuvertes[&fenêtre] = vue.get();
+    vue->Montrer();
+    vuesOuvertes.erase(&fenêtre);
+}
+
+void PlateformeQt::MessageSystème(const std::string& texte, const std::string& titre, IcôneMessage icône)
+{
+    const QString t = VersQString(titre);
+    const QString message = VersQString(texte);
+    switch (icône) {
+    case IcôneMessage::Information:
+        QMessageBox::information(widgetPrincipal, t, message);
+        break;
+    case IcôneMessage::Exclamation:
+        QMessageBox::warning(widgetPrincipal, t, message);
+        break;
+    case IcôneMessage::Critique:
+        QMessageBox::critical(widgetPrincipal, t, message);
+        break;
+    }
+}
+
+std::optional<std::string> PlateformeQt::DialogueOuvrir(const std::string& titre, const std::string& filtre,
+                                                        const std::string& dossier)
+{
+    const QString nom = QFileDialog::getOpenFileName(widgetPrincipal, VersQString(titre),
+                                                     VersQString(dossier), FiltreQt(filtre));
+    if (nom.isEmpty())
+        return std::nullopt;
+    return VersTexte(nom);
+}
+
+std::optional<std::string> PlateformeQt::DialogueEnregistrer(const std::string& titre,
+                                                             const std::string& filtre,
+                                                             const std::string& dossier)
+{
+    const QString nom = QFileDialog::getSaveFileName(widgetPrincipal, VersQString(titre),
+                                                     VersQString(dossier), FiltreQt(filtre));
+    if (nom.isEmpty())
+        return std::nullopt;
+    return VersTexte(nom);
+}
+
+RésultatImpression PlateformeQt::ImprimerFenêtre(Fenêtre& fenêtre)
+{
+    const auto vue = vuesOuvertes.find(&fenêtre);
+    QWidget* widget = vue != vuesOuvertes.end() ? vue->second : widgetPrincipal;
+    if (!widget)
+        return RésultatImpression::Erreur;
+    QPrinter imprimante(QPrinter::HighResolution);
+    QPrintDialog choix(&imprimante, widget);
+    if (choix.exec() != QDialog::Accepted)
+        return RésultatImpression::Annulé;
+    QPainter peintre;
+    if (!peintre.begin(&imprimante))
+        return RésultatImpression::Erreur;
+    // L'image de la fenêtre à sa taille d'écran, agrandie d'après la résolution de l'imprimante.
+    const double facteur = imprimante.resolution() / widget->logicalDpiX();
+    peintre.scale(facteur, facteur);
+    widget->render(&peintre);
+    return peintre.end() ? RésultatImpression::Imprimé : RésultatImpression::Erreur;
+}
+
+bool PlateformeQt::OuvrirPageWeb(const std::string& adresse)
+{
+    return QDesktopServices::openUrl(QUrl(VersQString(adresse)));
+}
+
+std::string PlateformeQt::DossierDocumentsSystème()
+{
+    return VersTexte(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+}
+
+std::string PlateformeQt::DossierProgramme()
+{
+    return VersTexte(QCoreApplication::applicationDirPath() + "/");
+}
+
+int PlateformeQt::TwipsParPixelX()
+{
+    return Arrondi(::TwipsParPixelX());
+}
+int PlateformeQt::TwipsParPixelY()
+{
+    return Arrondi(::TwipsParPixelY());
+}
+
+int PlateformeQt::LargeurÉcranPixels()
+{
+    const QScreen* écran = QGuiApplication::primaryScreen();
+    return écran ? écran->size().width() : 1024;
+}
+
+int PlateformeQt::HauteurÉcranPixels()
+{
+    const QScreen* écran = QGuiApplication::primaryScreen();
+    return écran ? écran->size().height() : 768;
+}
+
+std::string PlateformeQt::SéparateurDécimal()
+{
+    return VersTexte(QLocale().decimalPoint());
+}
+
+TailleTexte PlateformeQt::MesurerTexte(const std::string& texte, double taillePolice)
+{
+    QFont police = QApplication::font();
+    police.setPointSizeF(taillePolice);
+    const QFontMetrics mesures(police);
+    // Une petite marge, comme les étiquettes qui prennent la taille de leur texte.
+    const QSize taille = mesures.size(0, VersQString(texte)) + QSize(4, 2);
+    return {Arrondi(taille.width() * ::TwipsParPixelX()), Arrondi(taille.height() * ::TwipsParPixelY())};
+}
+
+void PlateformeQt::QuitterProgramme()
+{
+    QCoreApplication::exit(0);
+}
+
+void PlateformeQt::DémarrerMinuterie(int intervalleMs, std::function<void()> top)
+{
+    minuterie.disconnect();
+    QObject::connect(&minuterie, &QTimer::timeout, &minuterie, std::move(top));
+    minuterie.start(intervalleMs);
+}
+
+void PlateformeQt::ArrêterMinuterie()
+{
+    minuterie.stop();
+}

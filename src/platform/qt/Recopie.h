@@ -1,0 +1,36 @@
+// Recopie de l'état d'un contrôle-modèle sur son widget Qt (twips vers pixels, couleurs, police).
+#pragma once
+
+#include "model/Couleur.h"
+#include "ui/Controle.h"
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <string>
+
+class QWidget;
+
+// Twips par pixel de l'écran principal (15 à 96 points par pouce).
+double TwipsParPixelX();
+double TwipsParPixelY();
+
+inline QString VersQString(const std::string& texte)
+{
+    return QString::fromStdString(texte);
+}
+inline std::string VersTexte(const QString& texte)
+{
+    return texte.toStdString();
+}
+inline QColor VersQColor(Couleur c)
+{
+    return QColor(c.R, c.V, c.B);
+}
+
+// Le rectangle du contrôle en pixels, dans son conteneur.
+QRect RectanglePixels(const Contrôle& c);
+
+// Position, taille, visibilité, activation, bulle, couleurs, police et pointeur du contrôle.
+// La légende est propre à chaque genre de widget et reste à la charge de l'appelant.
+void RecopierContrôle(QWidget& widget, const Contrôle& c);

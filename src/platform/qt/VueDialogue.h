@@ -1,0 +1,58 @@
+// Base des vues Qt des dialogues : un widget par contrôle, les évènements vers les gestionnaires du modèle,
+// et après chaque gestionnaire un seul passage qui recopie l'état des contrôles sur les widgets.
+#pragma once
+
+#include "ui/Fenetre.h"
+
+#include <QDialog>
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QCheckBox;
+
+class VueDialogue : public QDialog {
+public:
+    VueDialogue(Fenêtre& modèle, QWidget* parent);
+
+    // Form_Load, premier rafraîchissement, puis la boucle modale tant que le modèle n'est pas fermé.
+    void Montrer();
+
+    Fenêtre& Modèle() { return modèle; }
+
+protected:
+    // Chaque fabrique crée le widget du contrôle et le lie pour tous les rafraîchissements à venir.
+    QLabel* Étiquette(Contrôle& c);
+    QPushButton* Bouton(Contrôle& c, std::function<void()> clic);
+    QRadioButton* BoutonOption(Contrôle& c, std::function<void()> clic);
+    QCheckBox* CaseÀCocher(Contrôle& c, std::function<void()> clic);
+    // La légende du contrôle tient le texte tapé ; touche reçoit chaque caractère tapé et peut le
+    // remplacer, ou l'annuler en le mettant à 0 (8 pour l'effacement arrière).
+    QLineEdit* ZoneTexte(Contrôle& c, std::function<void()> changement = {},
+                         std::function<void(char32_t&)> touche = {});
+    QPlainTextEdit* ZoneTexteMultiligne(Contrôle& c, bool lectureSeule);
+
+    // Lance un gestionnaire du modèle, rafraîchit, et ferme la vue si le modèle s'est fermé.
+    void Gérer(const std::function<void()>& gestionnaire);
+    void Rafraîchir();
+
+    void closeEvent(QCloseEvent* évènement) override;
+    void reject() override;
+
+private:
+    struct Lien {
+        QWidget* widget;
+        const Contrôle* contrôle;
+        std::function<void()> recopierPropre; // légende, coche, texte : ce qui dépend du genre de widget
+    };
+
+    void Lier(QWidget* widget, const Contrôle& c, std::function<void()> recopierPropre);
+
+    Fenêtre& modèle;
+    std::vector<Lien> liens;
+    bool rafraîchissement = false;
+};

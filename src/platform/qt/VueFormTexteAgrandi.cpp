@@ -1,0 +1,30 @@
+// Vue Qt de la fenêtre des textes longs.
+#include "platform/qt/VueDialogue.h"
+#include "ui/FormTexteAgrandi.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <memory>
+
+namespace {
+
+class VueFormTexteAgrandi : public VueDialogue {
+public:
+    VueFormTexteAgrandi(FormTexteAgrandi& modèle, QWidget* parent) : VueDialogue(modèle, parent)
+    {
+        Étiquette(modèle.LabFond);
+        ZoneTexteMultiligne(modèle.TexteE1Ag, true)->setFrameShape(QFrame::NoFrame);
+        Étiquette(modèle.LabConsigne);
+        Bouton(modèle.BtonValider, [&modèle] { modèle.BtonValider_Click(); });
+        Bouton(modèle.BtonAnnuler, [&modèle] { modèle.BtonAnnuler_Click(); });
+        Bouton(modèle.BtonFermer, [&modèle] { modèle.BtonFermer_Click(); });
+    }
+};
+
+} // namespace
+
+std::unique_ptr<VueDialogue> CréerVue(FormTexteAgrandi& modèle, QWidget* parent)
+{
+    return std::make_unique<VueFormTexteAgrandi>(modèle, parent);
+}

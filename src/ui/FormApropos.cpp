@@ -1,0 +1,62 @@
+#include "ui/FormApropos.h"
+
+#include <cstddef>
+#include <string>
+
+namespace {
+
+constexpr const char* Auteur = "L'équipe Velmor";
+constexpr const char* Éditeur = "Éditions Velmor";
+constexpr const char* Site = "velmor.example.org";
+
+// Nombre de caractères d'un texte UTF-8 (les octets de suite ne comptent pas).
+std::size_t NombreCaractères(const std::string& texte)
+{
+    std::size_t n = 0;
+    for (unsigned char c : texte)
+        n += (c & 0xC0) != 0x80;
+    return n;
+}
+
+} // namespace
+
+FormApropos::FormApropos(const Contrôle& principale) : principale(principale)
+{
+    Form.Caption = "À propos du logiciel Velmor";
+    Form.Width = 5400;
+    Form.Height = 3120;
+    Image1 = Dessiné("", 240, 240, 960, 960);
+    EtiVersion = Dessiné("Version", 1440, 240, 2400, 300);
+    EtiEditeur = Dessiné("", 1440, 600, 3600, 300);
+    EtiSite = Dessiné("", 1440, 960, 3600, 300);
+    LabelAuteur = Dessiné("", 1440, 1440, 3600, 600);
+    BtonOk = Dessiné("Ok", 3800, 2400, 1200, 420);
+}
+
+void FormApropos::Form_Load()
+{
+    Form.BackColor = CouleurPanneau;
+    EtiVersion.Caption = EtiVersion.Caption + " " + "1.0";
+    LabelAuteur.Caption = std::string("Conception et programmation,") + "\n" + Auteur;
+    EtiEditeur.Caption = Éditeur;
+    EtiSite.Caption = Site;
+    ÉlargirPourÉditeur();
+    CentrerSur(principale);
+}
+
+// Un nom d'éditeur de plus de 9 caractères élargit la fenêtre et sa ligne de 40 twips par caractère.
+void FormApropos::ÉlargirPourÉditeur()
+{
+    const std::size_t longueur = NombreCaractères(EtiEditeur.Caption);
+    if (longueur <= 9)
+        return;
+    const int supplément = 40 * static_cast<int>(longueur - 9);
+    Form.Width += supplément;
+    EtiEditeur.Width += supplément;
+    BtonOk.Left = Form.Width - BtonOk.Width - 400;
+}
+
+void FormApropos::BtonOk_Click()
+{
+    Fermer();
+}

@@ -1,0 +1,30 @@
+#include "ui/FormMessage.h"
+
+FormMessage::FormMessage(Modulebas& m, const Contrôle& principale) : m(m), principale(principale)
+{
+    Form.Width = 5400;
+    Form.Height = 2700;
+    LabMessage = Dessiné("", 240, 240, 4920, 1320);
+    BtonOk = Dessiné("Ok", 2100, 1740, 1200, 420);
+}
+
+void FormMessage::Form_Load()
+{
+    CentrerSur(principale);
+    Form.BackColor = CouleurPanneau;
+    Form.Caption = m.TitreMessage;
+    LabMessage.Caption = m.TexteMessage;
+}
+
+// Fermer par le cadre vaut « Ok » : les textes partagés restent vides entre deux messages.
+void FormMessage::Form_QueryUnload()
+{
+    BtonOk_Click();
+}
+
+void FormMessage::BtonOk_Click()
+{
+    m.TitreMessage.clear();
+    m.TexteMessage.clear();
+    Fermer();
+}

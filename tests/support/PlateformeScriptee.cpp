@@ -1,0 +1,98 @@
+#include "support/PlateformeScriptee.h"
+
+#include <gtest/gtest.h>
+
+void PlateformeScriptée::MontrerModal(Fenêtre& fenêtre)
+{
+    FenêtresOuvertes.push_back(typeid(fenêtre).name());
+    fenêtre.Form_Load();
+    if (fenêtre.EstFermée())
+        return;
+    if (!scripts.empty()) {
+        Script script = std::move(scripts.front());
+        scripts.pop_front();
+        if (!script.jouer(fenêtre))
+            ADD_FAILURE() << "Le script attendait " << script.genre << ", la fenêtre ouverte est "
+                          << typeid(fenêtre).name();
+    }
+    if (!fenêtre.EstFermée())
+        fenêtre.Form_QueryUnload();
+    if (!fenêtre.EstFermée())
+        ADD_FAILURE() << "La fenêtre " << typeid(fenêtre).name() << " refuse de se fermer";
+}
+
+void PlateformeScriptée::MontrerFormMessage(Modulebas& m)
+{
+    Journal.MontrerFormMessage(m);
+}
+
+void PlateformeScriptée::MessageSystème(const std::string& texte, const std::string& titre,
+                                        IcôneMessage icône)
+{
+    MessagesSystème.push_back({texte, titre, icône});
+}
+
+std::optional<std::string> PlateformeScriptée::DialogueOuvrir(const std::string&, const std::string&,
+                                                              const std::string&)
+{
+    if (RéponsesOuvrir.empty())
+        return std::nullopt;
+    auto réponse = RéponsesOuvrir.front();
+    RéponsesOuvrir.pop_front();
+    return réponse;
+}
+
+std::optional<std::string> PlateformeScriptée::DialogueEnregistrer(const std::string&, const std::string&,
+                                                                   const std::string&)
+{
+    if (RéponsesEnregistrer.empty())
+        return std::nullopt;
+    auto réponse = RéponsesEnregistrer.front();
+    RéponsesEnregistrer.pop_front();
+    return réponse;
+}
+
+RésultatImpression PlateformeScriptée::ImprimerFenêtre(Fenêtre&)
+{
+    if (RéponseImpression == RésultatImpression::Imprimé)
+        ++Impressions;
+    return RéponseImpression;
+}
+
+bool PlateformeScriptée::OuvrirPageWeb(const std::string& adresse)
+{
+    PagesOuvertes.push_back(adresse);
+    return true;
+}
+
+TailleTexte PlateformeScriptée::MesurerTexte(const std::string& texte, double taillePolice)
+{
+    int caractères = 0;
+    for (unsigned char c : texte)
+        caractères += (c & 0xC0) != 0x80;
+    const double facteur = taillePolice / 8.25;
+    return {static_cast<int>(100 * caractères * facteur), static_cast<int>(240 * facteur)};
+}
+
+void PlateformeScriptée::DémarrerMinuterie(int intervalleMs, std::function<void()> nouveauTop)
+{
+    top = std::move(nouveauTop);
+    intervalle = intervalleMs;
+    écoulé = 0;
+}
+
+void PlateformeScriptée::ArrêterMinuterie()
+{
+    top = nullptr;
+}
+
+void PlateformeScriptée::AvancerMinuterie(int ms)
+{
+    écoulé += ms;
+    // Un top peut arrêter la minuterie : on regarde à chaque tour.
+    while (top && intervalle > 0 && écoulé >= intervalle) {
+        écoulé -= intervalle;
+        auto copie = top;
+        copie();
+    }
+}

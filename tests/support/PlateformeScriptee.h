@@ -1,0 +1,98 @@
+// Plateforme des tests : des scripts répondent aux fenêtres qui s'ouvrent, chaque message est retenu,
+// la minuterie avance à la main et les mesures de l'écran se règlent.
+#pragma once
+
+#include "platform/Plateforme.h"
+#include "support/MessagerieEnregistree.h"
+#include "ui/Fenetre.h"
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+class PlateformeScriptée : public Plateforme {
+public:
+    // À la prochaine ouverture modale, après Form_Load, la fenêtre de genre F reçoit ce script.
+    // Les scripts se jouent dans l'ordre ; une fenêtre d'un autre genre fait échouer le test.
+    template <typename F> void QuandSOuvre(std::function<void(F&)> script)
+    {
+        scripts.push_back({typeid(F).name(), [script = std::move(script)](Fenêtre& fenêtre) {
+                               auto* f = dynamic_cast<F*>(&fenêtre);
+                               if (f)
+                                   script(*f);
+                               return f != nullptr;
+                           }});
+    }
+
+    // Une fenêtre ouverte sans script se ferme par son cadre, comme si l'élève la refermait.
+    void MontrerModal(Fenêtre& fenêtre) override;
+    void MontrerFormMessage(Modulebas& m) override;
+
+    void MessageSystème(const std::string& texte, const std::string& titre, IcôneMessage icône) override;
+    std::optional<std::string> DialogueOuvrir(const std::string& titre, const std::string& filtre,
+                                              const std::string& dossier) override;
+    std::optional<std::string> DialogueEnregistrer(const std::string& titre, const std::string& filtre,
+                                                   const std::string& dossier) override;
+    RésultatImpression ImprimerFenêtre(Fenêtre& fenêtre) override;
+    bool OuvrirPageWeb(const std::string& adresse) override;
+    std::string DossierDocumentsSystème() override { return DossierDocuments; }
+    std::string DossierProgramme() override { return Dossier; }
+    int TwipsParPixelX() override { return TwipsParPixel; }
+    int TwipsParPixelY() override { return TwipsParPixel; }
+    int LargeurÉcranPixels() override { return LargeurÉcran; }
+    int HauteurÉcranPixels() override { return HauteurÉcran; }
+    std::string SéparateurDécimal() override { return Séparateur; }
+    // Chaque caractère vaut 100 twips de large, une ligne 240 twips de haut, à 8,25 points.
+    TailleTexte MesurerTexte(const std::string& texte, double taillePolice) override;
+    void QuitterProgramme() override { Quitté = true; }
+    void DémarrerMinuterie(int intervalleMs, std::function<void()> top) override;
+    void ArrêterMinuterie() override;
+
+    // Fait passer les tops de la minuterie correspondant à ms millisecondes.
+    void AvancerMinuterie(int ms);
+    bool MinuterieEnMarche() const { return static_cast<bool>(top); }
+
+    // Le journal des messages de FormMessage.
+    MessagerieEnregistrée Journal;
+    struct MessageDuSystème {
+        std::string Texte;
+        std::string Titre;
+        IcôneMessage Icône;
+    };
+    std::vector<MessageDuSystème> MessagesSystème;
+    // Le genre (typeid) de chaque fenêtre ouverte en modal, dans l'ordre.
+    std::vector<std::string> FenêtresOuvertes;
+
+    // Réponses préparées aux dialogues du système (absentes : l'élève annule).
+    std::deque<std::optional<std::string>> RéponsesOuvrir;
+    std::deque<std::optional<std::string>> RéponsesEnregistrer;
+    RésultatImpression RéponseImpression = RésultatImpression::Annulé;
+    std::vector<std::string> PagesOuvertes;
+    int Impressions = 0;
+
+    std::string DossierDocuments = "/tmp/documents";
+    std::string Dossier = "/opt/velmor/";
+    int TwipsParPixel = 15;
+    int LargeurÉcran = 1024;
+    int HauteurÉcran = 768;
+    std::string Séparateur = ",";
+    bool Quitté = false;
+
+private:
+    struct Script {
+        std::string genre;
+        std::function<bool(Fenêtre&)> jouer;
+    };
+    std::deque<Script> scripts;
+    std::function<void()> top;
+    int intervalle = 0;
+    int écoulé = 0;
+};
+
+// Le genre d'une fenêtre tel que FenêtresOuvertes le retient.
+template <typename F> std::string GenreFenêtre()
+{
+    return typeid(F).name();
+}
