@@ -47,8 +47,7 @@ void FormAide::Form_Load()
 
     Form.Width = static_cast<int>(principale.Width / 1.5);
     Form.Height = static_cast<int>(principale.Height / 1.5);
-    Form.Left = principale.Left + (principale.Width - Form.Width) / 2;
-    Form.Top = principale.Top + (principale.Height - Form.Height) / 2;
+    CentrerSur(principale);
 
     Form.BackColor = CouleurPanneau;
     EtiSommaire.BackColor = Form.BackColor;

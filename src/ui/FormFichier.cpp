@@ -50,8 +50,7 @@ FormFichier::FormFichier(Modulebas& m, Plateforme& plateforme, const Contrôle& 
 
 void FormFichier::Form_Load()
 {
-    Form.Left = principale.Left + (principale.Width - Form.Width) / 2;
-    Form.Top = principale.Top + (principale.Height - Form.Height) / 2;
+    CentrerSur(principale);
     Form.BackColor = CouleurPanneau;
     LabMessage.BackColor = CouleurPanneau;
 
