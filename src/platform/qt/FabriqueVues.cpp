@@ -6,13 +6,17 @@
 // MontrerModal (PlateformeQt) fait le reste : Form_Load, rafraîchissement, boucle modale.
 #include "platform/qt/FabriqueVues.h"
 
+#include "ui/FormAide.h"
 #include "ui/FormApropos.h"
+#include "ui/FormFichier.h"
 #include "ui/FormMessage.h"
 #include "ui/FormTexteAgrandi.h"
 
 std::unique_ptr<VueDialogue> CréerVue(FormMessage& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormTexteAgrandi& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormApropos& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormFichier& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormAide& modèle, QWidget* parent);
 
 namespace {
 
@@ -25,9 +29,8 @@ template <typename F> std::unique_ptr<VueDialogue> Essayer(Fenêtre& fenêtre, Q
 using Essai = std::unique_ptr<VueDialogue> (*)(Fenêtre&, QWidget*);
 
 constexpr Essai essais[] = {
-    &Essayer<FormMessage>,
-    &Essayer<FormTexteAgrandi>,
-    &Essayer<FormApropos>,
+    &Essayer<FormMessage>, &Essayer<FormTexteAgrandi>, &Essayer<FormApropos>,
+    &Essayer<FormFichier>, &Essayer<FormAide>,
 };
 
 } // namespace
