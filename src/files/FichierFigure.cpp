@@ -62,6 +62,17 @@ std::string AvecPointDécimal(std::string texte)
     return texte;
 }
 
+// Un texte qui, écrit tel quel, serait relu autrement (une virgule, un blanc ou un guillemet en tête)
+// est mis entre guillemets, comme le lecteur les comprend ; un texte qui en contient déjà ne peut pas l'être.
+std::string TexteChamp(const std::string& texte)
+{
+    const bool reluAutrement = texte.find(',') != std::string::npos ||
+                               (!texte.empty() && (texte.front() == ' ' || texte.front() == '\t'));
+    if (reluAutrement && texte.find('"') == std::string::npos)
+        return '"' + texte + '"';
+    return texte;
+}
+
 // Les caractères UTF-8 d'un texte, un par élément.
 std::vector<std::string_view> Caractères(std::string_view texte)
 {
@@ -96,7 +107,8 @@ bool EstTracéPolygone(std::string_view tracé)
 // Un polygone relu doit pouvoir être reconstruit : trois sommets au moins, chacun un point du fichier.
 bool PolygoneValide(std::string_view tracé, const std::vector<PointFig>& points)
 {
-    const auto sommets = Caractères(SommetsDuTracé(tracé));
+    const auto noms = SommetsDuTracé(tracé);
+    const auto sommets = Caractères(noms);
     return sommets.size() >= 3 && std::all_of(sommets.begin(), sommets.end(), [&](std::string_view nom) {
                return std::any_of(points.begin(), points.end(),
                                   [&](const PointFig& p) { return p.Nom == nom; });
@@ -182,14 +194,15 @@ std::string ÉcrireOctetsFigure(const FigureFichier& figure)
     std::vector<std::string> lignes{std::string(PremièreLigneFigure), std::string(DeuxièmeLigne),
                                     TexteRapport(figure.RapportZoom), TexteOctet(figure.Points.size())};
     for (const auto& point : figure.Points) {
-        lignes.push_back(AvecPointDécimal(point.X));
-        lignes.push_back(AvecPointDécimal(point.Y));
-        lignes.push_back(point.Nom);
+        lignes.push_back(TexteChamp(AvecPointDécimal(point.X)));
+        lignes.push_back(TexteChamp(AvecPointDécimal(point.Y)));
+        lignes.push_back(TexteChamp(point.Nom));
         lignes.push_back(TexteOctet(point.Position));
         lignes.push_back(point.Marque ? "True" : "False");
     }
     lignes.push_back(TexteOctet(figure.Tracés.size()));
-    lignes.insert(lignes.end(), figure.Tracés.begin(), figure.Tracés.end());
+    for (const auto& tracé : figure.Tracés)
+        lignes.push_back(TexteChamp(tracé));
     lignes.emplace_back(MotRepère);
     lignes.push_back(TexteOption(figure.AxesAffichés));
     lignes.emplace_back(MotQuadrillage);

@@ -85,7 +85,7 @@ TEST(FichierFigure, EcritLesNombresEtLesTextesSousLeursFormes)
         std::string attendu;
     };
     FigureFichier virgule;
-    virgule.Points = {{"2,5", "-1,25+RAC(2)", "A", 0, true}};
+    virgule.Points = {{"2,5", "-1,25+RAC(2)", "A", 0, true}, {"1", " 3", ",", 1, false}};
     FigureFichier demi;
     demi.RapportZoom = 0.5;
     FigureFichier unZoom;
@@ -99,6 +99,8 @@ TEST(FichierFigure, EcritLesNombresEtLesTextesSousLeursFormes)
         {"virgule de l'ordonnée", virgule, 6, "-1.25+RAC(2)"},
         {"position 0", virgule, 8, " 0 "},
         {"marque", virgule, 9, "True"},
+        {"blanc de tête gardé entre guillemets", virgule, 11, "\" 3\""},
+        {"virgule d'un nom entre guillemets", virgule, 12, "\",\""},
         {"rapport d'un demi sans zéro", demi, 3, " .5"},
         {"rapport à 15 chiffres", unZoom, 3, " .818181818181818"},
         {"rapport en exposant", minuscule, 3, " 1E-05"},

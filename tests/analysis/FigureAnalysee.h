@@ -1,0 +1,47 @@
+// Une figure de test faite de points nommés, et ce que l'analyse en dit.
+#pragma once
+
+#include "analysis/ClassAnaPoly.h"
+#include "model/Modulebas.h"
+#include "support/MessagerieEnregistree.h"
+
+#include <string>
+#include <vector>
+
+struct PointDonné {
+    std::string Nom;
+    std::string X;
+    std::string Y;
+};
+
+inline Modulebas FigureDe(const std::vector<PointDonné>& points)
+{
+    Modulebas m;
+    m.Points.Redimensionner(points.size() + PasTableaux);
+    for (const PointDonné& p : points) {
+        ++m.NbPoints;
+        m.Points[m.NbPoints] = PointFig{.X = p.X, .Y = p.Y, .Nom = p.Nom};
+    }
+    return m;
+}
+
+struct Analyse {
+    std::string Phrase;
+    std::string Figure;
+    std::string NomSommets;
+    std::vector<MessageMontré> Messages;
+};
+
+inline Analyse Analyser(const std::vector<PointDonné>& points, const std::string& noms)
+{
+    Modulebas m = FigureDe(points);
+    MessagerieEnregistrée messagerie;
+    ClassAnaPoly analyse(m, messagerie);
+    analyse.NomSommets(noms);
+    Analyse résultat;
+    résultat.Phrase = analyse.DescriptionFig();
+    résultat.Figure = analyse.Figure();
+    résultat.NomSommets = analyse.NomSommets();
+    résultat.Messages = messagerie.Messages;
+    return résultat;
+}
