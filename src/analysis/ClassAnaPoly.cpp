@@ -1,6 +1,6 @@
 #include "analysis/ClassAnaPoly.h"
 
-#include "analysis/Caracteres.h"
+#include "model/Caracteres.h"
 #include "analysis/NombreDecimal.h"
 #include "analysis/Tolerance.h"
 #include "calc/ValeurCoordonnee.h"

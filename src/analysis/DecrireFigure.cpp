@@ -1,5 +1,5 @@
 // Le classement de la figure : la phrase et le nom court, assemblés à partir des propriétés trouvées.
-#include "analysis/Caracteres.h"
+#include "model/Caracteres.h"
 #include "analysis/ClassAnaPoly.h"
 #include "analysis/Tolerance.h"
 

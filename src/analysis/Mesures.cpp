@@ -1,6 +1,6 @@
 #include "analysis/Mesures.h"
 
-#include "analysis/Caracteres.h"
+#include "model/Caracteres.h"
 #include "analysis/ClassAnaPoly.h"
 #include "analysis/NombreDecimal.h"
 #include "model/AfficherMessage.h"

@@ -86,6 +86,9 @@ struct Modulebas {
     std::uint8_t Bonus = 0;
     std::string Mention;
     bool FigureRéussie = false;
+    std::uint8_t SérieRéussites = 0;
+    // Le nom tapé dans la fenêtre du score, gardé jusqu'à la fin du programme.
+    std::string NomÉlève;
 
     // Dossiers ; CheminAppli finit toujours par « / ».
     std::string CheminAppli;
