@@ -73,6 +73,10 @@ struct Modulebas {
     std::int32_t XMin = 0;
     std::int32_t YMin = 0;
 
+    // Facteurs de disposition : largeur de la fenêtre en pixels / 1024, hauteur / 768.
+    float FacteurH = 1;
+    float FacteurV = 1;
+
     // Modes de la fenêtre principale.
     bool ModeModifPoint = false;
     std::uint8_t ModeChoixPoint = 0;

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPalette>
+#include <QPixmap>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
@@ -19,20 +21,34 @@ int VersPixels(int twips, double twipsParPixel)
     return static_cast<int>(std::lround(twips / twipsParPixel));
 }
 
-Qt::CursorShape FormeQt(Pointeur p)
+// Le pointeur personnalisé du programme : une petite cible, pour viser un point ou une figure.
+QCursor PointeurPersonnalisé()
 {
-    switch (p) {
-    case Pointeur::Flèche:
-        return Qt::ArrowCursor;
-    case Pointeur::Personnalisé:
-        return Qt::PointingHandCursor;
-    case Pointeur::Normal:
-        break;
-    }
-    return Qt::ArrowCursor;
+    QPixmap image(32, 32);
+    image.fill(Qt::transparent);
+    QPainter peintre(&image);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    peintre.setPen(QPen(Qt::white, 3));
+    peintre.drawEllipse(QPointF(16, 16), 7, 7);
+    peintre.drawLine(16, 2, 16, 30);
+    peintre.drawLine(2, 16, 30, 16);
+    peintre.setPen(QPen(QColor(0, 0, 160), 1.5));
+    peintre.drawEllipse(QPointF(16, 16), 7, 7);
+    peintre.drawLine(16, 2, 16, 30);
+    peintre.drawLine(2, 16, 30, 16);
+    return QCursor(image, 16, 16);
 }
 
 } // namespace
+
+QCursor CurseurQt(Pointeur p)
+{
+    if (p == Pointeur::Personnalisé) {
+        static const QCursor personnalisé = PointeurPersonnalisé();
+        return personnalisé;
+    }
+    return QCursor(Qt::ArrowCursor);
+}
 
 double TwipsParPixelX()
 {
@@ -79,7 +95,7 @@ void RecopierContrôle(QWidget& widget, const Contrôle& c)
     if (police.pointSizeF() != c.FontSize)
         police.setPointSizeF(c.FontSize);
     widget.setFont(police);
-    widget.setCursor(FormeQt(c.MousePointer));
+    widget.setCursor(CurseurQt(c.MousePointer));
 
     if (widget.parentWidget() && widget.isVisibleTo(widget.parentWidget()) != c.Visible)
         widget.setVisible(c.Visible);

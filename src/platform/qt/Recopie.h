@@ -5,6 +5,7 @@
 #include "ui/Controle.h"
 
 #include <QColor>
+#include <QCursor>
 #include <QRect>
 #include <QString>
 #include <string>
@@ -27,6 +28,9 @@ inline QColor VersQColor(Couleur c)
 {
     return QColor(c.R, c.V, c.B);
 }
+
+// La forme Qt d'un pointeur du programme (99 : l'image personnalisée).
+QCursor CurseurQt(Pointeur p);
 
 // Le rectangle du contrôle en pixels, dans son conteneur.
 QRect RectanglePixels(const Contrôle& c);

@@ -1,0 +1,60 @@
+// La vue Qt de la fenêtre principale : menus, canevas, outils et panneaux, recopiés après chaque évènement.
+#pragma once
+
+#include "ui/Korvane.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QMenu;
+class QPushButton;
+class WidgetCanevas;
+
+class VueKorvane : public QMainWindow {
+public:
+    explicit VueKorvane(Korvane& modèle);
+
+    // Form_Load, premier rafraîchissement, puis la fenêtre paraît (le premier redimensionnement suit).
+    void Démarrer();
+
+    // Lance un gestionnaire du modèle puis recopie tout l'état sur les widgets.
+    void Gérer(const std::function<void()>& gestionnaire);
+    void Rafraîchir();
+
+    WidgetCanevas* Canevas() const { return canevas; }
+
+protected:
+    void resizeEvent(QResizeEvent* évènement) override;
+    void moveEvent(QMoveEvent* évènement) override;
+    void closeEvent(QCloseEvent* évènement) override;
+
+private:
+    struct Lien {
+        QWidget* widget;
+        const Contrôle* contrôle;
+        std::function<void()> recopierPropre;
+    };
+    // Un tableau de contrôles qui grandit et rétrécit : les widgets suivent sa taille.
+    struct TableauLié {
+        std::vector<Contrôle>* contrôles;
+        std::function<QWidget*(std::size_t)> créer;
+        std::vector<QWidget*> widgets;
+    };
+
+    QLabel* Étiquette(const Contrôle& c, QWidget* parent);
+    QLabel* ÉtiquetteActive(Contrôle& c, QWidget* parent);
+    QPushButton* Bouton(Contrôle& c, QWidget* parent);
+    QWidget* Forme(const Contrôle& c, QWidget* parent);
+    void ConstruireMenus(QMenu* menu, const std::vector<EntréeMenu>& entrées);
+    void SynchroniserTableau(TableauLié& tableau);
+    void SynchroniserTaille();
+
+    Korvane& modèle;
+    QWidget* fond;
+    WidgetCanevas* canevas;
+    std::vector<Lien> liens;
+    std::vector<TableauLié> tableaux;
+    bool enRafraîchissement = false;
+};

@@ -1,0 +1,109 @@
+#include "platform/qt/WidgetCanevas.h"
+
+#include "platform/qt/Recopie.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+
+// Les traits horizontaux et verticaux d'épaisseur impaire tombent au milieu d'une rangée de pixels :
+// le quadrillage reste net malgré le lissage.
+double Caler(double pixel, int épaisseur)
+{
+    return épaisseur % 2 ? std::floor(pixel) + 0.5 : std::round(pixel);
+}
+
+int BoutonVB(Qt::MouseButtons boutons)
+{
+    return (boutons & Qt::LeftButton ? 1 : 0) | (boutons & Qt::RightButton ? 2 : 0) |
+           (boutons & Qt::MiddleButton ? 4 : 0);
+}
+
+} // namespace
+
+WidgetCanevas::WidgetCanevas(Canevas& modèle, std::function<void()> aprèsÉvènement, QWidget* parent)
+    : QWidget(parent), modèle(modèle), aprèsÉvènement(std::move(aprèsÉvènement))
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void WidgetCanevas::Rejouer(const Canevas& modèle, QPainter& peintre, QSizeF taille)
+{
+    const QColor fond = modèle.Cadre.BackColor ? VersQColor(*modèle.Cadre.BackColor) : QColor(Qt::white);
+    peintre.fillRect(QRectF(QPointF(0, 0), taille), fond);
+    peintre.setRenderHint(QPainter::Antialiasing);
+    const double sx = taille.width() / modèle.ScaleWidth();
+    const double sy = taille.height() / modèle.ScaleHeight();
+    const auto pixel = [&](double x, double y) {
+        return QPointF((x - modèle.ScaleLeft()) * sx, (y - modèle.ScaleTop()) * sy);
+    };
+    for (const Marque& marque : modèle.Marques()) {
+        const QColor teinte = VersQColor(marque.Teinte);
+        if (marque.Genre == GenreMarque::Ligne) {
+            QPen crayon(teinte, marque.Épaisseur);
+            crayon.setCapStyle(Qt::RoundCap);
+            peintre.setPen(crayon);
+            QPointF a = pixel(marque.X1, marque.Y1);
+            QPointF b = pixel(marque.X2, marque.Y2);
+            if (marque.X1 == marque.X2)
+                a.rx() = b.rx() = Caler(a.x(), marque.Épaisseur);
+            if (marque.Y1 == marque.Y2)
+                a.ry() = b.ry() = Caler(a.y(), marque.Épaisseur);
+            peintre.drawLine(a, b);
+        } else {
+            // Un point est un disque du diamètre du crayon.
+            const double rayon = std::max(marque.Épaisseur, 1) / 2.0;
+            peintre.setPen(Qt::NoPen);
+            peintre.setBrush(teinte);
+            peintre.drawEllipse(pixel(marque.X1, marque.Y1), rayon, rayon);
+            peintre.setBrush(Qt::NoBrush);
+        }
+    }
+}
+
+void WidgetCanevas::paintEvent(QPaintEvent*)
+{
+    QPainter peintre(this);
+    Rejouer(modèle, peintre, size());
+}
+
+QPointF WidgetCanevas::VersÉchelle(QPointF p) const
+{
+    return QPointF(modèle.ScaleLeft() + p.x() * modèle.ScaleWidth() / std::max(width(), 1),
+                   modèle.ScaleTop() + p.y() * modèle.ScaleHeight() / std::max(height(), 1));
+}
+
+void WidgetCanevas::mousePressEvent(QMouseEvent* évènement)
+{
+    if (!modèle.MouseDown)
+        return;
+    const QPointF p = VersÉchelle(évènement->position());
+    modèle.MouseDown(BoutonVB(évènement->button()), p.x(), p.y());
+    aprèsÉvènement();
+}
+
+void WidgetCanevas::mouseMoveEvent(QMouseEvent* évènement)
+{
+    if (!modèle.MouseMove)
+        return;
+    const QPointF p = VersÉchelle(évènement->position());
+    modèle.MouseMove(BoutonVB(évènement->buttons()), p.x(), p.y());
+    aprèsÉvènement();
+}
+
+void WidgetCanevas::keyPressEvent(QKeyEvent* évènement)
+{
+    const QList<uint> codes = évènement->text().toUcs4();
+    if (!modèle.KeyPress || codes.size() != 1) {
+        QWidget::keyPressEvent(évènement);
+        return;
+    }
+    char32_t touche = codes[0];
+    modèle.KeyPress(touche);
+    aprèsÉvènement();
+}

@@ -1,0 +1,62 @@
+// La surface de dessin comme modèle : une échelle utilisateur et la liste des marques tracées.
+#pragma once
+
+#include "model/Couleur.h"
+#include "ui/Controle.h"
+
+#include <functional>
+#include <vector>
+
+enum class GenreMarque { Ligne, Point };
+
+// Une marque tracée, en unités de l'échelle ; un point n'utilise que (X1, Y1).
+struct Marque {
+    GenreMarque Genre = GenreMarque::Ligne;
+    double X1 = 0;
+    double Y1 = 0;
+    double X2 = 0;
+    double Y2 = 0;
+    Couleur Teinte;
+    int Épaisseur = 1; // en pixels, comme la largeur du crayon
+};
+
+class Canevas {
+public:
+    Contrôle Cadre; // position et taille en twips dans la fenêtre, fond
+
+    // L'échelle : coin haut-gauche (gauche, haut) et coin bas-droit (droite, bas) en unités utilisateur.
+    void DéfinirÉchelle(double gauche, double haut, double droite, double bas);
+    double ScaleLeft() const { return échelleGauche; }
+    double ScaleTop() const { return échelleHaut; }
+    double ScaleWidth() const { return échelleLargeur; }
+    double ScaleHeight() const { return échelleHauteur; }
+
+    int DrawWidth = 1;
+
+    // Seul Cls efface les marques ; les étiquettes posées sur le canevas n'en font pas partie.
+    void Cls() { marques.clear(); }
+    void Line(double x1, double y1, double x2, double y2, Couleur teinte);
+    void PSet(double x, double y, Couleur teinte);
+    const std::vector<Marque>& Marques() const { return marques; }
+
+    // Conversions entre l'échelle et les twips comptés depuis le coin haut-gauche du canevas.
+    double VersTwipsX(double x) const;
+    double VersTwipsY(double y) const;
+    double DepuisTwipsX(double twips) const;
+    double DepuisTwipsY(double twips) const;
+    // Une largeur ou une hauteur en twips, exprimée en unités de l'échelle (toujours positive).
+    double LargeurÉchelle(double twips) const;
+    double HauteurÉchelle(double twips) const;
+
+    // Évènements de la souris et du clavier, en unités de l'échelle, branchés par la fenêtre.
+    std::function<void(int bouton, double x, double y)> MouseDown;
+    std::function<void(int bouton, double x, double y)> MouseMove;
+    std::function<void(char32_t& touche)> KeyPress;
+
+private:
+    double échelleGauche = 0;
+    double échelleHaut = 0;
+    double échelleLargeur = 1;
+    double échelleHauteur = 1;
+    std::vector<Marque> marques;
+};

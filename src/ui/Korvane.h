@@ -1,0 +1,189 @@
+// La fenêtre principale : le canevas, les outils, les menus, le panneau du jeu et leur état.
+#pragma once
+
+#include "model/FenetreFigure.h"
+#include "model/Modulebas.h"
+#include "model/OperationsFigure.h"
+#include "platform/Plateforme.h"
+#include "ui/Canevas.h"
+#include "ui/Fenetre.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+// Une entrée de l'arbre des menus ; sans sous-entrées c'est un élément qu'on clique.
+struct EntréeMenu {
+    Contrôle* Item;
+    std::vector<EntréeMenu> Sous;
+};
+
+// Les étapes de la construction après lesquelles l'activation des commandes change.
+enum class ÉtapeConstruction {
+    NouvelleFigure,
+    PremierPoint,
+    TroisièmePoint,
+    AutrePoint,
+    PolygoneConstruit,
+    AnnulationPolygone,
+    AnnulationDeuxPoints,
+    AnnulationAucunPoint,
+    ToutEffacé,
+    PointModifié,
+};
+
+// Les boutons pour lesquels on ouvre la fenêtre des textes longs.
+enum class BoutonsTexte { Fermer, ValiderAnnuler };
+
+// Une ligne de la table des figures cibles.
+struct Cible {
+    std::string Nom;
+    std::uint8_t Sommets;
+    std::string PropriétéExclue;
+    std::string FigureDemandée;
+    std::string FigureAdmise;
+};
+
+inline constexpr std::size_t NombreCibles = 10;
+inline constexpr const char* TexteChoisirFigure = "Choisis une figure à construire ...";
+
+class Korvane : public Fenêtre, public FenêtreFigure {
+public:
+    Korvane(Modulebas& m, Plateforme& plateforme);
+
+    // Korvane.cpp : chargement, redimensionnement, état des outils.
+    void Form_Load() override;
+    void Form_Resize();
+    void Form_QueryUnload() override;
+    void Form_MouseMove();
+    void ItemQuitter_Click();
+    void ItemApropos_Click();
+    void NouvelleFigure();
+    void PréparerCanevas();
+    void RéinitialiserFenêtre();
+    void InitOptions();
+    void MajOutils();
+    void AppliquerActivation(ÉtapeConstruction étape);
+    void AfficherTexte(const std::string& titre, const std::string& texte, BoutonsTexte boutons);
+
+    // FenêtreFigure.
+    void DétruireÉtiquettePoint(std::size_t n) override;
+    void FermerFigure() override;
+
+    // KorvaneRepere.cpp : repère, échelle, zoom.
+    void AjusterCadre();
+    void AfficherEchelle();
+    void ChangerEchelle();
+    void BtonEchMoins_Click();
+    void BtonEchPlus_Click();
+    void BtonEch_MouseMove();
+    void TracerQuadrillage();
+    void TracerAxes();
+    void NuméroterQuadrants();
+    // Une étiquette prend la taille de son texte ; on la pose par son coin haut-gauche en unités de
+    // l'échelle.
+    void AjusterTaille(Contrôle& étiquette);
+    void PoserSurCanevas(Contrôle& étiquette, double gauche, double haut);
+
+    // KorvaneDessin.cpp : rendu de la figure.
+    void Etat_Outils();
+    void RedessinerTout();
+    void RedessinerPoints();
+    void TracerPoint(double x, double y);
+    void PlacerNom(std::size_t i, double x, double y, std::uint8_t position, const std::string& nom);
+    void TracerPolygone();
+    void CréerÉtiquettePoint(std::size_t i);
+
+    // KorvaneDisposition.cpp.
+    void DisposerFenêtre();
+
+    // KorvaneCibles.cpp : les lignes des figures cibles et le retour au choix.
+    void InitCibles();
+    void CréerLignesCibles();
+    void ColorerLigneCible(std::size_t i, Couleur couleur);
+    void ProposerFigure();
+
+    // Les évènements que la vue transmet : clic et survol d'un contrôle, ou d'un élément d'un tableau de
+    // contrôles qui grandit (LabTypeFig, ShapeTypeFig1, ShapeTypeFig2), désigné par son indice.
+    void Cliquer(const Contrôle& c);
+    void Survoler(const Contrôle& c);
+    void CliquerÉlément(const std::vector<Contrôle>& tableau, std::size_t indice);
+    void SurvolerÉlément(const std::vector<Contrôle>& tableau, std::size_t indice);
+
+    // Les options d'affichage, telles que leurs éléments de menu les tiennent.
+    bool QuadrillageAffiché() const { return ItemQuadrillage.Checked; }
+    bool AxesAffichés() const { return ItemTracerLumarc.Checked; }
+    bool QuadrantsNumérotés() const { return itemNumQuadrants.Checked; }
+
+    Modulebas& m;
+    Plateforme& plateforme;
+    OpérationsFigure Opérations;
+    Canevas Ecran;
+
+    // Outils de construction.
+    Contrôle BtonPointCoor, BtonPolygone, BtonModifPoint, BtonAnnule, BtonEfface, BtonLong, BtonAngle;
+    // Ligne d'état et boutons du jeu.
+    Contrôle EtiStatut, BtonVelmor, BtonFermer, BtonAbandon;
+    // Échelle.
+    Contrôle LabelEch, BtonEchPlus, BtonEchMoins, EtiEchelle;
+    // Étiquettes posées sur le canevas (positions en twips depuis son coin haut-gauche).
+    Contrôle EtiO, EtiI, EtiJ, EtiX, EtiY;
+    std::array<Contrôle, 4> EtiQuad;
+    std::vector<Contrôle> EtiPoint; // l'élément 0 est le modèle caché
+    // Couleurs du tracé (positions dans FrameCouleur).
+    Contrôle FrameCouleur;
+    std::array<Contrôle, 8> EtiCoul;
+    Contrôle EtiCoulSuite;
+    // Panneau de droite : étape, score, cibles.
+    Contrôle EtiEtape, EtiComEtape, LabEtape, EtiRéponse;
+    Contrôle LabAfficheScore, Shape3, ImaBton, ShapeScore, EtiScore, EtiBonus;
+    std::vector<Contrôle> LabTypeFig, ShapeTypeFig1, ShapeTypeFig2;
+    std::array<Contrôle, 4> Etixy;
+    // Panneau des exercices (positions de EtiNomExo, EtiExercice, BtonOk, BtonSuite dans PictureExo).
+    Contrôle PictureExo, EtiNomExo, EtiExercice, BtonOk, BtonSuite;
+
+    // Menus.
+    Contrôle MenuFichier, ItemOuvrirFig, ItemFermerFig, ItemEnregistrer, itemBarre, ItemQuitter;
+    Contrôle MenuExercices, ItemRéinitialiser, SousMenuConstructions, ItemSymAxe1, ItemSymAxe2, ItemSymCent,
+        ItemTriEqui, ItemTrans1, ItemTrans2, ItemTrans3;
+    Contrôle MenuLumarc, ItemTracerLumarc, ItemQuadrillage, itemNumQuadrants, ItemPlacerPt, ItemModifierPoint,
+        ItemPolygone, ItemLong, ItemAngle;
+    Contrôle MenuOptions, ItemTfin, ItemTépais, ItemCouleurs, ItemCouleurFond, ItemCouleurTrait,
+        ItemCouleurInit, ItemPrécision;
+    Contrôle MenuAides, ItemAides, ItemZavWeb, ItemApropos;
+    std::vector<EntréeMenu> Menus;
+
+    // Repère et disposition.
+    float Rapport = 1;
+    float Tolérance = 100;
+    int TwipsParPixelX = 15;
+    int TwipsParPixelY = 15;
+    int LargeurÉcran = 1024;
+    int HauteurÉcran = 768;
+    bool PremierAffichage = true;
+
+    // Jeu des cibles.
+    std::array<Cible, NombreCibles> TableCibles;
+    std::string NomCible, FigureDemandée, FigureAdmise, PropriétéExclue;
+    std::uint8_t NumCible = 0;
+    std::uint8_t SérieRéussites = 0;
+    bool OuvertureFigure = false;
+
+    // Pointeur au-dessus du canevas : 0 normal, 99 personnalisé.
+    std::uint8_t PointeurSouris = 0;
+
+private:
+    void DessinerContrôles();
+    void ConstruireMenus();
+    void Brancher(Contrôle& c, void (Korvane::*gestionnaire)());
+    void BrancherTableau(const std::vector<Contrôle>& tableau, void (Korvane::*clic)(std::size_t),
+                         void (Korvane::*survol)(std::size_t));
+
+    std::map<const Contrôle*, std::function<void()>> clics;
+    std::map<const Contrôle*, std::function<void()>> survols;
+    std::map<const std::vector<Contrôle>*, std::function<void(std::size_t)>> clicsTableaux;
+    std::map<const std::vector<Contrôle>*, std::function<void(std::size_t)>> survolsTableaux;
+};

@@ -1,0 +1,105 @@
+// Korvane : le rendu de la figure sur le canevas, toujours refait en entier depuis le modèle.
+#include "calc/ValeurCoordonnee.h"
+#include "ui/Korvane.h"
+
+void Korvane::Etat_Outils()
+{
+    if (QuadrillageAffiché()) {
+        m.Rouge = 0;
+        m.Vert = 255;
+        m.Bleu = 255;
+        TracerQuadrillage();
+    }
+    if (AxesAffichés()) {
+        m.Rouge = 100;
+        m.Vert = 100;
+        m.Bleu = 0;
+        TracerAxes();
+    }
+    m.Rouge = 0;
+    m.Vert = 0;
+    m.Bleu = 255;
+}
+
+void Korvane::RedessinerTout()
+{
+    Ecran.Cls();
+    Etat_Outils();
+    RedessinerPoints();
+    if (QuadrantsNumérotés())
+        NuméroterQuadrants();
+    if (!m.CibleEnCours) {
+        for (std::size_t i = 0; i < LabTypeFig.size(); ++i)
+            ColorerLigneCible(i, CouleurPanneau);
+    }
+}
+
+// Un texte de coordonnée en faute vaut 0 : le point est tracé sur l'axe, le dessin des autres continue.
+void Korvane::RedessinerPoints()
+{
+    for (std::size_t i = 1; i <= m.NbPoints; ++i) {
+        const PointFig& p = m.Points[i];
+        const double x = m.Unité * ValeurCoordonnée(p.X);
+        const double y = m.Unité * ValeurCoordonnée(p.Y);
+        TracerPoint(x, y);
+        CréerÉtiquettePoint(i);
+        PlacerNom(i, x, y, p.Position, p.Nom);
+    }
+    if (m.PolygoneTracé)
+        TracerPolygone();
+}
+
+void Korvane::TracerPoint(double x, double y)
+{
+    Ecran.DrawWidth = 4 * m.ÉpaisseurTrait;
+    Ecran.PSet(x, y, m.CouleurTrait);
+    Ecran.DrawWidth = m.ÉpaisseurTrait;
+}
+
+void Korvane::CréerÉtiquettePoint(std::size_t i)
+{
+    while (EtiPoint.size() <= i)
+        EtiPoint.push_back(EtiPoint[0]);
+}
+
+// Codes de position : 1 haut-gauche, 2 bas-gauche, 3 bas-droite, 4 haut-droite, 0 coin sur le point ;
+// l'étiquette reste à un quart d'unité du point.
+void Korvane::PlacerNom(std::size_t i, double x, double y, std::uint8_t position, const std::string& nom)
+{
+    CréerÉtiquettePoint(i);
+    Contrôle& étiquette = EtiPoint[i];
+    étiquette.Caption = nom;
+    étiquette.ForeColor = m.CouleurTrait;
+    AjusterTaille(étiquette);
+    const double d = m.Unité / 4.0;
+    const double w = Ecran.LargeurÉchelle(étiquette.Width);
+    const double h = Ecran.HauteurÉchelle(étiquette.Height);
+
+    double haut = y;
+    if (position == 1 || position == 4)
+        haut = y + d + h;
+    else if (position == 2 || position == 3)
+        haut = y - d;
+    double gauche = x;
+    if (position == 1 || position == 2)
+        gauche = x - d - w;
+    else if (position == 3 || position == 4)
+        gauche = x + d;
+    PoserSurCanevas(étiquette, gauche, haut);
+    étiquette.Visible = true;
+}
+
+void Korvane::TracerPolygone()
+{
+    if (m.NbSommets == 0)
+        return;
+    if (m.Sommets.Dimension() < std::size_t{m.NbSommets} + 1)
+        m.Sommets.Redimensionner(std::size_t{m.NbSommets} + 1);
+    m.Sommets[m.NbSommets + 1] = m.Sommets[1];
+    for (std::size_t i = 1; i <= m.NbSommets; ++i) {
+        const PointFig& a = m.Sommets[i];
+        const PointFig& b = m.Sommets[i + 1];
+        Ecran.Line(m.Unité * ValeurCoordonnée(a.X), m.Unité * ValeurCoordonnée(a.Y),
+                   m.Unité * ValeurCoordonnée(b.X), m.Unité * ValeurCoordonnée(b.Y), m.CouleurTrait);
+    }
+}

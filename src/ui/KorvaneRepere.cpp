@@ -1,0 +1,140 @@
+// Korvane : le repère, l'échelle affichée, le zoom, le quadrillage, les axes et les quadrants.
+#include "model/TexteNombre.h"
+#include "ui/Korvane.h"
+
+#include <cmath>
+#include <cstdint>
+
+namespace {
+
+int ArrondiPair(double v)
+{
+    return static_cast<int>(std::nearbyint(v));
+}
+
+} // namespace
+
+void Korvane::AjusterCadre()
+{
+    // Un plan vide ne donne pas d'échelle : on garde la précédente.
+    if (m.XMax < 1) {
+        m.XMax += 2;
+        return;
+    }
+    if (Ecran.Cadre.Width <= 0 || Ecran.Cadre.Height <= 0)
+        return;
+    Rapport = static_cast<float>(Ecran.Cadre.Width) / (2.0f * static_cast<float>(m.XMax));
+    m.YMax = ArrondiPair(Ecran.Cadre.Height / (2.0 * Rapport));
+    m.XMin = -m.XMax;
+    m.YMin = -m.YMax;
+    Ecran.DéfinirÉchelle(m.XMin, m.YMax, m.XMax, m.YMin);
+    Tolérance = 100.0f / Rapport;
+
+    for (Contrôle* étiquette : {&EtiO, &EtiI, &EtiJ})
+        AjusterTaille(*étiquette);
+    const double u = m.Unité;
+    const auto largeur = [this](const Contrôle& c) { return Ecran.LargeurÉchelle(c.Width); };
+    const auto hauteur = [this](const Contrôle& c) { return Ecran.HauteurÉchelle(c.Height); };
+    PoserSurCanevas(EtiO, -largeur(EtiO) - u / 5, -u / 5);
+    PoserSurCanevas(EtiI, u, -u / 5);
+    PoserSurCanevas(EtiJ, -largeur(EtiJ) - u / 5, hauteur(EtiJ) / 2 + u);
+}
+
+void Korvane::AfficherEchelle()
+{
+    // Le rapport de l'étendue de départ à l'étendue actuelle, tronqué à deux décimales.
+    const std::int64_t centièmes = std::int64_t{1000} * m.Unité / m.XMax;
+    const double f = static_cast<double>(centièmes) / 100;
+    if (m.XMax > 10 * m.Unité)
+        EtiEchelle.Caption = " 0," + TexteNumérique(f).substr(2);
+    else
+        EtiEchelle.Caption = TexteNumérique(f);
+}
+
+void Korvane::ChangerEchelle()
+{
+    AjusterCadre();
+    AfficherEchelle();
+    EtiX.Visible = false;
+    EtiY.Visible = false;
+    RedessinerTout();
+}
+
+// « + » : moins de plan, la figure grossit.
+void Korvane::BtonEchMoins_Click()
+{
+    m.ModeChoixPoint = 0;
+    if (m.XMax > 3 * m.Unité) {
+        m.XMax -= 1000;
+        ChangerEchelle();
+    }
+}
+
+// « - » : plus de plan.
+void Korvane::BtonEchPlus_Click()
+{
+    m.ModeChoixPoint = 0;
+    if (m.XMax < 35 * m.Unité) {
+        m.XMax += 1000;
+        ChangerEchelle();
+    }
+}
+
+void Korvane::BtonEch_MouseMove()
+{
+    Form.MousePointer = Pointeur::Flèche;
+}
+
+void Korvane::TracerQuadrillage()
+{
+    const Couleur teinte{static_cast<std::uint8_t>(m.Rouge), static_cast<std::uint8_t>(m.Vert),
+                         static_cast<std::uint8_t>(m.Bleu)};
+    Ecran.DrawWidth = 1;
+    const double u = m.Unité;
+    for (int i = ArrondiPair(m.XMin / u); i <= ArrondiPair(m.XMax / u); ++i)
+        Ecran.Line(u * i, m.YMax, u * i, m.YMin, teinte);
+    for (int i = ArrondiPair(m.YMin / u); i <= ArrondiPair(m.YMax / u); ++i)
+        Ecran.Line(m.XMin, u * i, m.XMax, u * i, teinte);
+    Ecran.DrawWidth = m.ÉpaisseurTrait;
+}
+
+void Korvane::TracerAxes()
+{
+    const Couleur teinte{static_cast<std::uint8_t>(m.Rouge), static_cast<std::uint8_t>(m.Vert),
+                         static_cast<std::uint8_t>(m.Bleu)};
+    Ecran.DrawWidth = 2;
+    const double u = m.Unité;
+    Ecran.Line(0, m.YMax, 0, m.YMin, teinte);
+    Ecran.Line(m.XMin, 0, m.XMax, 0, teinte);
+    Ecran.Line(u, -u / 10, u, u / 10, teinte);
+    Ecran.Line(-u / 10, u, u / 10, u, teinte);
+    Ecran.DrawWidth = m.ÉpaisseurTrait;
+}
+
+// I en haut à droite, II en haut à gauche, III en bas à gauche, IV en bas à droite.
+void Korvane::NuméroterQuadrants()
+{
+    for (Contrôle& q : EtiQuad)
+        AjusterTaille(q);
+    const auto largeur = [this](const Contrôle& c) { return Ecran.LargeurÉchelle(c.Width); };
+    const double bas = m.YMin + Ecran.HauteurÉchelle(EtiQuad[2].Height);
+    PoserSurCanevas(EtiQuad[0], m.XMax - largeur(EtiQuad[0]), m.YMax);
+    PoserSurCanevas(EtiQuad[1], m.XMin, m.YMax);
+    PoserSurCanevas(EtiQuad[2], m.XMin, bas);
+    PoserSurCanevas(EtiQuad[3], m.XMax - largeur(EtiQuad[3]), bas);
+    for (Contrôle& q : EtiQuad)
+        q.Visible = true;
+}
+
+void Korvane::AjusterTaille(Contrôle& étiquette)
+{
+    const TailleTexte taille = plateforme.MesurerTexte(étiquette.Caption, étiquette.FontSize);
+    étiquette.Width = taille.Largeur;
+    étiquette.Height = taille.Hauteur;
+}
+
+void Korvane::PoserSurCanevas(Contrôle& étiquette, double gauche, double haut)
+{
+    étiquette.Left = static_cast<int>(std::lround(Ecran.VersTwipsX(gauche)));
+    étiquette.Top = static_cast<int>(std::lround(Ecran.VersTwipsY(haut)));
+}

@@ -1,0 +1,100 @@
+// La fenêtre principale réelle, hors écran : menus, touches d'accès, canevas peint.
+#include "platform/qt/PlateformeQt.h"
+#include "platform/qt/VueKorvane.h"
+#include "platform/qt/WidgetCanevas.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace {
+
+class VueKorvaneQt : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        plateforme.DéfinirFenêtrePrincipale(k.Form, &vue);
+        vue.Démarrer();
+        QApplication::processEvents();
+    }
+
+    Modulebas m;
+    PlateformeQt plateforme;
+    Korvane k{m, plateforme};
+    VueKorvane vue{k};
+};
+
+} // namespace
+
+TEST_F(VueKorvaneQt, LaFenetreSeConstruitAvecSesMenusEtLeursTouchesDAcces)
+{
+    EXPECT_EQ(vue.windowTitle(), QStringLiteral("Jeu Velmor (construction de figures cibles)"));
+    EXPECT_EQ(vue.size(), QSize(800, 600));
+    const QList<QAction*> menus = vue.menuBar()->actions();
+    QStringList titres;
+    for (QAction* menu : menus)
+        titres << menu->text();
+    EXPECT_EQ(titres, (QStringList{"&Fichier", "&Exercices", "&Lumarc", "&Options", "&?"}));
+    EXPECT_EQ(QKeySequence::mnemonic(menus[0]->text()), QKeySequence(Qt::ALT | Qt::Key_F));
+    EXPECT_EQ(QKeySequence::mnemonic(menus[4]->text()), QKeySequence(Qt::ALT | Qt::Key_Question));
+
+    QMenu* lumarc = menus[2]->menu();
+    ASSERT_NE(lumarc, nullptr);
+    const QList<QAction*> éléments = lumarc->actions();
+    ASSERT_EQ(éléments.size(), 8);
+    EXPECT_EQ(éléments[2]->text(), QStringLiteral("&Numéroter les quadrants "));
+    EXPECT_TRUE(éléments[1]->isChecked());  // le quadrillage
+    EXPECT_TRUE(éléments[3]->isEnabled());  // placer un point
+    EXPECT_FALSE(éléments[5]->isEnabled()); // polygone
+    EXPECT_EQ(QKeySequence::mnemonic(éléments[5]->text()), QKeySequence(Qt::ALT | Qt::Key_O));
+
+    QStringList boutons;
+    for (QPushButton* bouton : vue.findChildren<QPushButton*>())
+        if (bouton->isVisibleTo(&vue) && !bouton->text().isEmpty())
+            boutons << bouton->text();
+    EXPECT_TRUE(boutons.contains(QStringLiteral("M (x,y)")));
+    EXPECT_FALSE(boutons.contains(QStringLiteral("Analyse")));
+}
+
+TEST_F(VueKorvaneQt, UnPixelSurUneLigneDuQuadrillageEnALaCouleur)
+{
+    WidgetCanevas* canevas = vue.Canevas();
+    const QImage image = canevas->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    const Canevas& e = k.Ecran;
+    const auto colonne = [&](double x) { return (x - e.ScaleLeft()) / e.ScaleWidth() * image.width(); };
+    const auto rangée = [&](double y) { return (y - e.ScaleTop()) / e.ScaleHeight() * image.height(); };
+    // Sur la verticale x = 3, à mi-hauteur entre deux horizontales.
+    const int x = static_cast<int>(std::floor(colonne(3.0 * m.Unité)));
+    const int y = static_cast<int>(rangée(2.5 * m.Unité));
+    EXPECT_EQ(image.pixelColor(x, y), QColor(0, 255, 255));
+    // Sur l'axe des abscisses, loin des verticales.
+    const int xAxe = static_cast<int>(colonne(4.5 * m.Unité));
+    const int yAxe = static_cast<int>(std::round(rangée(0)));
+    EXPECT_EQ(image.pixelColor(xAxe, yAxe), QColor(100, 100, 0));
+    // Entre les lignes, le fond blanc.
+    EXPECT_EQ(image.pixelColor(static_cast<int>(colonne(3.5 * m.Unité)), y), QColor(Qt::white));
+}
+
+TEST_F(VueKorvaneQt, LeZoomRecopieLEchelleSurSonEtiquette)
+{
+    QPushButton* moins = nullptr;
+    for (QPushButton* bouton : vue.findChildren<QPushButton*>())
+        if (bouton->text() == QStringLiteral("-"))
+            moins = bouton;
+    ASSERT_NE(moins, nullptr);
+    const std::int32_t xMax = m.XMax;
+    moins->click();
+    EXPECT_EQ(m.XMax, xMax + 1000);
+    QStringList textes;
+    for (QLabel* étiquette : vue.findChildren<QLabel*>())
+        textes << étiquette->text();
+    EXPECT_TRUE(textes.contains(QString::fromStdString(k.EtiEchelle.Caption)));
+    EXPECT_NE(k.EtiEchelle.Caption, " 1");
+}
