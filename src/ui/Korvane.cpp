@@ -50,6 +50,7 @@ Korvane::Korvane(Modulebas& m, Plateforme& plateforme)
     Brancher(BtonFermer, &Korvane::FermerFigure);
     Brancher(BtonEchMoins, &Korvane::BtonEchMoins_Click);
     Brancher(BtonEchPlus, &Korvane::BtonEchPlus_Click);
+    BrancherFichiers();
     survols[&BtonEchMoins] = [this] { BtonEch_MouseMove(); };
     survols[&BtonEchPlus] = [this] { BtonEch_MouseMove(); };
 }

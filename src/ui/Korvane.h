@@ -1,6 +1,7 @@
 // La fenêtre principale : le canevas, les outils, les menus, le panneau du jeu et leur état.
 #pragma once
 
+#include "files/FigureFichier.h"
 #include "model/FenetreFigure.h"
 #include "model/Modulebas.h"
 #include "model/OperationsFigure.h"
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,7 +41,7 @@ enum class ÉtapeConstruction {
 enum class BoutonsTexte { Fermer, ValiderAnnuler };
 
 // Une ligne de la table des figures cibles.
-struct Cible {
+struct LigneCible {
     std::string Nom;
     std::uint8_t Sommets;
     std::string PropriétéExclue;
@@ -106,6 +108,16 @@ public:
     void ColorerLigneCible(std::size_t i, Couleur couleur);
     void ProposerFigure();
 
+    // KorvaneFichiers.cpp : ouvrir, sauvegarder et fermer une figure, l'aide, la page de téléchargement.
+    void ItemOuvrirFig_Click();
+    void ItemEnregistrer_Click();
+    void ItemAides_Click();
+    void ItemZavWeb_Click();
+    // Le fichier donné au démarrage s'ouvre comme un fichier confirmé dans le dialogue d'ouverture.
+    void OuvrirFichierFigure(const std::string& chemin);
+    void LireFigure();
+    void EnregistrerFigure();
+
     // Les évènements que la vue transmet : clic et survol d'un contrôle, ou d'un élément d'un tableau de
     // contrôles qui grandit (LabTypeFig, ShapeTypeFig1, ShapeTypeFig2), désigné par son indice.
     void Cliquer(const Contrôle& c);
@@ -166,16 +178,24 @@ public:
     bool PremierAffichage = true;
 
     // Jeu des cibles.
-    std::array<Cible, NombreCibles> TableCibles;
+    std::array<LigneCible, NombreCibles> TableCibles;
     std::string NomCible, FigureDemandée, FigureAdmise, PropriétéExclue;
     std::uint8_t NumCible = 0;
     std::uint8_t SérieRéussites = 0;
     bool OuvertureFigure = false;
+    bool EnregistrementFigure = false;
+    bool LectureRatée = false;
 
     // Pointeur au-dessus du canevas : 0 normal, 99 personnalisé.
     std::uint8_t PointeurSouris = 0;
 
 private:
+    void BrancherFichiers();
+    void PréparerDossierDocuments();
+    void OuvrirFigureChoisie(const std::string& nom);
+    void AppliquerFigure(const FigureFichier& figure);
+    void AppliquerOption(Contrôle& option, std::optional<bool> affichée);
+    void AfficherÉtatFigureOuverte();
     void DessinerContrôles();
     void ConstruireMenus();
     void Brancher(Contrôle& c, void (Korvane::*gestionnaire)());
