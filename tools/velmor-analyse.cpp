@@ -1,6 +1,7 @@
 // velmor-analyse : calculs et analyse de figures en ligne de commande.
 #include "CodesSortie.h"
 #include "ModeCalcul.h"
+#include "ModeFichiers.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -8,7 +9,8 @@
 
 namespace {
 
-constexpr const char* Usage = "usage : velmor-analyse [--json] --calcul EXPRESSION ...\n";
+constexpr const char* Usage = "usage : velmor-analyse [--json] --calcul EXPRESSION ...\n"
+                              "        velmor-analyse [--json] FICHIER.lum ...\n";
 
 int ErreurUsage(const QString& raison)
 {
@@ -32,11 +34,13 @@ int main(int argc, char* argv[])
     const QStringList expressions = marqueCalcul < 0 ? QStringList() : arguments.mid(marqueCalcul + 1);
 
     QCommandLineParser analyseur;
-    analyseur.setApplicationDescription("Calculs des coordonnées de Velmor.");
+    analyseur.setApplicationDescription("Calculs des coordonnées et analyse des figures de Velmor.");
     const QCommandLineOption aide(QStringList{"h", "help"}, "Affiche cette aide.");
     const QCommandLineOption json("json", "Un objet JSON par ligne.");
     analyseur.addOption(aide);
     analyseur.addOption(json);
+    analyseur.addPositionalArgument("FICHIER.lum", "Les figures à analyser comme le ferait la fenêtre.",
+                                    "[FICHIER.lum ...]");
     analyseur.addPositionalArgument("EXPRESSION",
                                     "Après --calcul, les expressions à calculer (12 décimales).",
                                     "--calcul EXPRESSION ...");
@@ -46,8 +50,11 @@ int main(int argc, char* argv[])
         std::fputs(qUtf8Printable(analyseur.helpText()), stdout);
         return static_cast<int>(CodeSortie::SansFaute);
     }
-    if (!analyseur.positionalArguments().isEmpty())
-        return ErreurUsage("argument inattendu : " + analyseur.positionalArguments().first());
+    const QStringList fichiers = analyseur.positionalArguments();
+    if (marqueCalcul < 0 && !fichiers.isEmpty())
+        return static_cast<int>(ModeFichiers(fichiers, analyseur.isSet(json)));
+    if (!fichiers.isEmpty())
+        return ErreurUsage("argument inattendu : " + fichiers.first());
     if (marqueCalcul < 0 || expressions.isEmpty())
         return ErreurUsage(QString());
     return static_cast<int>(ModeCalcul(expressions, analyseur.isSet(json)));

@@ -1,10 +1,11 @@
 #include "files/FichierFigure.h"
 
+#include "model/Caracteres.h"
 #include "files/LecteurChamps.h"
 #include "files/TexteFichier.h"
+#include "model/TexteNombre.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -25,20 +26,7 @@ std::string TexteOctet(std::size_t valeur)
     return " " + std::to_string(valeur) + " ";
 }
 
-// La forme générale des nombres : 15 chiffres significatifs, un blanc pour le signe plus,
-// pas de zéro avant le point (« .5 ») et l'exposant en capitale (« 1E-05 »).
-std::string TexteRapport(double valeur)
-{
-    char tampon[32];
-    const auto [fin, erreur] =
-        std::to_chars(tampon, tampon + sizeof tampon, std::abs(valeur), std::chars_format::general, 15);
-    std::string chiffres(tampon, erreur == std::errc{} ? fin : tampon);
-    if (chiffres.starts_with("0."))
-        chiffres.erase(0, 1);
-    std::replace(chiffres.begin(), chiffres.end(), 'e', 'E');
-    return (valeur < 0 ? "-" : " ") + chiffres;
-}
-
+// Une option que le fichier lu laissait inchangée s'écrit ni 1 ni 0 : relue, elle reste inchangée.
 std::string TexteOption(const std::optional<bool>& option)
 {
     if (!option)
@@ -62,8 +50,8 @@ std::string AvecPointDécimal(std::string texte)
     return texte;
 }
 
-// Un texte qui, écrit tel quel, serait relu autrement (une virgule, un blanc ou un guillemet en tête)
-// est mis entre guillemets, comme le lecteur les comprend ; un texte qui en contient déjà ne peut pas l'être.
+// Un texte qui, écrit tel quel, serait relu autrement (une virgule, un blanc en tête) est mis entre
+// guillemets, comme le lecteur les comprend ; un texte qui contient déjà un guillemet ne peut pas l'être.
 std::string TexteChamp(const std::string& texte)
 {
     const bool reluAutrement = texte.find(',') != std::string::npos ||
@@ -71,22 +59,6 @@ std::string TexteChamp(const std::string& texte)
     if (reluAutrement && texte.find('"') == std::string::npos)
         return '"' + texte + '"';
     return texte;
-}
-
-// Les caractères UTF-8 d'un texte, un par élément.
-std::vector<std::string_view> Caractères(std::string_view texte)
-{
-    std::vector<std::string_view> caractères;
-    std::size_t i = 0;
-    while (i < texte.size()) {
-        auto longueur = std::size_t{1};
-        while (i + longueur < texte.size() &&
-               (static_cast<unsigned char>(texte[i + longueur]) & 0xC0) == 0x80)
-            ++longueur;
-        caractères.push_back(texte.substr(i, longueur));
-        i += longueur;
-    }
-    return caractères;
 }
 
 // Les sommets d'un tracé « Polygone » : ses caractères à partir du dixième.
@@ -107,9 +79,8 @@ bool EstTracéPolygone(std::string_view tracé)
 // Un polygone relu doit pouvoir être reconstruit : trois sommets au moins, chacun un point du fichier.
 bool PolygoneValide(std::string_view tracé, const std::vector<PointFig>& points)
 {
-    const auto noms = SommetsDuTracé(tracé);
-    const auto sommets = Caractères(noms);
-    return sommets.size() >= 3 && std::all_of(sommets.begin(), sommets.end(), [&](std::string_view nom) {
+    const auto sommets = Caractères(SommetsDuTracé(tracé));
+    return sommets.size() >= 3 && std::all_of(sommets.begin(), sommets.end(), [&](const std::string& nom) {
                return std::any_of(points.begin(), points.end(),
                                   [&](const PointFig& p) { return p.Nom == nom; });
            });
@@ -192,7 +163,7 @@ std::optional<FigureFichier> LireCorps(LecteurChamps& champs)
 std::string ÉcrireOctetsFigure(const FigureFichier& figure)
 {
     std::vector<std::string> lignes{std::string(PremièreLigneFigure), std::string(DeuxièmeLigne),
-                                    TexteRapport(figure.RapportZoom), TexteOctet(figure.Points.size())};
+                                    TexteNumérique(figure.RapportZoom), TexteOctet(figure.Points.size())};
     for (const auto& point : figure.Points) {
         lignes.push_back(TexteChamp(AvecPointDécimal(point.X)));
         lignes.push_back(TexteChamp(AvecPointDécimal(point.Y)));

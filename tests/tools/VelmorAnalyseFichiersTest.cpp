@@ -1,0 +1,91 @@
+#include "support/LancerOutil.h"
+
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+const std::string Données = VELMOR_DONNEES_TESTS;
+
+std::vector<std::string> Lignes(const std::string& texte)
+{
+    std::vector<std::string> lignes;
+    std::istringstream flux(texte);
+    for (std::string ligne; std::getline(flux, ligne);)
+        lignes.push_back(ligne);
+    return lignes;
+}
+
+} // namespace
+
+TEST(VelmorAnalyseFichiers, EcritUnObjetJsonParFigure)
+{
+    struct Cas {
+        const char* fichier;
+        std::vector<std::string> morceaux;
+    };
+    const Cas cas[] = {
+        {"triangle-rectangle.lum",
+         {R"j("angles":[{"texte":"A = 90°")j", R"j({"texte":"B = 36,9°")j", R"j({"texte":"C = 53,1°")j",
+          R"j("description":"ABC est un triangle rectangle","erreur":null)j",
+          R"j("figure":"Triangle rectangle")j",
+          R"j("longueurs":[{"texte":"AB = 4","valeur":4},{"texte":"BC = 5","valeur":5},{"texte":"CA = 3","valeur":3}])j",
+          R"j("messages":[],"points":[{"nom":"A","vx":0,"vy":0,"x":"0","y":"0"},{"nom":"B","vx":4,"vy":0,"x":"4","y":"0"})j",
+          R"j("polygone":"ABC","precision":1})j"}},
+        {"carre-decimal.lum",
+         {R"j("description":"ABCD est un carré")j", R"j({"texte":"DA = 1,3","valeur":1.3})j",
+          R"j("precision":2)j"}},
+        {"hexagone-calcule.lum",
+         {R"j("description":"ABCDEF est un hexagone régulier")j",
+          R"j({"nom":"B","vx":1,"vy":1.732050807569,"x":"1","y":"RAC(3)"})j"}},
+        {"quadrilatere-croise.lum",
+         {R"j("angles":null,"description":"ABCD est un quadrilatère croisé")j",
+          R"j("messages":["Le polygone est croisé et dans ce cas, les angles ne sont pas mesurés"])j"}},
+        {"points-sans-polygone.lum",
+         {R"j("angles":null,"description":null,"erreur":null)j", R"j("figure":null,"longueurs":null)j",
+          R"j("polygone":null,"precision":11})j"}},
+        {"triangle-tronque.lum",
+         {R"j({"angles":null,"description":null,"erreur":"Ce fichier n'a pas pu être ouvert ou interprété : soit il n'est pas conforme soit il est altéré.")j",
+          R"j("messages":[],"points":null,"polygone":null,"precision":null})j"}},
+    };
+    std::vector<std::string> arguments{"--json"};
+    for (const auto& c : cas)
+        arguments.push_back(Données + "/" + c.fichier);
+    const auto sortie = LancerVelmorAnalyse(arguments);
+    EXPECT_EQ(sortie.Code, 1);
+    const auto lignes = Lignes(sortie.Texte);
+    ASSERT_EQ(lignes.size(), std::size(cas));
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+        SCOPED_TRACE(cas[i].fichier);
+        EXPECT_NE(lignes[i].find("\"fichier\":\"" + Données + "/" + cas[i].fichier + "\""),
+                  std::string::npos);
+        for (const auto& morceau : cas[i].morceaux)
+            EXPECT_NE(lignes[i].find(morceau), std::string::npos) << morceau << "\n" << lignes[i];
+    }
+}
+
+TEST(VelmorAnalyseFichiers, SortAvecZeroQuandChaqueFichierEstLu)
+{
+    EXPECT_EQ(
+        LancerVelmorAnalyse({"--json", Données + "/triangle-rectangle.lum", Données + "/carre-decimal.lum"})
+            .Code,
+        0);
+    EXPECT_EQ(LancerVelmorAnalyse({Données + "/triangle-rectangle.lum", Données + "/absent.lum"}).Code, 1);
+    EXPECT_EQ(LancerVelmorAnalyse({"--json", "--inconnue", Données + "/triangle-rectangle.lum"}).Code, 2);
+}
+
+TEST(VelmorAnalyseFichiers, ResumeChaqueFigureEnFrancais)
+{
+    const auto sortie = LancerVelmorAnalyse({Données + "/triangle-rectangle.lum", Données + "/absent.lum"});
+    EXPECT_EQ(sortie.Texte, Données +
+                                "/triangle-rectangle.lum\n"
+                                "  Points : A(0 ; 0), B(4 ; 0), C(0 ; 3)\n"
+                                "  Polygone : ABC\n"
+                                "  ABC est un triangle rectangle.\n"
+                                "  Longueurs : AB = 4 ; BC = 5 ; CA = 3\n"
+                                "  Angles : A = 90° ; B = 36,9° ; C = 53,1°\n" +
+                                Données +
+                                "/absent.lum\n"
+                                "  Refusé : Ce fichier n'a pas pu être ouvert ou interprété : soit il "
+                                "n'est pas conforme soit il est altéré.\n");
+}

@@ -1,0 +1,191 @@
+#include "ModeFichiers.h"
+
+#include "model/Caracteres.h"
+#include "analysis/ClassAnaPoly.h"
+#include "analysis/Mesures.h"
+#include "calc/ValeurCoordonnee.h"
+#include "files/ChargementFigure.h"
+#include "files/FichierFigure.h"
+#include "platform/Messagerie.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Le programme parle français : les mesures s'écrivent avec une virgule.
+constexpr std::string_view SéparateurDécimal = ",";
+
+struct MessageMontré {
+    std::string Titre;
+    std::string Texte;
+};
+
+// Retient les messages que la fenêtre aurait montrés pendant l'analyse et les mesures.
+class MessagerieRetenue : public Messagerie {
+public:
+    void MontrerFormMessage(Modulebas& m) override
+    {
+        Messages.push_back({m.TitreMessage, m.TexteMessage});
+        m.TitreMessage.clear();
+        m.TexteMessage.clear();
+    }
+
+    std::vector<MessageMontré> Messages;
+};
+
+// Ce que la fenêtre montrerait d'une figure ouverte : Analyse, longueurs et angles de son polygone.
+struct RapportFigure {
+    std::string Fichier;
+    std::optional<std::string> Erreur;
+    Modulebas Modèle;
+    std::optional<std::string> Polygone;
+    std::optional<std::string> Description;
+    std::optional<std::string> Figure;
+    std::vector<MessageMontré> Messages;
+    std::optional<std::vector<LigneMesure>> Longueurs;
+    std::optional<std::vector<LigneMesure>> Angles;
+};
+
+RapportFigure Analyser(const std::string& fichier)
+{
+    RapportFigure rapport;
+    rapport.Fichier = fichier;
+    const auto lecture = LireFichierFigure(fichier);
+    if (!lecture.Figure) {
+        rapport.Erreur = lecture.Refus->Message.Texte;
+        return rapport;
+    }
+    Modulebas& m = rapport.Modèle;
+    ChargerFigure(m, *lecture.Figure);
+    rapport.Polygone = PolygoneDeLaFigure(*lecture.Figure);
+    if (!rapport.Polygone)
+        return rapport;
+    MessagerieRetenue messagerie;
+    {
+        // Analyse reçoit la suite fermée sur son premier sommet : ABCD devient ABCDA.
+        ClassAnaPoly analyse(m, messagerie);
+        analyse.NomSommets(*rapport.Polygone + Caractères(*rapport.Polygone).front());
+        rapport.Description = analyse.DescriptionFig();
+        rapport.Figure = analyse.Figure();
+    }
+    rapport.Longueurs = LignesLongueurs(m, messagerie, *rapport.Polygone, SéparateurDécimal);
+    rapport.Angles = LignesAngles(m, messagerie, *rapport.Polygone, SéparateurDécimal);
+    rapport.Messages = std::move(messagerie.Messages);
+    return rapport;
+}
+
+QString EnQString(std::string_view texte)
+{
+    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
+}
+
+QJsonValue TexteOuNul(const std::optional<std::string>& texte)
+{
+    return texte ? QJsonValue(EnQString(*texte)) : QJsonValue(QJsonValue::Null);
+}
+
+QJsonValue MesuresOuNul(const std::optional<std::vector<LigneMesure>>& lignes)
+{
+    if (!lignes)
+        return QJsonValue::Null;
+    QJsonArray tableau;
+    for (const auto& ligne : *lignes)
+        tableau.append(QJsonObject{{"texte", EnQString(ligne.Texte)}, {"valeur", ligne.Valeur}});
+    return tableau;
+}
+
+void ÉcrireLigne(const std::string& ligne)
+{
+    std::fwrite(ligne.data(), 1, ligne.size(), stdout);
+    std::fputc('\n', stdout);
+}
+
+void ÉcrireJson(const RapportFigure& rapport)
+{
+    const Modulebas& m = rapport.Modèle;
+    QJsonValue points = QJsonValue::Null;
+    QJsonValue précision = QJsonValue::Null;
+    if (!rapport.Erreur) {
+        QJsonArray tableau;
+        for (std::size_t i = 1; i <= m.NbPoints; ++i) {
+            const PointFig& p = m.Points[i];
+            tableau.append(QJsonObject{{"nom", EnQString(p.Nom)},
+                                       {"x", EnQString(p.X)},
+                                       {"y", EnQString(p.Y)},
+                                       {"vx", ValeurCoordonnée(p.X)},
+                                       {"vy", ValeurCoordonnée(p.Y)}});
+        }
+        points = tableau;
+        précision = m.Précision;
+    }
+    QJsonArray messages;
+    for (const auto& message : rapport.Messages)
+        messages.append(EnQString(message.Texte));
+    const QJsonObject objet{{"fichier", EnQString(rapport.Fichier)},
+                            {"erreur", TexteOuNul(rapport.Erreur)},
+                            {"precision", précision},
+                            {"points", points},
+                            {"polygone", TexteOuNul(rapport.Polygone)},
+                            {"description", TexteOuNul(rapport.Description)},
+                            {"figure", TexteOuNul(rapport.Figure)},
+                            {"messages", messages},
+                            {"longueurs", MesuresOuNul(rapport.Longueurs)},
+                            {"angles", MesuresOuNul(rapport.Angles)}};
+    ÉcrireLigne(QJsonDocument(objet).toJson(QJsonDocument::Compact).toStdString());
+}
+
+std::string Joindre(const std::vector<LigneMesure>& lignes)
+{
+    std::string texte;
+    for (const auto& ligne : lignes)
+        texte += (texte.empty() ? "" : " ; ") + ligne.Texte;
+    return texte;
+}
+
+void ÉcrireTexte(const RapportFigure& rapport)
+{
+    ÉcrireLigne(rapport.Fichier);
+    if (rapport.Erreur) {
+        ÉcrireLigne("  Refusé : " + *rapport.Erreur);
+        return;
+    }
+    const Modulebas& m = rapport.Modèle;
+    std::string points;
+    for (std::size_t i = 1; i <= m.NbPoints; ++i)
+        points += (i > 1 ? ", " : "") + m.Points[i].Nom + "(" + m.Points[i].X + " ; " + m.Points[i].Y + ")";
+    ÉcrireLigne("  Points : " + (points.empty() ? std::string("aucun") : points));
+    if (!rapport.Polygone) {
+        ÉcrireLigne("  Aucun polygone.");
+        return;
+    }
+    ÉcrireLigne("  Polygone : " + *rapport.Polygone);
+    ÉcrireLigne("  " + *rapport.Description + ".");
+    for (const auto& message : rapport.Messages)
+        ÉcrireLigne("  Message (" + message.Titre + ") : " + message.Texte);
+    ÉcrireLigne("  Longueurs : " + Joindre(*rapport.Longueurs));
+    if (rapport.Angles)
+        ÉcrireLigne("  Angles : " + Joindre(*rapport.Angles));
+}
+
+} // namespace
+
+CodeSortie ModeFichiers(const QStringList& fichiers, bool json)
+{
+    bool refus = false;
+    for (const QString& fichier : fichiers) {
+        const RapportFigure rapport = Analyser(fichier.toStdString());
+        refus = refus || rapport.Erreur.has_value();
+        if (json)
+            ÉcrireJson(rapport);
+        else
+            ÉcrireTexte(rapport);
+    }
+    return refus ? CodeSortie::AvecFaute : CodeSortie::SansFaute;
+}
