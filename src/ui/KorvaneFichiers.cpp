@@ -1,4 +1,5 @@
 // Korvane : les figures des fichiers (ouvrir, sauvegarder, fermer), la fenêtre d'aide et la page web.
+#include "files/ChargementFigure.h"
 #include "files/Environnement.h"
 #include "files/FichierFigure.h"
 #include "model/AfficherMessage.h"
@@ -100,34 +101,18 @@ void Korvane::AppliquerFigure(const FigureFichier& figure)
     for (std::size_t i = 1; i <= m.NbPoints; ++i)
         DétruireÉtiquettePoint(i);
 
-    m.NbPoints = static_cast<std::uint8_t>(figure.Points.size());
-    m.CapPoints = std::size_t{m.NbPoints} + 1;
-    m.Points = TableauBase1<PointFig>(m.CapPoints);
-    m.TabLongueurs.assign(m.CapPoints + 1, std::string());
-    for (std::size_t i = 1; i <= m.NbPoints; ++i) {
-        m.Points[i] = figure.Points[i - 1];
+    ChargerFigure(m, figure);
+    for (std::size_t i = 1; i <= m.NbPoints; ++i)
         CréerÉtiquettePoint(i);
-    }
-
-    m.NbTracés = static_cast<std::uint8_t>(figure.Tracés.size());
-    if (m.NbTracés >= m.CapTracés) {
-        m.CapTracés = std::size_t{m.NbTracés} + 1;
-        m.Tracés.Redimensionner(m.CapTracés);
-    }
-    for (std::size_t i = 1; i <= m.NbTracés; ++i)
-        m.Tracés[i] = figure.Tracés[i - 1];
 
     // Seul le premier polygone de l'historique est reconstruit.
-    m.PolygoneTracé = false;
-    if (const auto sommets = PolygoneDeLaFigure(figure)) {
-        m.ChaîneSommets = *sommets;
+    if (PolygoneDeLaFigure(figure)) {
         Opérations.ConstruirePolygone();
         AppliquerActivation(ÉtapeConstruction::PolygoneConstruit);
     }
 
     AppliquerOption(ItemQuadrillage, figure.QuadrillageAffiché);
     AppliquerOption(ItemTracerLumarc, figure.AxesAffichés);
-    m.Précision = figure.Précision;
 }
 
 // Une valeur illisible dans le fichier laisse l'option comme elle est.
@@ -165,15 +150,7 @@ void Korvane::EnregistrerFigure()
 {
     if (m.NomFichierFig.empty())
         return;
-    FigureFichier figure;
-    figure.RapportZoom = RapportZoom(m.Unité, m.XMax);
-    for (std::size_t i = 1; i <= m.NbPoints; ++i)
-        figure.Points.push_back(m.Points[i]);
-    for (std::size_t i = 1; i <= m.NbTracés; ++i)
-        figure.Tracés.push_back(m.Tracés[i]);
-    figure.AxesAffichés = AxesAffichés();
-    figure.QuadrillageAffiché = QuadrillageAffiché();
-    figure.Précision = m.Précision;
+    const FigureFichier figure = FigureDuModèle(m, AxesAffichés(), QuadrillageAffiché());
     const Enregistrement enregistrement = EnregistrerFichierFigure(m.NomFichierFig, figure);
     AfficherMessage(m, plateforme, enregistrement.Message.Titre, enregistrement.Message.Texte);
 }
