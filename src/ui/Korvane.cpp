@@ -54,6 +54,7 @@ Korvane::Korvane(Modulebas& m, Plateforme& plateforme)
     BrancherSurvol(BtonEchPlus, &Korvane::BtonEch_MouseMove);
     Brancher(ImaBton, &Korvane::ImaBton_Click);
     BrancherSurvol(ImaBton, &Korvane::ImaBton_MouseMove);
+    BrancherFichiers();
 }
 
 void Korvane::Brancher(Contrôle& c, void (Korvane::*gestionnaire)())

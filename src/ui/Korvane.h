@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/TableCibles.h"
+#include "files/FigureFichier.h"
 #include "model/FenetreFigure.h"
 #include "model/Modulebas.h"
 #include "model/OperationsFigure.h"
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,6 +100,15 @@ public:
     // KorvaneScore.cpp : la fenêtre du score, ouverte par l'image du score dès qu'une cible a été choisie.
     void ImaBton_Click();
     void ImaBton_MouseMove();
+    // KorvaneFichiers.cpp : ouvrir, sauvegarder et fermer une figure, l'aide, la page de téléchargement.
+    void ItemOuvrirFig_Click();
+    void ItemEnregistrer_Click();
+    void ItemAides_Click();
+    void ItemZavWeb_Click();
+    // Le fichier donné au démarrage s'ouvre comme un fichier confirmé dans le dialogue d'ouverture.
+    void OuvrirFichierFigure(const std::string& chemin);
+    void LireFigure();
+    void EnregistrerFigure();
 
     // Les évènements que la vue transmet : clic et survol d'un contrôle, ou d'un élément d'un tableau de
     // contrôles qui grandit (LabTypeFig, ShapeTypeFig1, ShapeTypeFig2), désigné par son indice.
@@ -163,11 +174,19 @@ public:
     std::string NomCible, FigureDemandée, FigureAdmise, PropriétéExclue;
     std::uint8_t NumCible = 0;
     bool OuvertureFigure = false;
+    bool EnregistrementFigure = false;
+    bool LectureRatée = false;
 
     // Pointeur au-dessus du canevas : 0 normal, 99 personnalisé.
     std::uint8_t PointeurSouris = 0;
 
 private:
+    void BrancherFichiers();
+    void PréparerDossierDocuments();
+    void OuvrirFigureChoisie(const std::string& nom);
+    void AppliquerFigure(const FigureFichier& figure);
+    void AppliquerOption(Contrôle& option, std::optional<bool> affichée);
+    void AfficherÉtatFigureOuverte();
     void DessinerContrôles();
     void ConstruireMenus();
     // Les gestionnaires s'inscrivent au constructeur ; la vue ne connaît que Cliquer et Survoler.

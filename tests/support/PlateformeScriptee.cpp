@@ -34,9 +34,11 @@ void PlateformeScriptée::MessageSystème(const std::string& texte, const std::s
     MessagesSystème.push_back({texte, titre, icône});
 }
 
-std::optional<std::string> PlateformeScriptée::DialogueOuvrir(const std::string&, const std::string&,
-                                                              const std::string&)
+std::optional<std::string> PlateformeScriptée::DialogueOuvrir(const std::string& titre,
+                                                              const std::string& filtre,
+                                                              const std::string& dossier)
 {
+    DialoguesOuvrir.push_back({titre, filtre, dossier});
     if (RéponsesOuvrir.empty())
         return std::nullopt;
     auto réponse = RéponsesOuvrir.front();
@@ -44,9 +46,11 @@ std::optional<std::string> PlateformeScriptée::DialogueOuvrir(const std::string
     return réponse;
 }
 
-std::optional<std::string> PlateformeScriptée::DialogueEnregistrer(const std::string&, const std::string&,
-                                                                   const std::string&)
+std::optional<std::string> PlateformeScriptée::DialogueEnregistrer(const std::string& titre,
+                                                                   const std::string& filtre,
+                                                                   const std::string& dossier)
 {
+    DialoguesEnregistrer.push_back({titre, filtre, dossier});
     if (RéponsesEnregistrer.empty())
         return std::nullopt;
     auto réponse = RéponsesEnregistrer.front();
@@ -69,6 +73,8 @@ bool PlateformeScriptée::ImprimerFenêtre(Fenêtre& fenêtre)
 
 bool PlateformeScriptée::OuvrirPageWeb(const std::string& adresse)
 {
+    if (!NavigateurDisponible)
+        return false;
     PagesOuvertes.push_back(adresse);
     return true;
 }

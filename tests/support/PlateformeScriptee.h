@@ -66,6 +66,14 @@ public:
     // Le genre (typeid) de chaque fenêtre ouverte en modal, dans l'ordre.
     std::vector<std::string> FenêtresOuvertes;
 
+    // Les dialogues de fichiers montrés, dans l'ordre.
+    struct DialogueMontré {
+        std::string Titre;
+        std::string Filtre;
+        std::string Dossier;
+    };
+    std::vector<DialogueMontré> DialoguesOuvrir;
+    std::vector<DialogueMontré> DialoguesEnregistrer;
     // Réponses préparées aux dialogues du système (absentes : l'élève annule).
     std::deque<std::optional<std::string>> RéponsesOuvrir;
     std::deque<std::optional<std::string>> RéponsesEnregistrer;
@@ -76,6 +84,7 @@ public:
     std::function<void(Fenêtre&)> PendantImpression;
     int Impressions = 0;
     std::vector<std::string> PagesOuvertes;
+    bool NavigateurDisponible = true; // faux : aucune page ne s'ouvre
 
     std::string DossierDocuments = "/tmp/documents";
     std::string Dossier = "/opt/velmor/";

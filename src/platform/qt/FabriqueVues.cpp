@@ -8,10 +8,12 @@
 
 #include "ui/ChoixPrecision.h"
 #include "ui/Coordonnees.h"
+#include "ui/FormAide.h"
 #include "ui/FormAngle.h"
 #include "ui/FormApropos.h"
 #include "ui/FormChoixPoint.h"
 #include "ui/FormCouleurs.h"
+#include "ui/FormFichier.h"
 #include "ui/FormLong.h"
 #include "ui/FormMessage.h"
 #include "ui/FormSaisie.h"
@@ -29,6 +31,8 @@ std::unique_ptr<VueDialogue> CréerVue(FormCouleurs& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormLong& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormAngle& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormScore& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormFichier& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormAide& modèle, QWidget* parent);
 
 namespace {
 
@@ -52,6 +56,8 @@ constexpr Essai essais[] = {
     &Essayer<FormLong>,
     &Essayer<FormAngle>,
     &Essayer<FormScore>,
+    &Essayer<FormFichier>,
+    &Essayer<FormAide>,
 };
 
 } // namespace

@@ -102,8 +102,10 @@ std::optional<std::string> PlateformeQt::DialogueEnregistrer(const std::string& 
                                                              const std::string& filtre,
                                                              const std::string& dossier)
 {
-    const QString nom = QFileDialog::getSaveFileName(widgetPrincipal, VersQString(titre),
-                                                     VersQString(dossier), FiltreQt(filtre));
+    // La fenêtre de confirmation pose elle-même la question de l'écrasement, après avoir ajouté « .lum ».
+    const QString nom =
+        QFileDialog::getSaveFileName(widgetPrincipal, VersQString(titre), VersQString(dossier),
+                                     FiltreQt(filtre), nullptr, QFileDialog::DontConfirmOverwrite);
     if (nom.isEmpty())
         return std::nullopt;
     return VersTexte(nom);

@@ -43,6 +43,9 @@ protected:
     void Gérer(const std::function<void()>& gestionnaire);
 
     void moveEvent(QMoveEvent* évènement) override;
+    // Pour un widget que les fabriques ci-dessus ne savent pas faire (une liste).
+    void Lier(QWidget* widget, const Contrôle& c, std::function<void()> recopierPropre);
+
     void closeEvent(QCloseEvent* évènement) override;
     void reject() override;
 
@@ -52,8 +55,6 @@ private:
         const Contrôle* contrôle;
         std::function<void()> recopierPropre; // légende, coche, texte : ce qui dépend du genre de widget
     };
-
-    void Lier(QWidget* widget, const Contrôle& c, std::function<void()> recopierPropre);
 
     Fenêtre& modèle;
     std::vector<Lien> liens;
