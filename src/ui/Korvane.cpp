@@ -52,6 +52,8 @@ Korvane::Korvane(Modulebas& m, Plateforme& plateforme)
     Brancher(BtonEchPlus, &Korvane::BtonEchPlus_Click);
     survols[&BtonEchMoins] = [this] { BtonEch_MouseMove(); };
     survols[&BtonEchPlus] = [this] { BtonEch_MouseMove(); };
+    Brancher(ImaBton, &Korvane::ImaBton_Click);
+    survols[&ImaBton] = [this] { ImaBton_MouseMove(); };
 }
 
 void Korvane::Brancher(Contrôle& c, void (Korvane::*gestionnaire)())

@@ -54,11 +54,17 @@ std::optional<std::string> PlateformeScriptée::DialogueEnregistrer(const std::s
     return réponse;
 }
 
-RésultatImpression PlateformeScriptée::ImprimerFenêtre(Fenêtre&)
+bool PlateformeScriptée::ImprimerFenêtre(Fenêtre& fenêtre)
 {
-    if (RéponseImpression == RésultatImpression::Imprimé)
+    if (!ImprimanteChoisie) {
+        ADD_FAILURE() << "Impression sans imprimante choisie";
+        return false;
+    }
+    if (PendantImpression)
+        PendantImpression(fenêtre);
+    if (ImpressionRéussie)
         ++Impressions;
-    return RéponseImpression;
+    return ImpressionRéussie;
 }
 
 bool PlateformeScriptée::OuvrirPageWeb(const std::string& adresse)

@@ -35,7 +35,8 @@ public:
                                               const std::string& dossier) override;
     std::optional<std::string> DialogueEnregistrer(const std::string& titre, const std::string& filtre,
                                                    const std::string& dossier) override;
-    RésultatImpression ImprimerFenêtre(Fenêtre& fenêtre) override;
+    bool ChoisirImprimante() override { return ImprimanteChoisie; }
+    bool ImprimerFenêtre(Fenêtre& fenêtre) override;
     bool OuvrirPageWeb(const std::string& adresse) override;
     std::string DossierDocumentsSystème() override { return DossierDocuments; }
     std::string DossierProgramme() override { return Dossier; }
@@ -68,9 +69,13 @@ public:
     // Réponses préparées aux dialogues du système (absentes : l'élève annule).
     std::deque<std::optional<std::string>> RéponsesOuvrir;
     std::deque<std::optional<std::string>> RéponsesEnregistrer;
-    RésultatImpression RéponseImpression = RésultatImpression::Annulé;
-    std::vector<std::string> PagesOuvertes;
+    // Sans imprimante choisie, l'élève annule le dialogue ; ImpressionRéussie faux : l'imprimante échoue.
+    bool ImprimanteChoisie = false;
+    bool ImpressionRéussie = true;
+    // Appelé au moment d'imprimer, pour regarder la fenêtre telle qu'elle part sur papier.
+    std::function<void(Fenêtre&)> PendantImpression;
     int Impressions = 0;
+    std::vector<std::string> PagesOuvertes;
 
     std::string DossierDocuments = "/tmp/documents";
     std::string Dossier = "/opt/velmor/";

@@ -8,11 +8,13 @@
 
 #include "ui/FormApropos.h"
 #include "ui/FormMessage.h"
+#include "ui/FormScore.h"
 #include "ui/FormTexteAgrandi.h"
 
 std::unique_ptr<VueDialogue> CréerVue(FormMessage& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormTexteAgrandi& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormApropos& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormScore& modèle, QWidget* parent);
 
 namespace {
 
@@ -28,6 +30,7 @@ constexpr Essai essais[] = {
     &Essayer<FormMessage>,
     &Essayer<FormTexteAgrandi>,
     &Essayer<FormApropos>,
+    &Essayer<FormScore>,
 };
 
 } // namespace

@@ -24,6 +24,9 @@ public:
 
     Fenêtre& Modèle() { return modèle; }
 
+    // Recopie l'état des contrôles sur les widgets ; aussi au milieu d'un gestionnaire, avant d'imprimer.
+    void Rafraîchir();
+
 protected:
     // Chaque fabrique crée le widget du contrôle et le lie pour tous les rafraîchissements à venir.
     QLabel* Étiquette(Contrôle& c);
@@ -38,7 +41,6 @@ protected:
 
     // Lance un gestionnaire du modèle, rafraîchit, et ferme la vue si le modèle s'est fermé.
     void Gérer(const std::function<void()>& gestionnaire);
-    void Rafraîchir();
 
     void moveEvent(QMoveEvent* évènement) override;
     void closeEvent(QCloseEvent* évènement) override;
