@@ -95,6 +95,10 @@ public:
     void ColorerLigneCible(std::size_t i, Couleur couleur);
     void ProposerFigure();
 
+    // KorvaneScore.cpp : la fenêtre du score, ouverte par l'image du score dès qu'une cible a été choisie.
+    void ImaBton_Click();
+    void ImaBton_MouseMove();
+
     // Les évènements que la vue transmet : clic et survol d'un contrôle, ou d'un élément d'un tableau de
     // contrôles qui grandit (LabTypeFig, ShapeTypeFig1, ShapeTypeFig2), désigné par son indice.
     void Cliquer(const Contrôle& c);
