@@ -54,6 +54,7 @@ Korvane::Korvane(Modulebas& m, Plateforme& plateforme)
     survols[&BtonEchPlus] = [this] { BtonEch_MouseMove(); };
     Brancher(ImaBton, &Korvane::ImaBton_Click);
     survols[&ImaBton] = [this] { ImaBton_MouseMove(); };
+    BrancherJeu();
 }
 
 void Korvane::Brancher(Contrôle& c, void (Korvane::*gestionnaire)())
