@@ -50,16 +50,21 @@ Korvane::Korvane(Modulebas& m, Plateforme& plateforme)
     Brancher(BtonFermer, &Korvane::FermerFigure);
     Brancher(BtonEchMoins, &Korvane::BtonEchMoins_Click);
     Brancher(BtonEchPlus, &Korvane::BtonEchPlus_Click);
-    survols[&BtonEchMoins] = [this] { BtonEch_MouseMove(); };
-    survols[&BtonEchPlus] = [this] { BtonEch_MouseMove(); };
+    BrancherSurvol(BtonEchMoins, &Korvane::BtonEch_MouseMove);
+    BrancherSurvol(BtonEchPlus, &Korvane::BtonEch_MouseMove);
     Brancher(ImaBton, &Korvane::ImaBton_Click);
-    survols[&ImaBton] = [this] { ImaBton_MouseMove(); };
+    BrancherSurvol(ImaBton, &Korvane::ImaBton_MouseMove);
     BrancherJeu();
 }
 
 void Korvane::Brancher(Contrôle& c, void (Korvane::*gestionnaire)())
 {
     clics[&c] = [this, gestionnaire] { (this->*gestionnaire)(); };
+}
+
+void Korvane::BrancherSurvol(Contrôle& c, void (Korvane::*gestionnaire)())
+{
+    survols[&c] = [this, gestionnaire] { (this->*gestionnaire)(); };
 }
 
 // Les tableaux sont repérés par eux-mêmes et non par leurs éléments, qui changent d'adresse en grandissant.

@@ -193,7 +193,9 @@ public:
 private:
     void DessinerContrôles();
     void ConstruireMenus();
+    // Les gestionnaires s'inscrivent au constructeur ; la vue ne connaît que Cliquer et Survoler.
     void Brancher(Contrôle& c, void (Korvane::*gestionnaire)());
+    void BrancherSurvol(Contrôle& c, void (Korvane::*gestionnaire)());
     void BrancherTableau(const std::vector<Contrôle>& tableau, void (Korvane::*clic)(std::size_t),
                          void (Korvane::*survol)(std::size_t));
 
