@@ -76,17 +76,6 @@ TEST(FormScore, MontreLeScoreLeBonusEtLaMentionAvecLeursBlancs)
     }
 }
 
-TEST(FormScore, SOuvreCentreeSurLaFenetrePrincipale)
-{
-    Modulebas m;
-    PlateformeScriptée plateforme;
-    const Contrôle principale = FenêtrePrincipale();
-    FormScore fenêtre(m, plateforme, principale);
-    fenêtre.Form_Load();
-    EXPECT_EQ(fenêtre.Form.Left + fenêtre.Form.Width / 2, principale.Left + principale.Width / 2);
-    EXPECT_EQ(fenêtre.Form.Top + fenêtre.Form.Height / 2, principale.Top + principale.Height / 2);
-}
-
 TEST(FormScore, GardeLeNomTapePourLaProchaineOuvertureDuProgramme)
 {
     struct Cas {
