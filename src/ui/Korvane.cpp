@@ -54,6 +54,8 @@ Korvane::Korvane(Modulebas& m, Plateforme& plateforme)
     BrancherSurvol(BtonEchPlus, &Korvane::BtonEch_MouseMove);
     Brancher(ImaBton, &Korvane::ImaBton_Click);
     BrancherSurvol(ImaBton, &Korvane::ImaBton_MouseMove);
+    BrancherConstruction();
+    BrancherOptions();
     BrancherJeu();
 }
 

@@ -87,8 +87,37 @@ public:
     void TracerPolygone();
     void CréerÉtiquettePoint(std::size_t i);
 
+    // KorvaneConstruction.cpp : placer, tracer, modifier, annuler, effacer ; les fenêtres des mesures.
+    void ItemPlacerPt_Click();
+    void ItemPolygone_Click();
+    void DemanderSommets();
+    void ItemModifierPoint_Click();
+    void Ecran_MouseMove(int bouton, double x, double y);
+    void Ecran_MouseDown(int bouton, double x, double y);
+    void Ecran_KeyPress(char32_t& touche);
+    void BtonAnnule_Click();
+    void BtonEfface_Click();
+    void BtonLong_Click();
+    void BtonAngle_Click();
+    // Les points sous le pointeur quand l'outil de modification est armé (0 : fin de la liste).
+    static constexpr std::size_t NbPointsProches = 9;
+    TableauBase1<std::uint8_t> PointsProches{NbPointsProches};
+
+    // KorvaneOptions.cpp : repère, quadrillage, quadrants, épaisseur, couleurs, précision.
+    void ItemTracerLumarc_Click();
+    void ItemQuadrillage_Click();
+    void itemNumQuadrants_Click();
+    void ItemTfin_Click();
+    void ItemTépais_Click();
+    void ItemCouleurFond_Click();
+    void ItemCouleurTrait_Click();
+    void ItemCouleurInit_Click();
+    void ItemPrécision_Click();
+    void EtiCoul_Click(std::size_t index);
+
     // KorvaneDisposition.cpp.
     void DisposerFenêtre();
+    void DisposerLigneÉtat();
 
     // KorvaneCibles.cpp : les lignes des figures cibles et le retour au choix.
     void InitCibles();
@@ -118,9 +147,6 @@ public:
     void BtonOk_Click();
     void ArrêterGlissement();
     GlissementPanneau Glissement;
-
-    // KorvaneEffacer.cpp : « Tout », effacer toute la figure.
-    void BtonEfface_Click();
 
     // Les évènements que la vue transmet : clic et survol d'un contrôle, ou d'un élément d'un tableau de
     // contrôles qui grandit (LabTypeFig, ShapeTypeFig1, ShapeTypeFig2), désigné par son indice.
@@ -191,6 +217,10 @@ public:
     std::uint8_t PointeurSouris = 0;
 
 private:
+    void BrancherConstruction();
+    void BrancherOptions();
+    void ModifierPointChoisi();
+    void ChangerFondCanevas();
     void DessinerContrôles();
     void ConstruireMenus();
     // Les gestionnaires s'inscrivent au constructeur ; la vue ne connaît que Cliquer et Survoler.

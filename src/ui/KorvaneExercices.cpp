@@ -9,7 +9,7 @@ void Korvane::LancerExercice(const Exercice& exercice)
     EtiNomExo.Caption = exercice.Titre;
     EtiExercice.Caption = exercice.Énoncé;
     EtiStatut.Caption = exercice.Statut;
-    AjusterTaille(EtiStatut);
+    DisposerLigneÉtat();
     DébuterExercice(m, exercice);
     // Un nouvel énoncé repart du bord du canevas, même si le précédent glissait encore.
     ArrêterGlissement();
@@ -51,6 +51,6 @@ void Korvane::BtonOk_Click()
     TerminerExercice(m);
     ItemOuvrirFig.Enabled = true;
     EtiStatut.Caption = StatutChoix;
-    AjusterTaille(EtiStatut);
+    DisposerLigneÉtat();
     BtonEfface_Click();
 }

@@ -24,7 +24,6 @@ void Korvane::BrancherJeu()
 {
     Brancher(BtonVelmor, &Korvane::BtonVelmor_Click);
     Brancher(BtonAbandon, &Korvane::BtonAbandon_Click);
-    Brancher(BtonEfface, &Korvane::BtonEfface_Click);
     Brancher(ItemRéinitialiser, &Korvane::ItemRéinitialiser_Click);
     BrancherTableau(LabTypeFig, &Korvane::LabTypeFig_Click, &Korvane::LabTypeFig_MouseMove);
     for (std::size_t n = 0; n < NbExercices; ++n)
@@ -145,6 +144,7 @@ void Korvane::FinDuJeu()
         AfficherTexte(note.Titre, note.Texte, BoutonsTexte::Fermer);
     BtonAbandon.Visible = BtonVelmor.Visible = false;
     EtiStatut.Caption = StatutFinDuJeu;
+    DisposerLigneÉtat();
 }
 
 // Après la dixième cible, la note finale a déjà été montrée : on revient droit au choix d'une cible.

@@ -6,8 +6,15 @@
 // MontrerModal (PlateformeQt) fait le reste : Form_Load, rafraîchissement, boucle modale.
 #include "platform/qt/FabriqueVues.h"
 
+#include "ui/ChoixPrecision.h"
+#include "ui/Coordonnees.h"
+#include "ui/FormAngle.h"
 #include "ui/FormApropos.h"
+#include "ui/FormChoixPoint.h"
+#include "ui/FormCouleurs.h"
+#include "ui/FormLong.h"
 #include "ui/FormMessage.h"
+#include "ui/FormSaisie.h"
 #include "ui/FormScore.h"
 #include "ui/FormTexteAgrandi.h"
 
@@ -15,6 +22,13 @@ std::unique_ptr<VueDialogue> CréerVue(FormMessage& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormTexteAgrandi& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormApropos& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormScore& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(Coordonnées& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormSaisie& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormChoixPoint& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(ChoixPrécision& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormCouleurs& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormLong& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormAngle& modèle, QWidget* parent);
 
 namespace {
 
@@ -27,10 +41,9 @@ template <typename F> std::unique_ptr<VueDialogue> Essayer(Fenêtre& fenêtre, Q
 using Essai = std::unique_ptr<VueDialogue> (*)(Fenêtre&, QWidget*);
 
 constexpr Essai essais[] = {
-    &Essayer<FormMessage>,
-    &Essayer<FormTexteAgrandi>,
-    &Essayer<FormApropos>,
-    &Essayer<FormScore>,
+    &Essayer<FormMessage>,  &Essayer<FormTexteAgrandi>, &Essayer<FormApropos>,    &Essayer<FormScore>,
+    &Essayer<Coordonnées>,  &Essayer<FormSaisie>,       &Essayer<FormChoixPoint>, &Essayer<ChoixPrécision>,
+    &Essayer<FormCouleurs>, &Essayer<FormLong>,         &Essayer<FormAngle>,
 };
 
 } // namespace
