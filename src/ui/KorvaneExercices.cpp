@@ -14,6 +14,9 @@ void Korvane::LancerExercice(const Exercice& exercice)
     // Un nouvel énoncé repart du bord du canevas, même si le précédent glissait encore.
     ArrêterGlissement();
     PictureExo.Left = Ecran.Cadre.Left;
+    // Le panneau est opaque : l'énoncé couvre le canevas jusqu'à ce qu'il glisse, titre en bandeau.
+    PictureExo.BackColor = CouleurPanneau;
+    EtiNomExo.BackColor = CouleurBordure;
     PictureExo.Visible = BtonSuite.Visible = true;
     ItemOuvrirFig.Enabled = false;
     BtonVelmor.Visible = BtonFermer.Visible = false;

@@ -97,6 +97,7 @@ TEST_F(KorvaneExercices, LePanneauCouvreLeCanevasEtSuspendLeJeu)
     EXPECT_TRUE(k.PictureExo.Visible && k.BtonSuite.Visible);
     EXPECT_FALSE(k.BtonOk.Visible);
     EXPECT_EQ(k.PictureExo.Left, k.Ecran.Cadre.Left);
+    EXPECT_EQ(k.PictureExo.BackColor, CouleurPanneau) << "le panneau est opaque sur le canevas";
     EXPECT_FALSE(k.ItemOuvrirFig.Enabled || k.BtonVelmor.Visible || k.BtonFermer.Visible);
     EXPECT_EQ(m.NbPoints, 2) << "la figure déjà tracée reste";
 
