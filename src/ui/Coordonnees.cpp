@@ -10,6 +10,7 @@
 #include <array>
 #include <cmath>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -25,6 +26,11 @@ constexpr std::array<std::string_view, 8> NomsFonctions{"RAC", "RACINE", "COS", 
 // La marque d'une case de position : la case se remplit.
 constexpr Couleur CouleurMarque{0, 0, 255};
 constexpr Couleur CouleurCase{255, 255, 255};
+
+bool EstLettreLatine(char32_t c)
+{
+    return (c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z');
+}
 
 bool EstLettre(unsigned char c)
 {
@@ -203,17 +209,22 @@ bool Coordonnées::NomPoint_KeyPress(char32_t touche)
     if (ToucheDeCommande(touche)) {
         return true;
     }
-    return (touche >= U'A' && touche <= U'Z') || (touche >= U'a' && touche <= U'z');
+    return EstLettreLatine(touche);
 }
 
-// Le nom n'a qu'une lettre : la dernière tapée remplace l'ancienne.
+// Le nom n'a qu'une lettre : la dernière tapée remplace l'ancienne. Un texte collé, qui échappe au filtre
+// des touches, n'en garde que sa dernière lettre.
 void Coordonnées::NomPoint_Change()
 {
-    if (const auto lettres = Caractères(NomPoint.Caption); lettres.size() > 1) {
-        NomPoint.Caption = lettres[1];
-        NomPoint.SelStart = 1;
-        NomPoint.SelLength = 0;
+    const std::vector<std::string> caractères = Caractères(NomPoint.Caption);
+    const auto estLettre = [](const std::string& c) { return c.size() == 1 && EstLettreLatine(c[0]); };
+    if (caractères.size() <= 1 && std::all_of(caractères.begin(), caractères.end(), estLettre)) {
+        return;
     }
+    const auto dernière = std::find_if(caractères.rbegin(), caractères.rend(), estLettre);
+    NomPoint.Caption = dernière == caractères.rend() ? "" : *dernière;
+    NomPoint.SelStart = NomPoint.Caption.size();
+    NomPoint.SelLength = 0;
 }
 
 bool Coordonnées::VérifierSaisie(const std::string& texte, const char* message)

@@ -179,7 +179,7 @@ void Korvane::DessinerContrôles()
         EtiQuad[q].Visible = false;
     }
     EtiPoint.push_back(Dessiné("A", 0, 0, 0, 0));
-    EtiPoint[0].BackColor = Ecran.Cadre.BackColor;
+    // Les noms des points sont transparents : ils ne cachent ni les côtés ni le quadrillage.
     EtiPoint[0].FontSize = 10;
     EtiPoint[0].Visible = false;
 

@@ -100,6 +100,8 @@ void Korvane::ItemModifierPoint_Click()
 {
     m.ModeModifPoint = true;
     m.ModeChoixPoint = 1;
+    // Échap n'arrive au canevas que s'il a le clavier.
+    Ecran.DemandeFocus = true;
 }
 
 // Un point est « sous » le pointeur dans un carré de demi-côté Tolérance, comparé en simple précision.

@@ -84,7 +84,8 @@ void Korvane::ItemTfin_Click()
     RedessinerTout();
 }
 
-// Les étiquettes posées sur le canevas prennent son fond, pour ne pas y faire des taches blanches.
+// Les étiquettes du repère prennent le fond du canevas, pour ne pas y faire des taches blanches ; les noms
+// des points sont transparents.
 void Korvane::ChangerFondCanevas()
 {
     Ecran.Cadre.BackColor = m.CouleurFond;
@@ -92,8 +93,6 @@ void Korvane::ChangerFondCanevas()
         étiquette->BackColor = m.CouleurFond;
     for (Contrôle& q : EtiQuad)
         q.BackColor = m.CouleurFond;
-    for (Contrôle& étiquette : EtiPoint)
-        étiquette.BackColor = m.CouleurFond;
 }
 
 void Korvane::ItemCouleurFond_Click()

@@ -175,6 +175,20 @@ TEST(Coordonnees, LeNomEstToujoursLaDerniereLettreTapee)
     }
 }
 
+TEST(Coordonnees, UnNomColleNeGardeQueSaDerniereLettre)
+{
+    const std::pair<const char*, const char*> collages[] = {
+        {"a12", "a"}, {"xyz", "z"}, {"12", ""}, {"B", "B"}};
+    for (auto [collé, attendu] : collages) {
+        SCOPED_TRACE(collé);
+        DialogueCoordonnées d;
+        Coordonnées& f = d.Ouvrir();
+        f.NomPoint.Caption = collé;
+        f.NomPoint_Change();
+        EXPECT_EQ(f.NomPoint.Caption, attendu);
+    }
+}
+
 TEST(Coordonnees, CoordonneesAcceptees)
 {
     // Les expressions de l'élève passent, y compris celles qu'on refusait pour leur premier nombre nul.

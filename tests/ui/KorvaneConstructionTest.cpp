@@ -377,6 +377,7 @@ TEST_F(KorvaneConstructionTest, EchapSuspendLOutilJusquAuProchainArmement)
 {
     Placer("A", "2", "1");
     k.Cliquer(k.BtonModifPoint);
+    EXPECT_TRUE(k.Ecran.DemandeFocus); // Échap doit pouvoir y arriver
     char32_t échap = 27;
     k.Ecran.KeyPress(échap);
     EXPECT_TRUE(m.ModeModifPoint);

@@ -201,7 +201,7 @@ TEST_F(KorvaneOptionsTest, LeFondChoisiColoreLeCanevasEtSesEtiquettes)
     EXPECT_EQ(m.CouleurFond, jaunePâle);
     EXPECT_EQ(k.Ecran.Cadre.BackColor, jaunePâle);
     EXPECT_EQ(k.EtiO.BackColor, jaunePâle);
-    EXPECT_EQ(k.EtiPoint[2].BackColor, jaunePâle);
+    EXPECT_FALSE(k.EtiPoint[2].BackColor.has_value());
     EXPECT_EQ(m.CouleurTrait, (Couleur{0, 0, 255}));
     EXPECT_TRUE(Redessiné());
 }

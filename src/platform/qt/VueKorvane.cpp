@@ -151,6 +151,10 @@ VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
     liens.push_back({canevas, &modèle.Ecran.Cadre, [this] {
                          canevas->setCursor(CurseurQt(
                              this->modèle.PointeurSouris == 99 ? Pointeur::Personnalisé : Pointeur::Normal));
+                         if (this->modèle.Ecran.DemandeFocus) {
+                             canevas->setFocus();
+                             this->modèle.Ecran.DemandeFocus = false;
+                         }
                          canevas->update();
                      }});
     for (Contrôle* c : {&modèle.EtiO, &modèle.EtiI, &modèle.EtiJ, &modèle.EtiX, &modèle.EtiY})
