@@ -57,6 +57,7 @@ Korvane::Korvane(Modulebas& m, Plateforme& plateforme)
     BrancherFichiers();
     BrancherConstruction();
     BrancherOptions();
+    BrancherJeu();
 }
 
 void Korvane::Brancher(Contrôle& c, void (Korvane::*gestionnaire)())

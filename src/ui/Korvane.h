@@ -1,6 +1,7 @@
 // La fenêtre principale : le canevas, les outils, les menus, le panneau du jeu et leur état.
 #pragma once
 
+#include "game/Exercices.h"
 #include "game/TableCibles.h"
 #include "files/FigureFichier.h"
 #include "model/FenetreFigure.h"
@@ -138,6 +139,25 @@ public:
     void OuvrirFichierFigure(const std::string& chemin);
     void LireFigure();
     void EnregistrerFigure();
+
+    // KorvaneJeu.cpp : l'Analyse, le choix d'une cible, l'abandon, la note finale, la réinitialisation.
+    void BrancherJeu();
+    void BtonVelmor_Click();
+    void LabTypeFig_MouseMove(std::size_t index);
+    void LabTypeFig_Click(std::size_t index);
+    void BtonAbandon_Click();
+    void FinDuJeu();
+    void ItemRéinitialiser_Click();
+    // La cible en cours, telle que le choix l'a recopiée.
+    Cible CibleCourante() const;
+
+    // KorvaneExercices.cpp : les exercices guidés, leur panneau et son glissement.
+    void LancerExercice(const Exercice& exercice);
+    void BtonSuite_Click();
+    void TimerExo_Timer();
+    void BtonOk_Click();
+    void ArrêterGlissement();
+    GlissementPanneau Glissement;
 
     // Les évènements que la vue transmet : clic et survol d'un contrôle, ou d'un élément d'un tableau de
     // contrôles qui grandit (LabTypeFig, ShapeTypeFig1, ShapeTypeFig2), désigné par son indice.

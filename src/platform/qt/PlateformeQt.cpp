@@ -2,6 +2,7 @@
 
 #include "platform/qt/FabriqueVues.h"
 #include "platform/qt/Recopie.h"
+#include "platform/qt/VueKorvane.h"
 #include "ui/FormMessage.h"
 
 #include <QApplication>
@@ -204,7 +205,12 @@ void PlateformeQt::QuitterProgramme()
 void PlateformeQt::DémarrerMinuterie(int intervalleMs, std::function<void()> top)
 {
     minuterie.disconnect();
-    QObject::connect(&minuterie, &QTimer::timeout, &minuterie, std::move(top));
+    // Chaque top change le modèle de la fenêtre principale : sa vue le recopie aussitôt.
+    QObject::connect(&minuterie, &QTimer::timeout, &minuterie, [this, top = std::move(top)] {
+        top();
+        if (auto* vue = dynamic_cast<VueKorvane*>(widgetPrincipal))
+            vue->Rafraîchir();
+    });
     minuterie.start(intervalleMs);
 }
 
