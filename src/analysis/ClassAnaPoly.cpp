@@ -1,10 +1,10 @@
 #include "analysis/ClassAnaPoly.h"
 
-#include "model/Caracteres.h"
 #include "analysis/NombreDecimal.h"
 #include "analysis/Tolerance.h"
 #include "calc/ValeurCoordonnee.h"
 #include "model/AfficherMessage.h"
+#include "model/Caracteres.h"
 
 #include <algorithm>
 #include <cmath>
