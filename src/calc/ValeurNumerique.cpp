@@ -30,14 +30,12 @@ public:
     }
     void Avancer() { ++i; }
 
-    std::string Chiffres()
+    void AjouterChiffres(std::string& chiffres)
     {
-        std::string chiffres;
         while (EstChiffre(Courant())) {
             chiffres += Courant();
             Avancer();
         }
-        return chiffres;
     }
 
 private:
@@ -46,7 +44,7 @@ private:
 };
 
 // Ordre de grandeur (exposant décimal du premier chiffre non nul) d'une écriture sans signe.
-long OrdreDeGrandeur(const std::string& entiers, const std::string& décimales, long exposant)
+long OrdreDeGrandeur(std::string_view entiers, std::string_view décimales, long exposant)
 {
     const std::size_t premier = entiers.find_first_not_of('0');
     if (premier != std::string::npos)
@@ -59,20 +57,28 @@ long OrdreDeGrandeur(const std::string& entiers, const std::string& décimales, 
 
 double ValeurNumérique(std::string_view texte)
 {
+    // L'écriture que lit from_chars, « entiers.décimalese±exposant » sans blancs ; le tampon garde sa
+    // capacité d'un appel à l'autre, car la calculatrice lit ici chacun de ses nombres.
+    thread_local std::string écriture;
+    écriture.clear();
     Lecteur lecteur(texte);
     bool négatif = false;
     if (lecteur.Courant() == '-' || lecteur.Courant() == '+') {
         négatif = lecteur.Courant() == '-';
         lecteur.Avancer();
     }
-    const std::string entiers = lecteur.Chiffres();
-    std::string décimales;
+    lecteur.AjouterChiffres(écriture);
+    if (écriture.empty())
+        écriture += '0';
+    const std::size_t point = écriture.size();
+    écriture += '.';
     if (lecteur.Courant() == '.') {
         lecteur.Avancer();
-        décimales = lecteur.Chiffres();
+        lecteur.AjouterChiffres(écriture);
     }
-    if ((entiers + décimales).find_first_not_of('0') == std::string::npos)
+    if (écriture.find_first_of("123456789") == std::string::npos)
         return 0.0;
+    const std::size_t finDécimales = écriture.size();
 
     long exposant = 0;
     const char marque = lecteur.Courant();
@@ -84,19 +90,25 @@ double ValeurNumérique(std::string_view texte)
             lecteur.Avancer();
         }
         // Au-delà de quelques milliers, l'exposant ne change plus rien : infini ou zéro.
-        for (const char chiffre : lecteur.Chiffres())
+        for (; EstChiffre(lecteur.Courant()); lecteur.Avancer())
             if (exposant < 100000)
-                exposant = exposant * 10 + (chiffre - '0');
+                exposant = exposant * 10 + (lecteur.Courant() - '0');
         if (exposantNégatif)
             exposant = -exposant;
     }
 
-    const std::string écriture =
-        (entiers.empty() ? "0" : entiers) + "." + décimales + "e" + std::to_string(exposant);
+    char tampon[24];
+    const char* finExposant = std::to_chars(tampon, tampon + sizeof tampon, exposant).ptr;
+    écriture += 'e';
+    écriture.append(tampon, static_cast<std::size_t>(finExposant - tampon));
     double valeur = 0;
     const auto résultat = std::from_chars(écriture.data(), écriture.data() + écriture.size(), valeur);
-    if (résultat.ec == std::errc::result_out_of_range)
+    if (résultat.ec == std::errc::result_out_of_range) {
+        const std::string_view entiers = std::string_view(écriture).substr(0, point);
+        const std::string_view décimales =
+            std::string_view(écriture).substr(point + 1, finDécimales - point - 1);
         valeur =
             OrdreDeGrandeur(entiers, décimales, exposant) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
     return négatif ? -valeur : valeur;
 }

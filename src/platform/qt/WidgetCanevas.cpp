@@ -45,15 +45,26 @@ void WidgetCanevas::Rejouer(const Canevas& modèle, QPainter& peintre, QSizeF ta
     for (const Marque& marque : modèle.Marques()) {
         const QColor teinte = VersQColor(marque.Teinte);
         if (marque.Genre == GenreMarque::Ligne) {
+            QPointF a = pixel(marque.X1, marque.Y1);
+            QPointF b = pixel(marque.X2, marque.Y2);
+            if (marque.X1 == marque.X2 || marque.Y1 == marque.Y2) {
+                // Calé sur les pixels, un trait horizontal ou vertical couvre des rangées entières : il se
+                // remplit comme un rectangle. Lissé, chaque ligne du quadrillage se peignait pixel par pixel.
+                if (marque.X1 == marque.X2)
+                    a.rx() = b.rx() = Caler(a.x(), marque.Épaisseur);
+                if (marque.Y1 == marque.Y2)
+                    a.ry() = b.ry() = Caler(a.y(), marque.Épaisseur);
+                const double demi = marque.Épaisseur / 2.0;
+                const QRectF trait(QPointF(std::min(a.x(), b.x()) - demi, std::min(a.y(), b.y()) - demi),
+                                   QPointF(std::max(a.x(), b.x()) + demi, std::max(a.y(), b.y()) + demi));
+                peintre.setRenderHint(QPainter::Antialiasing, false);
+                peintre.fillRect(trait, teinte);
+                peintre.setRenderHint(QPainter::Antialiasing);
+                continue;
+            }
             QPen crayon(teinte, marque.Épaisseur);
             crayon.setCapStyle(Qt::RoundCap);
             peintre.setPen(crayon);
-            QPointF a = pixel(marque.X1, marque.Y1);
-            QPointF b = pixel(marque.X2, marque.Y2);
-            if (marque.X1 == marque.X2)
-                a.rx() = b.rx() = Caler(a.x(), marque.Épaisseur);
-            if (marque.Y1 == marque.Y2)
-                a.ry() = b.ry() = Caler(a.y(), marque.Épaisseur);
             peintre.drawLine(a, b);
         } else {
             // Un point est un disque du diamètre du crayon.
