@@ -10,12 +10,13 @@ namespace {
 
 constexpr Couleur Rouge{255, 0, 0};
 
-// Une unité par pixel sur une image de 100 × 100.
-QImage Rejoué(const Canevas& modèle)
+// Une unité par pixel sur une image de 100 × 100, ou de 200 × 200 peinte à l'échelle 2.
+QImage Rejoué(const Canevas& modèle, int agrandissement = 1)
 {
-    QImage image(100, 100, QImage::Format_RGB32);
+    QImage image(100 * agrandissement, 100 * agrandissement, QImage::Format_RGB32);
     QPainter peintre(&image);
-    WidgetCanevas::Rejouer(modèle, peintre, image.size());
+    peintre.scale(agrandissement, agrandissement);
+    WidgetCanevas::Rejouer(modèle, peintre, QSizeF(100, 100));
     return image;
 }
 
@@ -61,5 +62,42 @@ TEST(WidgetCanevasQt, UnTraitDroitCouvreExactementLesRangeesDeSonEpaisseur)
         EXPECT_EQ(c.horizontal ? image.pixelColor(95, *c.rangées.begin())
                                : image.pixelColor(*c.rangées.begin(), 95),
                   QColor(Qt::white));
+    }
+}
+
+TEST(WidgetCanevasQt, UnPointEstUnDisqueCentréSurSaPosition)
+{
+    const struct {
+        const char* nom;
+        double x, y;
+        int épaisseur;
+        int agrandissement;
+    } cas[] = {
+        {"entre deux pixels", 50.3, 40.6, 4, 1},
+        {"près d'un pixel entier", 20.95, 70.05, 4, 1},
+        {"épais", 30.5, 30.5, 9, 1},
+        {"agrandi", 50.3, 40.6, 4, 2},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        Canevas modèle;
+        modèle.DéfinirÉchelle(0, 0, 100, 100);
+        modèle.DrawWidth = c.épaisseur;
+        modèle.PSet(c.x, c.y, Rouge);
+        const QImage image = Rejoué(modèle, c.agrandissement);
+        // Le centre de l'encre, chaque pixel pesant ce qu'il a perdu de vert.
+        double poids = 0, sx = 0, sy = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const double encre = 1 - image.pixelColor(x, y).greenF();
+                poids += encre;
+                sx += encre * (x + 0.5);
+                sy += encre * (y + 0.5);
+            }
+        const double échelle = c.agrandissement;
+        const double rayon = c.épaisseur / 2.0 * échelle;
+        EXPECT_NEAR(sx / poids, c.x * échelle, 0.2);
+        EXPECT_NEAR(sy / poids, c.y * échelle, 0.2);
+        EXPECT_NEAR(poids, 3.14159 * rayon * rayon, 0.15 * rayon * rayon) << "la surface d'un disque";
     }
 }

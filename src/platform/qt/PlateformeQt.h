@@ -4,8 +4,12 @@
 #include "platform/Plateforme.h"
 #include "ui/Controle.h"
 
+#include <QFont>
+#include <QSize>
 #include <QTimer>
 #include <map>
+#include <string>
+#include <utility>
 
 class QWidget;
 
@@ -41,4 +45,7 @@ private:
     std::map<const Fenêtre*, QWidget*> vuesOuvertes; // pour imprimer l'image d'une fenêtre montrée
     QTimer minuterie;
     Contrôle sansPrincipale;
+    // La taille en pixels de chaque texte déjà mesuré, par taille de police, pour la police du programme.
+    std::map<std::pair<double, std::string>, QSize> mesuresTextes;
+    QFont policeMesurée;
 };
