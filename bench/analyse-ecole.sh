@@ -23,12 +23,12 @@ lignes=$(wc -l <"$travail/sortie.json")
 
 i=0
 while [ "$i" -lt "$passages" ]; do
-    début=$(date +%s%N)
+    debut=$(date +%s%N)
     taskset -c 0 "$analyse" --json "$travail"/figures/*.lum >/dev/null
     fin=$(date +%s%N)
-    echo $(((fin - début) / 1000000)) >>"$travail/durées"
+    echo $(((fin - debut) / 1000000)) >>"$travail/durees"
     i=$((i + 1))
 done
-médiane=$(sort -n "$travail/durées" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
+mediane=$(sort -n "$travail/durees" | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }')
 echo "velmor-analyse --json, 1 000 figures de 30 points, un cœur (taskset -c 0), médiane de $passages passages :"
-printf '  %d ms  (cible : 2 000 ms au plus)\n' "$médiane"
+printf '  %d ms  (cible : 2 000 ms au plus)\n' "$mediane"

@@ -59,9 +59,15 @@ static long RésidentKio(pid_t pid)
 
 int main(int argc, char* argv[])
 {
-    Display* affichage = XOpenDisplay(NULL);
-    if (argc < 2 || !affichage)
+    // Xvfb annonce son numéro d'affichage un peu avant d'accepter toutes les connexions.
+    Display* affichage = NULL;
+    for (int essai = 0; essai < 100 && !affichage; ++essai)
+        if (!(affichage = XOpenDisplay(NULL)))
+            usleep(20000);
+    if (argc < 2 || !affichage) {
+        fprintf(stderr, "guetteur : pas d'affichage %s\n", getenv("DISPLAY") ? getenv("DISPLAY") : "");
         return 2;
+    }
     XSelectInput(affichage, DefaultRootWindow(affichage), SubstructureNotifyMask);
     XSync(affichage, False);
     alarm(60);
@@ -109,13 +115,13 @@ while [ "$i" -lt "$lancements" ]; do
     i=$((i + 1))
 done
 
-médiane() {
+mediane() {
     cut -d' ' -f"$2" "$1" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'
 }
-tp=$(médiane "$travail/plancher.txt" 1)
-mp=$(médiane "$travail/plancher.txt" 2)
-tv=$(médiane "$travail/velmor.txt" 1)
-mv=$(médiane "$travail/velmor.txt" 2)
+tp=$(mediane "$travail/plancher.txt" 1)
+mp=$(mediane "$travail/plancher.txt" 2)
+tv=$(mediane "$travail/velmor.txt" 1)
+mv=$(mediane "$travail/velmor.txt" 2)
 echo "Démarrage sous Xvfb, médiane de $lancements lancements (exec → fenêtre affichée ; mémoire résidente) :"
 printf '  plancher Qt 6 Widgets : %8.1f ms  %8d Kio\n' "$tp" "$mp"
 printf '  velmor                : %8.1f ms  %8d Kio\n' "$tv" "$mv"

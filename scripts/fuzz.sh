@@ -15,7 +15,7 @@ mkdir -p "$plantages"
 travail=$(mktemp -d)
 trap 'rm -rf "$travail"' EXIT
 
-échecs=0
+echecs=0
 for source in fuzz/fuzz_*.cpp; do
     cible=$(basename "$source" .cpp)
     corpus=fuzz/corpus/$cible
@@ -24,13 +24,13 @@ for source in fuzz/fuzz_*.cpp; do
     if "build/fuzz/fuzz/$cible" -max_total_time="$secondes" -timeout=10 -rss_limit_mb=2048 \
         -print_final_stats=1 -artifact_prefix="$plantages/$cible-" \
         "$travail/$cible" "$corpus" >"$travail/$cible.log" 2>&1; then
-        exécutions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$travail/$cible.log")
+        executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$travail/$cible.log")
         couverture=$(grep -o 'cov: [0-9]*' "$travail/$cible.log" | tail -1)
-        echo "$cible : ${exécutions:-?} exécutions en $secondes s, $couverture, aucun plantage"
+        echo "$cible : ${executions:-?} exécutions en $secondes s, $couverture, aucun plantage"
     else
         echo "$cible : PLANTAGE (entrée gardée dans $plantages/)" >&2
         tail -40 "$travail/$cible.log" >&2
-        échecs=$((échecs + 1))
+        echecs=$((echecs + 1))
     fi
 done
-[ "$échecs" -eq 0 ]
+[ "$echecs" -eq 0 ]
