@@ -55,6 +55,8 @@ Découpage DécouperCalcul(const TexteCalcul& texte)
 {
     const std::string& octets = texte.Octets();
     Découpage découpage;
+    // Jamais plus de jetons que d'octets.
+    découpage.Jetons.reserve(octets.size());
     std::size_t i = 0;
     while (i < octets.size()) {
         const char c = octets[i];

@@ -73,6 +73,9 @@ public:
 
     Évaluation Évaluer(const std::vector<Jeton>& jetons)
     {
+        // Une place par jeton d'emblée : les piles ne grandissent plus pendant le calcul.
+        opérandes.reserve(jetons.size() + 1);
+        attentes.reserve(jetons.size());
         for (const Jeton& jeton : jetons) {
             Lire(jeton);
             if (arrêt)
