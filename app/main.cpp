@@ -5,9 +5,12 @@
 #include "ui/Korvane.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
+#include <string>
 
 int main(int argc, char* argv[])
 {
@@ -32,5 +35,14 @@ int main(int argc, char* argv[])
     VueKorvane vue(korvane);
     plateforme.DéfinirFenêtrePrincipale(korvane.Form, &vue);
     vue.Démarrer();
+
+    // « velmor figure.lum » : la figure s'ouvre comme si l'élève l'avait choisie dans le dialogue.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        const std::string chemin = QFileInfo(arguments.at(1)).absoluteFilePath().toStdString();
+        QTimer::singleShot(0, &vue, [&vue, &korvane, chemin] {
+            vue.Gérer([&korvane, &chemin] { korvane.OuvrirFichierFigure(chemin); });
+        });
+    }
     return application.exec();
 }

@@ -11,6 +11,7 @@ class Fenêtre;
 
 enum class IcôneMessage { Information, Exclamation, Critique };
 
+// L'issue d'une commande d'impression, pour le message qui la suit.
 enum class RésultatImpression { Imprimé, Annulé, Erreur };
 
 // Taille d'un texte d'une ligne, en twips, pour les étiquettes qui prennent la taille de leur texte.
@@ -33,8 +34,12 @@ public:
     virtual std::optional<std::string>
     DialogueEnregistrer(const std::string& titre, const std::string& filtre, const std::string& dossier) = 0;
 
-    // Choix de l'imprimante puis impression de l'image de la fenêtre, telle qu'elle est affichée.
-    virtual RésultatImpression ImprimerFenêtre(Fenêtre& fenêtre) = 0;
+    // Le dialogue de choix de l'imprimante ; faux si l'élève l'a annulé.
+    virtual bool ChoisirImprimante() = 0;
+    // L'image de la fenêtre, telle que ses contrôles sont à cet instant, sur l'imprimante choisie ;
+    // faux si l'impression a échoué. Le choix vient avant : la fenêtre peut prendre entre les deux
+    // l'aspect qu'elle veut sur papier, puis le quitter quelle que soit l'issue.
+    virtual bool ImprimerFenêtre(Fenêtre& fenêtre) = 0;
 
     // Ouvre une page dans le navigateur ; faux si le système n'a pas pu la lancer.
     virtual bool OuvrirPageWeb(const std::string& adresse) = 0;

@@ -32,6 +32,8 @@ public:
     double ScaleHeight() const { return échelleHauteur; }
 
     int DrawWidth = 1;
+    // Demande à la vue de donner le clavier au canevas (pour Échap) ; la vue l'éteint une fois fait.
+    bool DemandeFocus = false;
 
     // Seul Cls efface les marques ; les étiquettes posées sur le canevas n'en font pas partie.
     void Cls() { marques.clear(); }

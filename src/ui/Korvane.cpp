@@ -50,13 +50,24 @@ Korvane::Korvane(Modulebas& m, Plateforme& plateforme)
     Brancher(BtonFermer, &Korvane::FermerFigure);
     Brancher(BtonEchMoins, &Korvane::BtonEchMoins_Click);
     Brancher(BtonEchPlus, &Korvane::BtonEchPlus_Click);
-    survols[&BtonEchMoins] = [this] { BtonEch_MouseMove(); };
-    survols[&BtonEchPlus] = [this] { BtonEch_MouseMove(); };
+    BrancherSurvol(BtonEchMoins, &Korvane::BtonEch_MouseMove);
+    BrancherSurvol(BtonEchPlus, &Korvane::BtonEch_MouseMove);
+    Brancher(ImaBton, &Korvane::ImaBton_Click);
+    BrancherSurvol(ImaBton, &Korvane::ImaBton_MouseMove);
+    BrancherFichiers();
+    BrancherConstruction();
+    BrancherOptions();
+    BrancherJeu();
 }
 
 void Korvane::Brancher(Contrôle& c, void (Korvane::*gestionnaire)())
 {
     clics[&c] = [this, gestionnaire] { (this->*gestionnaire)(); };
+}
+
+void Korvane::BrancherSurvol(Contrôle& c, void (Korvane::*gestionnaire)())
+{
+    survols[&c] = [this, gestionnaire] { (this->*gestionnaire)(); };
 }
 
 // Les tableaux sont repérés par eux-mêmes et non par leurs éléments, qui changent d'adresse en grandissant.
@@ -169,7 +180,7 @@ void Korvane::DessinerContrôles()
         EtiQuad[q].Visible = false;
     }
     EtiPoint.push_back(Dessiné("A", 0, 0, 0, 0));
-    EtiPoint[0].BackColor = Ecran.Cadre.BackColor;
+    // Les noms des points sont transparents : ils ne cachent ni les côtés ni le quadrillage.
     EtiPoint[0].FontSize = 10;
     EtiPoint[0].Visible = false;
 

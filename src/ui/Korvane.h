@@ -1,7 +1,9 @@
 // La fenêtre principale : le canevas, les outils, les menus, le panneau du jeu et leur état.
 #pragma once
 
+#include "game/Exercices.h"
 #include "game/TableCibles.h"
+#include "files/FigureFichier.h"
 #include "model/FenetreFigure.h"
 #include "model/Modulebas.h"
 #include "model/OperationsFigure.h"
@@ -13,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -86,14 +89,75 @@ public:
     void TracerPolygone();
     void CréerÉtiquettePoint(std::size_t i);
 
+    // KorvaneConstruction.cpp : placer, tracer, modifier, annuler, effacer ; les fenêtres des mesures.
+    void ItemPlacerPt_Click();
+    void ItemPolygone_Click();
+    void DemanderSommets();
+    void ItemModifierPoint_Click();
+    void Ecran_MouseMove(int bouton, double x, double y);
+    void Ecran_MouseDown(int bouton, double x, double y);
+    void Ecran_KeyPress(char32_t& touche);
+    void BtonAnnule_Click();
+    void BtonEfface_Click();
+    void BtonLong_Click();
+    void BtonAngle_Click();
+    // Les points sous le pointeur quand l'outil de modification est armé (0 : fin de la liste).
+    static constexpr std::size_t NbPointsProches = 9;
+    TableauBase1<std::uint8_t> PointsProches{NbPointsProches};
+
+    // KorvaneOptions.cpp : repère, quadrillage, quadrants, épaisseur, couleurs, précision.
+    void ItemTracerLumarc_Click();
+    void ItemQuadrillage_Click();
+    void itemNumQuadrants_Click();
+    void ItemTfin_Click();
+    void ItemTépais_Click();
+    void ItemCouleurFond_Click();
+    void ItemCouleurTrait_Click();
+    void ItemCouleurInit_Click();
+    void ItemPrécision_Click();
+    void EtiCoul_Click(std::size_t index);
+
     // KorvaneDisposition.cpp.
     void DisposerFenêtre();
+    void DisposerLigneÉtat();
 
     // KorvaneCibles.cpp : les lignes des figures cibles et le retour au choix.
     void InitCibles();
     void CréerLignesCibles();
     void ColorerLigneCible(std::size_t i, Couleur couleur);
     void ProposerFigure();
+
+    // KorvaneScore.cpp : la fenêtre du score, ouverte par l'image du score dès qu'une cible a été choisie.
+    void ImaBton_Click();
+    void ImaBton_MouseMove();
+    // KorvaneFichiers.cpp : ouvrir, sauvegarder et fermer une figure, l'aide, la page de téléchargement.
+    void ItemOuvrirFig_Click();
+    void ItemEnregistrer_Click();
+    void ItemAides_Click();
+    void ItemZavWeb_Click();
+    // Le fichier donné au démarrage s'ouvre comme un fichier confirmé dans le dialogue d'ouverture.
+    void OuvrirFichierFigure(const std::string& chemin);
+    void LireFigure();
+    void EnregistrerFigure();
+
+    // KorvaneJeu.cpp : l'Analyse, le choix d'une cible, l'abandon, la note finale, la réinitialisation.
+    void BrancherJeu();
+    void BtonVelmor_Click();
+    void LabTypeFig_MouseMove(std::size_t index);
+    void LabTypeFig_Click(std::size_t index);
+    void BtonAbandon_Click();
+    void FinDuJeu();
+    void ItemRéinitialiser_Click();
+    // La cible en cours, telle que le choix l'a recopiée.
+    Cible CibleCourante() const;
+
+    // KorvaneExercices.cpp : les exercices guidés, leur panneau et son glissement.
+    void LancerExercice(const Exercice& exercice);
+    void BtonSuite_Click();
+    void TimerExo_Timer();
+    void BtonOk_Click();
+    void ArrêterGlissement();
+    GlissementPanneau Glissement;
 
     // Les évènements que la vue transmet : clic et survol d'un contrôle, ou d'un élément d'un tableau de
     // contrôles qui grandit (LabTypeFig, ShapeTypeFig1, ShapeTypeFig2), désigné par son indice.
@@ -159,14 +223,28 @@ public:
     std::string NomCible, FigureDemandée, FigureAdmise, PropriétéExclue;
     std::uint8_t NumCible = 0;
     bool OuvertureFigure = false;
+    bool EnregistrementFigure = false;
+    bool LectureRatée = false;
 
     // Pointeur au-dessus du canevas : 0 normal, 99 personnalisé.
     std::uint8_t PointeurSouris = 0;
 
 private:
+    void BrancherFichiers();
+    void PréparerDossierDocuments();
+    void OuvrirFigureChoisie(const std::string& nom);
+    void AppliquerFigure(const FigureFichier& figure);
+    void AppliquerOption(Contrôle& option, std::optional<bool> affichée);
+    void AfficherÉtatFigureOuverte();
+    void BrancherConstruction();
+    void BrancherOptions();
+    void ModifierPointChoisi();
+    void ChangerFondCanevas();
     void DessinerContrôles();
     void ConstruireMenus();
+    // Les gestionnaires s'inscrivent au constructeur ; la vue ne connaît que Cliquer et Survoler.
     void Brancher(Contrôle& c, void (Korvane::*gestionnaire)());
+    void BrancherSurvol(Contrôle& c, void (Korvane::*gestionnaire)());
     void BrancherTableau(const std::vector<Contrôle>& tableau, void (Korvane::*clic)(std::size_t),
                          void (Korvane::*survol)(std::size_t));
 

@@ -122,16 +122,7 @@ void Korvane::DisposerFenêtre()
         précédent = outil;
     }
 
-    // La ligne d'état sous le canevas ; les boutons la suivent selon qu'une cible est en cours.
-    EtiStatut.Left = écran.Left;
-    EtiStatut.Top = Bas(écran) + 150;
-    AjusterTaille(EtiStatut);
-    const bool cible = m.CibleEnCours && !OuvertureFigure;
-    Contrôle& suivant1 = cible ? BtonAbandon : BtonFermer;
-    suivant1.Left = T(Droite(EtiStatut) + 200 * FH);
-    BtonVelmor.Left = T(Droite(suivant1) + 200 * FH);
-    for (Contrôle* c : {&BtonFermer, &BtonVelmor, &BtonAbandon})
-        c->Top = EtiStatut.Top;
+    DisposerLigneÉtat();
 
     // L'échelle, centrée sous le canevas, sous la ligne d'état.
     Contrôle* groupe[] = {&LabelEch, &BtonEchPlus, &BtonEchMoins, &EtiEchelle};
@@ -148,4 +139,19 @@ void Korvane::DisposerFenêtre()
 
     AjusterCadre();
     RedessinerTout();
+}
+
+// La ligne d'état sous le canevas ; les boutons la suivent selon qu'une cible est en cours.
+void Korvane::DisposerLigneÉtat()
+{
+    const double FH = m.FacteurH;
+    EtiStatut.Left = Ecran.Cadre.Left;
+    EtiStatut.Top = Bas(Ecran.Cadre) + 150;
+    AjusterTaille(EtiStatut);
+    const bool cible = m.CibleEnCours && !OuvertureFigure;
+    Contrôle& suivant1 = cible ? BtonAbandon : BtonFermer;
+    suivant1.Left = T(Droite(EtiStatut) + 200 * FH);
+    BtonVelmor.Left = T(Droite(suivant1) + 200 * FH);
+    for (Contrôle* c : {&BtonFermer, &BtonVelmor, &BtonAbandon})
+        c->Top = EtiStatut.Top;
 }

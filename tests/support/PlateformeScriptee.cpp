@@ -34,9 +34,11 @@ void PlateformeScriptée::MessageSystème(const std::string& texte, const std::s
     MessagesSystème.push_back({texte, titre, icône});
 }
 
-std::optional<std::string> PlateformeScriptée::DialogueOuvrir(const std::string&, const std::string&,
-                                                              const std::string&)
+std::optional<std::string> PlateformeScriptée::DialogueOuvrir(const std::string& titre,
+                                                              const std::string& filtre,
+                                                              const std::string& dossier)
 {
+    DialoguesOuvrir.push_back({titre, filtre, dossier});
     if (RéponsesOuvrir.empty())
         return std::nullopt;
     auto réponse = RéponsesOuvrir.front();
@@ -44,9 +46,11 @@ std::optional<std::string> PlateformeScriptée::DialogueOuvrir(const std::string
     return réponse;
 }
 
-std::optional<std::string> PlateformeScriptée::DialogueEnregistrer(const std::string&, const std::string&,
-                                                                   const std::string&)
+std::optional<std::string> PlateformeScriptée::DialogueEnregistrer(const std::string& titre,
+                                                                   const std::string& filtre,
+                                                                   const std::string& dossier)
 {
+    DialoguesEnregistrer.push_back({titre, filtre, dossier});
     if (RéponsesEnregistrer.empty())
         return std::nullopt;
     auto réponse = RéponsesEnregistrer.front();
@@ -54,15 +58,23 @@ std::optional<std::string> PlateformeScriptée::DialogueEnregistrer(const std::s
     return réponse;
 }
 
-RésultatImpression PlateformeScriptée::ImprimerFenêtre(Fenêtre&)
+bool PlateformeScriptée::ImprimerFenêtre(Fenêtre& fenêtre)
 {
-    if (RéponseImpression == RésultatImpression::Imprimé)
+    if (!ImprimanteChoisie) {
+        ADD_FAILURE() << "Impression sans imprimante choisie";
+        return false;
+    }
+    if (PendantImpression)
+        PendantImpression(fenêtre);
+    if (ImpressionRéussie)
         ++Impressions;
-    return RéponseImpression;
+    return ImpressionRéussie;
 }
 
 bool PlateformeScriptée::OuvrirPageWeb(const std::string& adresse)
 {
+    if (!NavigateurDisponible)
+        return false;
     PagesOuvertes.push_back(adresse);
     return true;
 }

@@ -35,7 +35,8 @@ public:
                                               const std::string& dossier) override;
     std::optional<std::string> DialogueEnregistrer(const std::string& titre, const std::string& filtre,
                                                    const std::string& dossier) override;
-    RésultatImpression ImprimerFenêtre(Fenêtre& fenêtre) override;
+    bool ChoisirImprimante() override { return ImprimanteChoisie; }
+    bool ImprimerFenêtre(Fenêtre& fenêtre) override;
     bool OuvrirPageWeb(const std::string& adresse) override;
     std::string DossierDocumentsSystème() override { return DossierDocuments; }
     std::string DossierProgramme() override { return Dossier; }
@@ -65,12 +66,25 @@ public:
     // Le genre (typeid) de chaque fenêtre ouverte en modal, dans l'ordre.
     std::vector<std::string> FenêtresOuvertes;
 
+    // Les dialogues de fichiers montrés, dans l'ordre.
+    struct DialogueMontré {
+        std::string Titre;
+        std::string Filtre;
+        std::string Dossier;
+    };
+    std::vector<DialogueMontré> DialoguesOuvrir;
+    std::vector<DialogueMontré> DialoguesEnregistrer;
     // Réponses préparées aux dialogues du système (absentes : l'élève annule).
     std::deque<std::optional<std::string>> RéponsesOuvrir;
     std::deque<std::optional<std::string>> RéponsesEnregistrer;
-    RésultatImpression RéponseImpression = RésultatImpression::Annulé;
-    std::vector<std::string> PagesOuvertes;
+    // Sans imprimante choisie, l'élève annule le dialogue ; ImpressionRéussie faux : l'imprimante échoue.
+    bool ImprimanteChoisie = false;
+    bool ImpressionRéussie = true;
+    // Appelé au moment d'imprimer, pour regarder la fenêtre telle qu'elle part sur papier.
+    std::function<void(Fenêtre&)> PendantImpression;
     int Impressions = 0;
+    std::vector<std::string> PagesOuvertes;
+    bool NavigateurDisponible = true; // faux : aucune page ne s'ouvre
 
     std::string DossierDocuments = "/tmp/documents";
     std::string Dossier = "/opt/velmor/";

@@ -521,3 +521,26 @@ TEST(PlateformeScriptee, LaMinuterieAvanceALaMainEtSArreteDansUnTop)
     EXPECT_EQ(tops, 3);
     EXPECT_FALSE(plateforme.MinuterieEnMarche());
 }
+
+TEST_F(KorvaneTest, LePointeurRedevientLaFlecheSurLesBoutonsDuZoom)
+{
+    Démarrer();
+    k.Form.MousePointer = Pointeur::Personnalisé;
+    k.Survoler(k.BtonEchPlus);
+    EXPECT_EQ(k.Form.MousePointer, Pointeur::Flèche);
+    k.Form.MousePointer = Pointeur::Personnalisé;
+    k.Survoler(k.BtonEchMoins);
+    EXPECT_EQ(k.Form.MousePointer, Pointeur::Flèche);
+}
+
+TEST_F(KorvaneTest, UnElementInactifNeRepondPasAuClic)
+{
+    Démarrer();
+    m.XMax = 10 * m.Unité;
+    k.BtonEchPlus.Enabled = false;
+    k.Cliquer(k.BtonEchPlus);
+    EXPECT_EQ(m.XMax, 10 * m.Unité);
+    k.BtonEchPlus.Enabled = true;
+    k.Cliquer(k.BtonEchPlus);
+    EXPECT_EQ(m.XMax, 10 * m.Unité + 1000);
+}

@@ -6,13 +6,33 @@
 // MontrerModal (PlateformeQt) fait le reste : Form_Load, rafraîchissement, boucle modale.
 #include "platform/qt/FabriqueVues.h"
 
+#include "ui/ChoixPrecision.h"
+#include "ui/Coordonnees.h"
+#include "ui/FormAide.h"
+#include "ui/FormAngle.h"
 #include "ui/FormApropos.h"
+#include "ui/FormChoixPoint.h"
+#include "ui/FormCouleurs.h"
+#include "ui/FormFichier.h"
+#include "ui/FormLong.h"
 #include "ui/FormMessage.h"
+#include "ui/FormSaisie.h"
+#include "ui/FormScore.h"
 #include "ui/FormTexteAgrandi.h"
 
 std::unique_ptr<VueDialogue> CréerVue(FormMessage& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormTexteAgrandi& modèle, QWidget* parent);
 std::unique_ptr<VueDialogue> CréerVue(FormApropos& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(Coordonnées& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormSaisie& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormChoixPoint& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(ChoixPrécision& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormCouleurs& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormLong& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormAngle& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormScore& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormFichier& modèle, QWidget* parent);
+std::unique_ptr<VueDialogue> CréerVue(FormAide& modèle, QWidget* parent);
 
 namespace {
 
@@ -28,6 +48,16 @@ constexpr Essai essais[] = {
     &Essayer<FormMessage>,
     &Essayer<FormTexteAgrandi>,
     &Essayer<FormApropos>,
+    &Essayer<Coordonnées>,
+    &Essayer<FormSaisie>,
+    &Essayer<FormChoixPoint>,
+    &Essayer<ChoixPrécision>,
+    &Essayer<FormCouleurs>,
+    &Essayer<FormLong>,
+    &Essayer<FormAngle>,
+    &Essayer<FormScore>,
+    &Essayer<FormFichier>,
+    &Essayer<FormAide>,
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "platform/qt/FabriqueVues.h"
 #include "platform/qt/Recopie.h"
+#include "platform/qt/VueKorvane.h"
 #include "ui/FormMessage.h"
 
 #include <QApplication>
@@ -42,6 +43,9 @@ int Arrondi(double v)
 }
 
 } // namespace
+
+PlateformeQt::PlateformeQt() = default;
+PlateformeQt::~PlateformeQt() = default;
 
 void PlateformeQt::DéfinirFenêtrePrincipale(const Contrôle& modèle, QWidget* widget)
 {
@@ -99,31 +103,47 @@ std::optional<std::string> PlateformeQt::DialogueEnregistrer(const std::string& 
                                                              const std::string& filtre,
                                                              const std::string& dossier)
 {
-    const QString nom = QFileDialog::getSaveFileName(widgetPrincipal, VersQString(titre),
-                                                     VersQString(dossier), FiltreQt(filtre));
+    // La fenêtre de confirmation pose elle-même la question de l'écrasement, après avoir ajouté « .lum ».
+    const QString nom =
+        QFileDialog::getSaveFileName(widgetPrincipal, VersQString(titre), VersQString(dossier),
+                                     FiltreQt(filtre), nullptr, QFileDialog::DontConfirmOverwrite);
     if (nom.isEmpty())
         return std::nullopt;
     return VersTexte(nom);
 }
 
-RésultatImpression PlateformeQt::ImprimerFenêtre(Fenêtre& fenêtre)
+QPrinter& PlateformeQt::Imprimante()
 {
-    const auto vue = vuesOuvertes.find(&fenêtre);
-    QWidget* widget = vue != vuesOuvertes.end() ? vue->second : widgetPrincipal;
-    if (!widget)
-        return RésultatImpression::Erreur;
-    QPrinter imprimante(QPrinter::HighResolution);
-    QPrintDialog choix(&imprimante, widget);
-    if (choix.exec() != QDialog::Accepted)
-        return RésultatImpression::Annulé;
+    if (!imprimante)
+        imprimante = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *imprimante;
+}
+
+bool PlateformeQt::ChoisirImprimante()
+{
+    QWidget* active = QApplication::activeModalWidget();
+    QPrintDialog choix(&Imprimante(), active ? active : widgetPrincipal);
+    return choix.exec() == QDialog::Accepted;
+}
+
+bool PlateformeQt::ImprimerFenêtre(Fenêtre& fenêtre)
+{
+    QWidget* widget = widgetPrincipal;
+    if (const auto vue = vuesOuvertes.find(&fenêtre); vue != vuesOuvertes.end()) {
+        // Le gestionnaire vient de changer l'aspect de la fenêtre : les widgets doivent le montrer.
+        vue->second->Rafraîchir();
+        widget = vue->second;
+    }
+    if (!widget || !imprimante)
+        return false;
     QPainter peintre;
-    if (!peintre.begin(&imprimante))
-        return RésultatImpression::Erreur;
+    if (!peintre.begin(imprimante.get()))
+        return false;
     // L'image de la fenêtre à sa taille d'écran, agrandie d'après la résolution de l'imprimante.
-    const double facteur = imprimante.resolution() / widget->logicalDpiX();
+    const double facteur = imprimante->resolution() / double(widget->logicalDpiX());
     peintre.scale(facteur, facteur);
     widget->render(&peintre);
-    return peintre.end() ? RésultatImpression::Imprimé : RésultatImpression::Erreur;
+    return peintre.end();
 }
 
 bool PlateformeQt::OuvrirPageWeb(const std::string& adresse)
@@ -196,7 +216,12 @@ void PlateformeQt::QuitterProgramme()
 void PlateformeQt::DémarrerMinuterie(int intervalleMs, std::function<void()> top)
 {
     minuterie.disconnect();
-    QObject::connect(&minuterie, &QTimer::timeout, &minuterie, std::move(top));
+    // Chaque top change le modèle de la fenêtre principale : sa vue le recopie aussitôt.
+    QObject::connect(&minuterie, &QTimer::timeout, &minuterie, [this, top = std::move(top)] {
+        top();
+        if (auto* vue = dynamic_cast<VueKorvane*>(widgetPrincipal))
+            vue->Rafraîchir();
+    });
     minuterie.start(intervalleMs);
 }
 

@@ -8,13 +8,19 @@
 #include <QSize>
 #include <QTimer>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 
+class QPrinter;
 class QWidget;
+class VueDialogue;
 
 class PlateformeQt : public Plateforme {
 public:
+    PlateformeQt();
+    ~PlateformeQt() override;
+
     // La fenêtre principale : parent des dialogues, et cadre sur lequel ils se centrent.
     void DéfinirFenêtrePrincipale(const Contrôle& modèle, QWidget* widget);
 
@@ -25,7 +31,8 @@ public:
                                               const std::string& dossier) override;
     std::optional<std::string> DialogueEnregistrer(const std::string& titre, const std::string& filtre,
                                                    const std::string& dossier) override;
-    RésultatImpression ImprimerFenêtre(Fenêtre& fenêtre) override;
+    bool ChoisirImprimante() override;
+    bool ImprimerFenêtre(Fenêtre& fenêtre) override;
     bool OuvrirPageWeb(const std::string& adresse) override;
     std::string DossierDocumentsSystème() override;
     std::string DossierProgramme() override;
@@ -39,10 +46,16 @@ public:
     void DémarrerMinuterie(int intervalleMs, std::function<void()> top) override;
     void ArrêterMinuterie() override;
 
+protected:
+    // L'imprimante du programme, créée au premier besoin.
+    QPrinter& Imprimante();
+
 private:
     const Contrôle* principale = nullptr;
     QWidget* widgetPrincipal = nullptr;
-    std::map<const Fenêtre*, QWidget*> vuesOuvertes; // pour imprimer l'image d'une fenêtre montrée
+    std::map<const Fenêtre*, VueDialogue*> vuesOuvertes; // pour imprimer l'image d'une fenêtre montrée
+    // Gardée d'une impression à l'autre : le dialogue repropose l'imprimante ou le fichier déjà choisis.
+    std::unique_ptr<QPrinter> imprimante;
     QTimer minuterie;
     Contrôle sansPrincipale;
     // La taille en pixels de chaque texte déjà mesuré, par taille de police, pour la police du programme.

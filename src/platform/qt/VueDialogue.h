@@ -24,6 +24,9 @@ public:
 
     Fenêtre& Modèle() { return modèle; }
 
+    // Recopie l'état des contrôles sur les widgets ; aussi au milieu d'un gestionnaire, avant d'imprimer.
+    void Rafraîchir();
+
 protected:
     // Chaque fabrique crée le widget du contrôle et le lie pour tous les rafraîchissements à venir.
     QLabel* Étiquette(Contrôle& c);
@@ -38,9 +41,11 @@ protected:
 
     // Lance un gestionnaire du modèle, rafraîchit, et ferme la vue si le modèle s'est fermé.
     void Gérer(const std::function<void()>& gestionnaire);
-    void Rafraîchir();
 
     void moveEvent(QMoveEvent* évènement) override;
+    // Pour un widget que les fabriques ci-dessus ne savent pas faire (une liste).
+    void Lier(QWidget* widget, const Contrôle& c, std::function<void()> recopierPropre);
+
     void closeEvent(QCloseEvent* évènement) override;
     void reject() override;
 
@@ -50,8 +55,6 @@ private:
         const Contrôle* contrôle;
         std::function<void()> recopierPropre; // légende, coche, texte : ce qui dépend du genre de widget
     };
-
-    void Lier(QWidget* widget, const Contrôle& c, std::function<void()> recopierPropre);
 
     Fenêtre& modèle;
     std::vector<Lien> liens;

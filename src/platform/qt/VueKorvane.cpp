@@ -151,6 +151,10 @@ VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
     liens.push_back({canevas, &modèle.Ecran.Cadre, [this] {
                          canevas->setCursor(CurseurQt(
                              this->modèle.PointeurSouris == 99 ? Pointeur::Personnalisé : Pointeur::Normal));
+                         if (this->modèle.Ecran.DemandeFocus) {
+                             canevas->setFocus();
+                             this->modèle.Ecran.DemandeFocus = false;
+                         }
                          canevas->update();
                      }});
     for (Contrôle* c : {&modèle.EtiO, &modèle.EtiI, &modèle.EtiJ, &modèle.EtiX, &modèle.EtiY})
@@ -204,11 +208,13 @@ VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
 
     const auto ligneActive = [this](std::vector<Contrôle>& tableau) {
         return [this, &tableau](std::size_t i) -> QWidget* {
+            // Un élément d'un tableau se désigne par son indice : son adresse change quand le tableau
+            // grandit.
             auto clic = [this, &tableau, i] {
-                Gérer([this, &tableau, i] { this->modèle.Cliquer(tableau[i]); });
+                Gérer([this, &tableau, i] { this->modèle.CliquerÉlément(tableau, i); });
             };
             auto survol = [this, &tableau, i] {
-                Gérer([this, &tableau, i] { this->modèle.Survoler(tableau[i]); });
+                Gérer([this, &tableau, i] { this->modèle.SurvolerÉlément(tableau, i); });
             };
             return new ÉtiquetteRéactive(clic, survol, fond);
         };

@@ -1,0 +1,18 @@
+// Les commandes des longueurs et des angles du polygone tracé : ses lignes de mesure, puis leur fenêtre.
+#pragma once
+
+#include "model/Modulebas.h"
+#include "platform/Plateforme.h"
+#include "ui/Controle.h"
+
+#include <optional>
+#include <string>
+
+// Les noms des sommets du polygone mesuré : la dernière entrée de l'historique, après « Polygone ».
+std::optional<std::string> SommetsMesurés(const Modulebas& m);
+
+// BtonLong et ItemLong : TabLongueurs, puis FormLong en modal.
+void CommandeLongueurs(Modulebas& m, Plateforme& plateforme, const Contrôle& principale);
+
+// BtonAngle et ItemAngle : TabAngles, puis FormAngle en modal ; un polygone croisé n'a que son message.
+void CommandeAngles(Modulebas& m, Plateforme& plateforme, const Contrôle& principale);

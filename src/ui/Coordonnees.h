@@ -1,0 +1,79 @@
+// Le dialogue où l'élève donne le nom, les coordonnées (éventuellement calculées) et la place de l'étiquette
+// d'un point.
+#pragma once
+
+#include "calc/FauteCalcul.h"
+#include "model/Modulebas.h"
+#include "model/TableauBase1.h"
+#include "platform/Plateforme.h"
+#include "ui/Fenetre.h"
+#include "ui/ZoneTexte.h"
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+// Avant MontrerModal : NomSaisi (le nom proposé), PositionSaisie, PositionSuivante, ModeModifPoint,
+// Précision, XMax, YMax, Unité ; pour une modification, SaisieX et SaisieY déjà remplies.
+// Après : TagItemPlacerPt ("" validé, " 1" annulé) à recopier dans le tag de ItemPlacerPt ; s'il est
+// vide, NomSaisi, XSaisi, YSaisi et PositionSaisie tiennent le point ; PositionSuivante est à jour.
+class Coordonnées : public Fenêtre {
+public:
+    static constexpr std::size_t NbPositions = 4;
+
+    Coordonnées(Modulebas& m, Plateforme& plateforme, const Contrôle& principale);
+
+    void Form_Load() override;
+    // Fermer par le cadre, c'est renoncer au point.
+    void Form_QueryUnload() override { BtonAnnuler_Click(); }
+
+    void BtonValider_Click();
+    void BtonAnnuler_Click();
+    // Vrai si la touche passe : une lettre, ou une touche de commande ; le curseur va d'abord en fin de
+    // texte.
+    bool NomPoint_KeyPress(char32_t touche);
+    void NomPoint_Change();
+    void Position_Click(std::size_t i);
+    void Calcul_ErreurCarac(int position, CodeFaute code);
+
+    std::string TagItemPlacerPt = " 1";
+
+    Contrôle LabCons;
+    Contrôle LabX;
+    ZoneTexte SaisieX;
+    Contrôle EtiLimiteX;
+    Contrôle LabY;
+    ZoneTexte SaisieY;
+    Contrôle EtiLimiteY;
+    Contrôle LabConsP;
+    Contrôle LabPt;
+    ZoneTexte NomPoint;
+    Contrôle LabPos;
+    Contrôle Frame1;
+    Contrôle Shape1;
+    TableauBase1<Contrôle> Position{NbPositions}; // 1 haut-gauche, 2 bas-gauche, 3 bas-droite, 4 haut-droite
+    Contrôle BtonValider;
+    Contrôle BtonAnnuler;
+
+private:
+    void MarquerPosition(std::size_t k);
+    void Marquer(std::size_t k, bool marqué);
+    // Vrai si le texte peut être donné à la calculatrice ; sinon le message de l'axe est montré.
+    bool VérifierSaisie(const std::string& texte, const char* message);
+    // Vrai si le calcul du texte ne signale aucune faute ; sinon la zone montre la première fautive.
+    bool CalculSansFaute(ZoneTexte& zone);
+
+    Modulebas& m;
+    Plateforme& plateforme;
+    const Contrôle& principale;
+    // La dernière faute signalée : sa place dans le texte et le nombre de caractères à sélectionner.
+    std::optional<std::size_t> PosErreur;
+    std::size_t LongErreur = 0;
+};
+
+// « ,5 » et « .5 » prennent un zéro devant, puis la première virgule devient un point.
+std::string NormaliserSaisie(std::string texte);
+
+// Vrai si les seules lettres du texte forment des noms de fonction (RAC, COSINUS...) ; il reste à voir
+// si son calcul donne un nombre.
+bool LettresPermises(const std::string& texte);

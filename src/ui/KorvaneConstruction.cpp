@@ -1,0 +1,244 @@
+// Korvane : les commandes qui construisent la figure (placer, tracer, modifier, annuler, effacer)
+// et l'ouverture des fenêtres des longueurs et des angles.
+#include "calc/ValeurCoordonnee.h"
+#include "model/Caracteres.h"
+#include "ui/CommandesMesures.h"
+#include "ui/Coordonnees.h"
+#include "ui/FormChoixPoint.h"
+#include "ui/FormSaisie.h"
+#include "ui/Korvane.h"
+
+namespace {
+
+constexpr char32_t ToucheÉchapCanevas = 27;
+constexpr const char* LégendeSurvol = "Ce point";
+constexpr const char* ConsigneSommets = "Donner le nom des sommets du polygone :";
+
+// Le tag de ItemPlacerPt garde l'issue du dialogue des coordonnées : vide s'il a été validé.
+bool Validé(const Contrôle& itemPlacerPt)
+{
+    return itemPlacerPt.Tag.empty();
+}
+
+} // namespace
+
+void Korvane::BrancherConstruction()
+{
+    Brancher(ItemPlacerPt, &Korvane::ItemPlacerPt_Click);
+    Brancher(BtonPointCoor, &Korvane::ItemPlacerPt_Click);
+    Brancher(ItemPolygone, &Korvane::ItemPolygone_Click);
+    Brancher(BtonPolygone, &Korvane::ItemPolygone_Click);
+    Brancher(ItemModifierPoint, &Korvane::ItemModifierPoint_Click);
+    Brancher(BtonModifPoint, &Korvane::ItemModifierPoint_Click);
+    Brancher(BtonAnnule, &Korvane::BtonAnnule_Click);
+    Brancher(BtonEfface, &Korvane::BtonEfface_Click);
+    Brancher(BtonLong, &Korvane::BtonLong_Click);
+    Brancher(ItemLong, &Korvane::BtonLong_Click);
+    Brancher(BtonAngle, &Korvane::BtonAngle_Click);
+    Brancher(ItemAngle, &Korvane::BtonAngle_Click);
+    Ecran.MouseMove = [this](int bouton, double x, double y) { Ecran_MouseMove(bouton, x, y); };
+    Ecran.MouseDown = [this](int bouton, double x, double y) { Ecran_MouseDown(bouton, x, y); };
+    Ecran.KeyPress = [this](char32_t& touche) { Ecran_KeyPress(touche); };
+}
+
+void Korvane::ItemPlacerPt_Click()
+{
+    m.ModeChoixPoint = 0;
+    if (!Opérations.PeutPlacerPoint())
+        return;
+    m.NomSaisi = Opérations.NomParDéfaut();
+
+    Coordonnées dialogue(m, plateforme, Form);
+    plateforme.MontrerModal(dialogue);
+    ItemPlacerPt.Tag = dialogue.TagItemPlacerPt;
+
+    if (Validé(ItemPlacerPt)) {
+        // Le refus du nom (« Ce point existe déjà ») laisse l'activation telle qu'elle était.
+        if (!Opérations.AjouterPoint())
+            return;
+        AppliquerActivation(ÉtapeConstruction::AutrePoint);
+        // Un seul point à dessiner : le reste du canevas ne bouge pas.
+        m.Rouge = 0;
+        m.Vert = 0;
+        m.Bleu = 255;
+        const double x = m.Unité * ValeurCoordonnée(m.XSaisi);
+        const double y = m.Unité * ValeurCoordonnée(m.YSaisi);
+        PlacerNom(m.NbPoints, x, y, m.PositionSaisie, m.NomSaisi);
+        TracerPoint(x, y);
+    }
+
+    if (m.NbPoints == 1)
+        AppliquerActivation(ÉtapeConstruction::PremierPoint);
+    else if (m.NbPoints == 3)
+        AppliquerActivation(ÉtapeConstruction::TroisièmePoint);
+}
+
+void Korvane::ItemPolygone_Click()
+{
+    DemanderSommets();
+}
+
+void Korvane::DemanderSommets()
+{
+    m.ModeChoixPoint = 0;
+    m.TexteConsigne = ConsigneSommets;
+    FormSaisie saisie(m, plateforme, Form);
+    plateforme.MontrerModal(saisie);
+
+    if (Caractères(m.ChaîneSommets).size() < 3)
+        return;
+    if (!Opérations.VérifierSommets())
+        return;
+    Opérations.AjouterPolygone();
+    AppliquerActivation(ÉtapeConstruction::PolygoneConstruit);
+    DisposerLigneÉtat();
+    // Les côtés passent par-dessus les marques déjà tracées, sans effacer le canevas.
+    TracerPolygone();
+}
+
+void Korvane::ItemModifierPoint_Click()
+{
+    m.ModeModifPoint = true;
+    m.ModeChoixPoint = 1;
+    // Échap n'arrive au canevas que s'il a le clavier.
+    Ecran.DemandeFocus = true;
+}
+
+// Un point est « sous » le pointeur dans un carré de demi-côté Tolérance, comparé en simple précision.
+void Korvane::Ecran_MouseMove(int, double x, double y)
+{
+    m.Rouge = 0;
+    m.Vert = 0;
+    m.Bleu = 255;
+    EtiX.Visible = false;
+    EtiX.Caption.clear();
+    PointeurSouris = 0;
+    for (std::size_t k = 1; k <= NbPointsProches; ++k)
+        PointsProches[k] = 0;
+
+    if (m.ModeChoixPoint == 1) {
+        const auto px = static_cast<float>(x);
+        const auto py = static_cast<float>(y);
+        const float t = Tolérance;
+        std::size_t k = 1;
+        for (std::size_t i = 1; i <= m.NbPoints; ++i) {
+            const auto xi = static_cast<float>(m.Unité * ValeurCoordonnée(m.Points[i].X));
+            const auto yi = static_cast<float>(m.Unité * ValeurCoordonnée(m.Points[i].Y));
+            if (!(xi - t < px && px < xi + t && yi - t < py && py < yi + t))
+                continue;
+            PointeurSouris = 99;
+            EtiX.Caption = LégendeSurvol;
+            AjusterTaille(EtiX);
+            PoserSurCanevas(EtiX, xi + 3 * t, yi);
+            EtiX.Visible = true;
+            if (k <= NbPointsProches)
+                PointsProches[k++] = static_cast<std::uint8_t>(i);
+        }
+    }
+    Ecran.Cadre.MousePointer = PointeurSouris == 99 ? Pointeur::Personnalisé : Pointeur::Normal;
+}
+
+void Korvane::Ecran_MouseDown(int, double, double)
+{
+    if (PointsProches[1] == 0 || !m.ModeModifPoint)
+        return;
+
+    if (PointsProches[2] == 0) {
+        m.NumPointModif = PointsProches[1];
+    } else {
+        // Des points confondus : l'élève choisit parmi les quatre premiers.
+        FormChoixPoint choix(m, Form);
+        for (std::size_t i = 1; i <= FormChoixPoint::NbOptions; ++i)
+            if (PointsProches[i] != 0)
+                choix.NommerOption(i, m.Points[PointsProches[i]].Nom);
+        plateforme.MontrerModal(choix);
+        if (m.NumPointModif == 0)
+            return;
+        m.NumPointModif = PointsProches[m.NumPointModif];
+    }
+    ModifierPointChoisi();
+}
+
+void Korvane::ModifierPointChoisi()
+{
+    const PointFig& point = m.Points[m.NumPointModif];
+    EtiX.Caption.clear();
+    m.NomSaisi = point.Nom;
+    m.PositionSaisie = point.Position;
+    Coordonnées dialogue(m, plateforme, Form);
+    dialogue.SaisieX.Caption = point.X;
+    dialogue.SaisieY.Caption = point.Y;
+    plateforme.MontrerModal(dialogue);
+    ItemPlacerPt.Tag = dialogue.TagItemPlacerPt;
+    EtiX.Visible = false;
+
+    if (Validé(ItemPlacerPt)) {
+        const RésultatModification résultat = Opérations.ModifierPoint();
+        // Un nom déjà pris : l'outil reste armé pour que l'élève reprenne le point.
+        if (résultat == RésultatModification::Refusé)
+            return;
+        if (résultat == RésultatModification::Modifié) {
+            m.NomSaisi = m.NomSauvé;
+            m.PositionSaisie = m.PositionSauvée;
+            m.PositionSuivante = m.PositionSuivanteSauvée;
+            AppliquerActivation(ÉtapeConstruction::PointModifié);
+            Ecran.Cls();
+            Etat_Outils();
+            EtiPoint.resize(1);
+            RedessinerPoints();
+            if (QuadrantsNumérotés())
+                NuméroterQuadrants();
+        }
+    }
+    m.ModeModifPoint = false;
+    PointeurSouris = 0;
+    Ecran.Cadre.MousePointer = Pointeur::Normal;
+    m.ModeChoixPoint = 0;
+}
+
+// Échap suspend l'outil : le survol ne retient plus de point, ModeModifPoint reste tel quel.
+void Korvane::Ecran_KeyPress(char32_t& touche)
+{
+    if (touche == ToucheÉchapCanevas)
+        m.ModeChoixPoint = 0;
+}
+
+void Korvane::BtonAnnule_Click()
+{
+    m.ModeChoixPoint = 0;
+    Ecran.Cls();
+    Etat_Outils();
+    if (m.NbTracés > 0) {
+        const bool polygone = m.Tracés[m.NbTracés].starts_with("Polygone");
+        Opérations.AnnulerTracé();
+        if (polygone)
+            AppliquerActivation(ÉtapeConstruction::AnnulationPolygone);
+        else if (m.NbPoints == 2)
+            AppliquerActivation(ÉtapeConstruction::AnnulationDeuxPoints);
+        else if (m.NbPoints == 0)
+            AppliquerActivation(ÉtapeConstruction::AnnulationAucunPoint);
+        RedessinerPoints();
+    }
+}
+
+void Korvane::BtonEfface_Click()
+{
+    m.ModeChoixPoint = 0;
+    AppliquerActivation(ÉtapeConstruction::ToutEffacé);
+    Ecran.Cls();
+    Etat_Outils();
+    Opérations.ViderFigure();
+    RedessinerPoints();
+    BtonPointCoor.Enabled = ItemPlacerPt.Enabled = true;
+    ItemEnregistrer.Enabled = false;
+}
+
+void Korvane::BtonLong_Click()
+{
+    CommandeLongueurs(m, plateforme, Form);
+}
+
+void Korvane::BtonAngle_Click()
+{
+    CommandeAngles(m, plateforme, Form);
+}

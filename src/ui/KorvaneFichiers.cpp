@@ -1,0 +1,167 @@
+// Korvane : les figures des fichiers (ouvrir, sauvegarder, fermer), la fenêtre d'aide et la page web.
+#include "files/ChargementFigure.h"
+#include "files/Environnement.h"
+#include "files/FichierFigure.h"
+#include "model/AfficherMessage.h"
+#include "ui/FormAide.h"
+#include "ui/FormFichier.h"
+#include "ui/Korvane.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr const char* TexteFigureDuFichier = "Figure du fichier : ";
+
+int T(double twips)
+{
+    return static_cast<int>(std::lround(twips));
+}
+
+} // namespace
+
+void Korvane::BrancherFichiers()
+{
+    Brancher(ItemOuvrirFig, &Korvane::ItemOuvrirFig_Click);
+    Brancher(ItemEnregistrer, &Korvane::ItemEnregistrer_Click);
+    Brancher(ItemAides, &Korvane::ItemAides_Click);
+    Brancher(ItemZavWeb, &Korvane::ItemZavWeb_Click);
+}
+
+// Le premier dialogue s'ouvre dans les documents ; ensuite dans le dossier de la dernière figure ouverte.
+void Korvane::PréparerDossierDocuments()
+{
+    if (!m.CheminDocumentsMémorisé.empty())
+        m.CheminDocuments = m.CheminDocumentsMémorisé;
+    else
+        ChercherDossierDocuments(m, plateforme);
+}
+
+void Korvane::ItemOuvrirFig_Click()
+{
+    OuvertureFigure = true;
+    PréparerDossierDocuments();
+    FormFichier fichier(m, plateforme, Form, DialogueFichier::Ouverture);
+    plateforme.MontrerModal(fichier);
+    OuvrirFigureChoisie(fichier.NomFichierChoisi);
+}
+
+void Korvane::OuvrirFichierFigure(const std::string& chemin)
+{
+    OuvertureFigure = true;
+    m.CheminDocuments = DossierDuChemin(chemin);
+    OuvrirFigureChoisie(chemin);
+}
+
+void Korvane::OuvrirFigureChoisie(const std::string& nom)
+{
+    if (nom.empty()) {
+        ItemFermerFig.Enabled = false;
+        OuvertureFigure = false;
+    } else {
+        m.NomFichierFig = nom;
+        LireFigure();
+        if (m.ModeFichier) {
+            AfficherÉtatFigureOuverte();
+            FigureDemandée = "Aucune figure";
+            m.CheminDocumentsMémorisé = m.CheminDocuments;
+        } else {
+            // Rien n'a été fermé : la figure d'avant reste, avec la disposition qui va avec elle.
+            OuvertureFigure = false;
+        }
+    }
+    RedessinerTout();
+}
+
+// Un fichier refusé ou illisible ne touche à rien : la lecture rend la figure entière ou rien.
+void Korvane::LireFigure()
+{
+    LectureRatée = false;
+    const LectureFigure lecture = LireFichierFigure(m.NomFichierFig);
+    if (!lecture.Figure) {
+        LectureRatée = lecture.Refus->LectureRatée;
+        AfficherMessage(m, plateforme, lecture.Refus->Message.Titre, lecture.Refus->Message.Texte);
+        return;
+    }
+    AppliquerFigure(*lecture.Figure);
+
+    m.ModeFichier = true;
+    EtiStatut.Caption = TexteFigureDuFichier + NomSansDossier(m.NomFichierFig);
+    EtiStatut.Visible = true;
+    AjusterTaille(EtiStatut);
+    BtonFermer.Left = T(EtiStatut.Left + EtiStatut.Width + 200 * m.FacteurH);
+    BtonVelmor.Left = T(BtonFermer.Left + BtonFermer.Width + 300 * m.FacteurH);
+}
+
+void Korvane::AppliquerFigure(const FigureFichier& figure)
+{
+    InitOptions();
+    m.XMax = XMaxDuRapport(m.Unité, figure.RapportZoom);
+    ChangerEchelle();
+    for (std::size_t i = 1; i <= m.NbPoints; ++i)
+        DétruireÉtiquettePoint(i);
+
+    ChargerFigure(m, figure);
+    for (std::size_t i = 1; i <= m.NbPoints; ++i)
+        CréerÉtiquettePoint(i);
+
+    // Seul le premier polygone de l'historique est reconstruit.
+    if (PolygoneDeLaFigure(figure)) {
+        Opérations.ConstruirePolygone();
+        AppliquerActivation(ÉtapeConstruction::PolygoneConstruit);
+    }
+
+    AppliquerOption(ItemQuadrillage, figure.QuadrillageAffiché);
+    AppliquerOption(ItemTracerLumarc, figure.AxesAffichés);
+}
+
+// Une valeur illisible dans le fichier laisse l'option comme elle est.
+void Korvane::AppliquerOption(Contrôle& option, std::optional<bool> affichée)
+{
+    if (!affichée || *affichée == option.Checked)
+        return;
+    option.Checked = *affichée;
+    option.Tag = *affichée ? " 1" : "";
+    RedessinerTout();
+}
+
+void Korvane::AfficherÉtatFigureOuverte()
+{
+    BtonFermer.Visible = true;
+    ItemFermerFig.Enabled = ItemEnregistrer.Enabled = true;
+    ItemOuvrirFig.Enabled = SousMenuConstructions.Enabled = false;
+    BtonVelmor.Enabled = true;
+    m.NbPointsMax = LimitePoints;
+    MajOutils();
+}
+
+void Korvane::ItemEnregistrer_Click()
+{
+    EnregistrementFigure = true;
+    PréparerDossierDocuments();
+    FormFichier fichier(m, plateforme, Form, DialogueFichier::Enregistrement);
+    plateforme.MontrerModal(fichier);
+    m.NomFichierFig = fichier.NomFichierChoisi;
+    EnregistrerFigure();
+    EnregistrementFigure = false;
+}
+
+void Korvane::EnregistrerFigure()
+{
+    if (m.NomFichierFig.empty())
+        return;
+    const FigureFichier figure = FigureDuModèle(m, AxesAffichés(), QuadrillageAffiché());
+    const Enregistrement enregistrement = EnregistrerFichierFigure(m.NomFichierFig, figure);
+    AfficherMessage(m, plateforme, enregistrement.Message.Titre, enregistrement.Message.Texte);
+}
+
+void Korvane::ItemAides_Click()
+{
+    FormAide aide(m, plateforme, Form);
+    plateforme.MontrerModal(aide);
+}
+
+void Korvane::ItemZavWeb_Click()
+{
+    OuvrirPageWeb(m, plateforme);
+}

@@ -1,0 +1,145 @@
+// Korvane : les options d'affichage, qui changent la façon de montrer la figure, jamais la figure.
+#include "ui/ChoixPrecision.h"
+#include "ui/FormCouleurs.h"
+#include "ui/Korvane.h"
+
+#include <array>
+
+namespace {
+
+// Les numéros dans la palette de FormCouleurs des huit pastilles : bleu, magenta, rouge, orange, gris,
+// noir, rouge foncé, jaune. La couleur de chacune se lit dans la palette.
+constexpr std::array<std::int32_t, 8> NumérosPastilles{22, 23, 17, 18, 24, 40, 25, 19};
+
+constexpr Couleur FondInitial{254, 255, 215};
+constexpr Couleur TraitInitial{0, 0, 0};
+constexpr std::int32_t NumTraitInitial = 40;
+
+// Une option tenue par sa coche et par son tag (" 1" allumée, "" éteinte), toujours d'accord.
+void Basculer(Contrôle& option)
+{
+    const bool allumée = option.Tag.empty();
+    option.Tag = allumée ? " 1" : "";
+    option.Checked = allumée;
+}
+
+} // namespace
+
+void Korvane::BrancherOptions()
+{
+    Brancher(ItemTracerLumarc, &Korvane::ItemTracerLumarc_Click);
+    Brancher(ItemQuadrillage, &Korvane::ItemQuadrillage_Click);
+    Brancher(itemNumQuadrants, &Korvane::itemNumQuadrants_Click);
+    Brancher(ItemTfin, &Korvane::ItemTfin_Click);
+    Brancher(ItemTépais, &Korvane::ItemTépais_Click);
+    Brancher(ItemCouleurFond, &Korvane::ItemCouleurFond_Click);
+    Brancher(ItemCouleurTrait, &Korvane::ItemCouleurTrait_Click);
+    Brancher(EtiCoulSuite, &Korvane::ItemCouleurTrait_Click);
+    Brancher(ItemCouleurInit, &Korvane::ItemCouleurInit_Click);
+    Brancher(ItemPrécision, &Korvane::ItemPrécision_Click);
+    for (std::size_t k = 0; k < EtiCoul.size(); ++k)
+        clics[&EtiCoul[k]] = [this, k] { EtiCoul_Click(k); };
+}
+
+void Korvane::ItemTracerLumarc_Click()
+{
+    Basculer(ItemTracerLumarc);
+    RedessinerTout();
+}
+
+void Korvane::ItemQuadrillage_Click()
+{
+    Basculer(ItemQuadrillage);
+    RedessinerTout();
+}
+
+// Les numéros des quadrants sont des étiquettes : on les montre ou on les cache, sans redessiner.
+void Korvane::itemNumQuadrants_Click()
+{
+    if (itemNumQuadrants.Checked) {
+        itemNumQuadrants.Checked = false;
+        for (Contrôle& q : EtiQuad)
+            q.Visible = false;
+    } else {
+        itemNumQuadrants.Checked = true;
+        NuméroterQuadrants();
+    }
+}
+
+void Korvane::ItemTépais_Click()
+{
+    ItemTépais.Checked = true;
+    ItemTfin.Checked = false;
+    m.ÉpaisseurTrait = 2;
+    Ecran.DrawWidth = 2;
+    RedessinerTout();
+}
+
+void Korvane::ItemTfin_Click()
+{
+    ItemTépais.Checked = false;
+    ItemTfin.Checked = true;
+    m.ÉpaisseurTrait = 1;
+    Ecran.DrawWidth = 1;
+    RedessinerTout();
+}
+
+// Les étiquettes du repère prennent le fond du canevas, pour ne pas y faire des taches blanches ; les noms
+// des points sont transparents.
+void Korvane::ChangerFondCanevas()
+{
+    Ecran.Cadre.BackColor = m.CouleurFond;
+    for (Contrôle* étiquette : {&EtiO, &EtiI, &EtiJ, &EtiX, &EtiY})
+        étiquette->BackColor = m.CouleurFond;
+    for (Contrôle& q : EtiQuad)
+        q.BackColor = m.CouleurFond;
+}
+
+void Korvane::ItemCouleurFond_Click()
+{
+    m.ChoixCouleurTrait = false;
+    FormCouleurs couleurs(m, Form);
+    plateforme.MontrerModal(couleurs);
+    if (const auto fond = LireCouleurHexa(couleurs.CouleurChoisie))
+        m.CouleurFond = *fond;
+    ChangerFondCanevas();
+    RedessinerTout();
+}
+
+void Korvane::ItemCouleurTrait_Click()
+{
+    m.ChoixCouleurTrait = true;
+    FormCouleurs couleurs(m, Form);
+    plateforme.MontrerModal(couleurs);
+    if (const auto trait = LireCouleurHexa(couleurs.CouleurChoisie))
+        m.CouleurTrait = *trait;
+    RedessinerTout();
+}
+
+void Korvane::ItemCouleurInit_Click()
+{
+    m.CouleurFond = FondInitial;
+    m.CouleurTrait = TraitInitial;
+    m.NumCouleurTrait = NumTraitInitial;
+    m.NumCouleurFond = 0;
+    ChangerFondCanevas();
+    RedessinerTout();
+}
+
+void Korvane::EtiCoul_Click(std::size_t index)
+{
+    if (index >= NumérosPastilles.size())
+        return;
+    m.NumCouleurTrait = NumérosPastilles[index];
+    if (const auto trait = LireCouleurHexa(TexteCouleurPalette(static_cast<std::size_t>(m.NumCouleurTrait))))
+        m.CouleurTrait = *trait;
+    RedessinerTout();
+}
+
+void Korvane::ItemPrécision_Click()
+{
+    ChoixPrécision choix(m, Form);
+    plateforme.MontrerModal(choix);
+    Ecran.Cls();
+    RedessinerTout();
+}
