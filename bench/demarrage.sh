@@ -16,7 +16,9 @@ trap '[ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null; rm -rf "$travail"' EXIT
 
 cat >"$travail/plancher.cpp" <<'FIN'
 // Le plancher : ce qu'aucun programme Qt 6 Widgets ne peut battre, une fenêtre vide de la même taille.
+// Avec AVEC_TEXTE, la fenêtre écrit un mot : elle charge alors les polices, comme tout programme qui écrit.
 #include <QApplication>
+#include <QLabel>
 #include <QWidget>
 
 int main(int argc, char* argv[])
@@ -25,6 +27,9 @@ int main(int argc, char* argv[])
     QWidget fenêtre;
     fenêtre.setWindowTitle(QStringLiteral("Plancher"));
     fenêtre.resize(800, 600);
+#ifdef AVEC_TEXTE
+    QLabel mot(QStringLiteral("Velmor"), &fenêtre);
+#endif
     fenêtre.show();
     return application.exec();
 }
@@ -95,6 +100,7 @@ int main(int argc, char* argv[])
 FIN
 
 g++ -O2 -fPIC -o "$travail/plancher" "$travail/plancher.cpp" $(pkg-config --cflags --libs Qt6Widgets)
+g++ -O2 -fPIC -DAVEC_TEXTE -o "$travail/plancher-texte" "$travail/plancher.cpp" $(pkg-config --cflags --libs Qt6Widgets)
 cc -O2 -o "$travail/guetteur" "$travail/guetteur.c" $(pkg-config --cflags --libs x11)
 
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$travail/affichage" 2>/dev/null &
@@ -106,11 +112,15 @@ export DISPLAY XDG_RUNTIME_DIR
 unset QT_QPA_PLATFORM
 
 # Un premier lancement de chacun remplit les caches ; les suivants alternent les deux programmes.
-"$travail/guetteur" "$travail/plancher" >/dev/null
+for programme in plancher plancher-texte; do
+    "$travail/guetteur" "$travail/$programme" >/dev/null
+done
 "$travail/guetteur" "$velmor" >/dev/null 2>&1
 i=0
 while [ "$i" -lt "$lancements" ]; do
-    "$travail/guetteur" "$travail/plancher" >>"$travail/plancher.txt"
+    for programme in plancher plancher-texte; do
+        "$travail/guetteur" "$travail/$programme" >>"$travail/$programme.txt"
+    done
     "$travail/guetteur" "$velmor" 2>/dev/null >>"$travail/velmor.txt"
     i=$((i + 1))
 done
@@ -120,10 +130,14 @@ mediane() {
 }
 tp=$(mediane "$travail/plancher.txt" 1)
 mp=$(mediane "$travail/plancher.txt" 2)
+tt=$(mediane "$travail/plancher-texte.txt" 1)
+mt=$(mediane "$travail/plancher-texte.txt" 2)
 tv=$(mediane "$travail/velmor.txt" 1)
 mv=$(mediane "$travail/velmor.txt" 2)
 echo "Démarrage sous Xvfb, médiane de $lancements lancements (exec → fenêtre affichée ; mémoire résidente) :"
 printf '  plancher Qt 6 Widgets : %8.1f ms  %8d Kio\n' "$tp" "$mp"
+printf '  plancher qui écrit    : %8.1f ms  %8d Kio   (repère : le chargement des polices)\n' "$tt" "$mt"
 printf '  velmor                : %8.1f ms  %8d Kio\n' "$tv" "$mv"
-awk -v tv="$tv" -v tp="$tp" -v mv="$mv" -v mp="$mp" 'BEGIN {
-    printf "  rapport au plancher   : %8.2f ×    %8.2f ×   (cible : 1,3 × au plus)\n", tv / tp, mv / mp }'
+awk -v tv="$tv" -v tp="$tp" -v tt="$tt" -v mv="$mv" -v mp="$mp" -v mt="$mt" 'BEGIN {
+    printf "  rapport au plancher   : %8.2f ×    %8.2f ×   (cible : 1,3 × au plus)\n", tv / tp, mv / mp
+    printf "  rapport à celui qui écrit : %4.2f ×    %8.2f ×\n", tv / tt, mv / mt }'

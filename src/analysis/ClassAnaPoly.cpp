@@ -236,15 +236,20 @@ bool ClassAnaPoly::TestCroisé(const std::string& noms) const
     if (n < 4)
         return false;
     const auto suivant = [n](std::size_t k) { return k % n + 1; };
+    // Chaque côté est mis en équation une fois, puis comparé à tous les autres.
+    std::vector<Droite> côtés;
+    côtés.reserve(n);
+    for (std::size_t k = 1; k <= n; ++k)
+        côtés.push_back(CalculerDroite(PointDuSommet(k), PointDuSommet(suivant(k))));
     for (std::size_t i = 1; i <= n; ++i) {
-        const Droite l1 = CalculerDroite(PointDuSommet(i), PointDuSommet(suivant(i)));
+        const Droite& l1 = côtés[i - 1];
         for (std::size_t j = 1; j <= n; ++j) {
             // Deux côtés voisins se touchent toujours à leur sommet commun : seuls les autres comptent.
             const bool voisins =
                 j + 1 == i || j == i || j == i + 1 || (i == 1 && j == n) || (i == n && j == 1);
             if (voisins)
                 continue;
-            const Droite l2 = CalculerDroite(PointDuSommet(j), PointDuSommet(suivant(j)));
+            const Droite& l2 = côtés[j - 1];
             // Le point de croisement devrait être dans le cadre de chacun des deux côtés : si ces cadres ne
             // se touchent pas, le calcul de l'intersection ne peut que dire non.
             if (CadresDisjoints(l1, l2))
