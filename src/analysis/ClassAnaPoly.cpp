@@ -151,6 +151,14 @@ double ClassAnaPoly::DistanceSommets(std::size_t a, std::size_t b) const
     return std::pow(std::pow(pb.y - pa.y, 2) + std::pow(pb.x - pa.x, 2), 0.5);
 }
 
+// La distance est nulle quand la somme des carrés l'est : la racine n'y change rien, et coûte.
+bool ClassAnaPoly::SommetsConfondus(std::size_t a, std::size_t b) const
+{
+    const Coordonnées pa = Sommet(a);
+    const Coordonnées pb = Sommet(b);
+    return std::pow(pb.y - pa.y, 2) + std::pow(pb.x - pa.x, 2) == 0;
+}
+
 double ClassAnaPoly::AngleSommets(std::size_t p1, std::size_t p2, std::size_t p3) const
 {
     const double c = DistanceSommets(p1, p2);
@@ -223,7 +231,7 @@ bool ClassAnaPoly::AucunePaireConfondue(const std::string& noms,
 {
     IndexerSommets(noms);
     const bool confondus = std::any_of(paires.begin(), paires.end(), [this](const auto& paire) {
-        return DistanceSommets(paire.first, paire.second) == 0;
+        return SommetsConfondus(paire.first, paire.second);
     });
     if (confondus)
         AfficherMessage(m, messagerie, "Analyse de la figure", message);

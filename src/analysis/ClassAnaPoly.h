@@ -50,6 +50,7 @@ private:
     Coordonnées Position(const PointFig& p) const;
     Coordonnées Sommet(std::size_t k) const;
     double DistanceSommets(std::size_t a, std::size_t b) const;
+    bool SommetsConfondus(std::size_t a, std::size_t b) const;
     double AngleSommets(std::size_t p1, std::size_t p2, std::size_t p3) const;
     static double ArcCosinus(double x);
     bool TestPerpendiculaire(std::size_t p1, std::size_t p2, std::size_t p3) const;

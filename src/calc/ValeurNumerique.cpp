@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -53,10 +54,37 @@ long OrdreDeGrandeur(std::string_view entiers, std::string_view décimales, long
     return exposant - static_cast<long>(premierDécimal) - 1;
 }
 
+// Un nombre tout simple (un signe moins, des chiffres, un point suivi de chiffres) se lit d'un coup : c'est
+// la même écriture décimale, donc le même double. Les autres passent par le lecteur.
+std::optional<double> LectureDirecte(std::string_view texte)
+{
+    std::size_t i = !texte.empty() && texte.front() == '-' ? 1 : 0;
+    const std::size_t premierChiffre = i;
+    while (i < texte.size() && EstChiffre(texte[i]))
+        ++i;
+    if (i == premierChiffre)
+        return std::nullopt;
+    if (i < texte.size() && texte[i] == '.') {
+        const std::size_t premièreDécimale = ++i;
+        while (i < texte.size() && EstChiffre(texte[i]))
+            ++i;
+        if (i == premièreDécimale)
+            return std::nullopt;
+    }
+    double valeur = 0;
+    const auto résultat = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
+    if (i != texte.size() || résultat.ec != std::errc() || résultat.ptr != texte.data() + texte.size())
+        return std::nullopt;
+    // Zéro n'a pas de signe.
+    return valeur == 0 ? 0.0 : valeur;
+}
+
 } // namespace
 
 double ValeurNumérique(std::string_view texte)
 {
+    if (const auto directe = LectureDirecte(texte))
+        return *directe;
     // L'écriture que lit from_chars, « entiers.décimalese±exposant » sans blancs ; le tampon garde sa
     // capacité d'un appel à l'autre, car la calculatrice lit ici chacun de ses nombres.
     thread_local std::string écriture;
