@@ -1,11 +1,11 @@
 #include "ModeFichiers.h"
 
-#include "model/Caracteres.h"
 #include "analysis/ClassAnaPoly.h"
 #include "analysis/Mesures.h"
 #include "calc/ValeurCoordonnee.h"
 #include "files/ChargementFigure.h"
 #include "files/FichierFigure.h"
+#include "model/Caracteres.h"
 #include "platform/Messagerie.h"
 
 #include <QJsonArray>

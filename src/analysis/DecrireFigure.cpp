@@ -1,7 +1,7 @@
 // Le classement de la figure : la phrase et le nom court, assemblés à partir des propriétés trouvées.
-#include "model/Caracteres.h"
 #include "analysis/ClassAnaPoly.h"
 #include "analysis/Tolerance.h"
+#include "model/Caracteres.h"
 
 #include <array>
 #include <string_view>

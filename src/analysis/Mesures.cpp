@@ -1,9 +1,9 @@
 #include "analysis/Mesures.h"
 
-#include "model/Caracteres.h"
 #include "analysis/ClassAnaPoly.h"
 #include "analysis/NombreDecimal.h"
 #include "model/AfficherMessage.h"
+#include "model/Caracteres.h"
 
 #include <cstddef>
 

@@ -1,8 +1,8 @@
 #include "files/FichierFigure.h"
 
-#include "model/Caracteres.h"
 #include "files/LecteurChamps.h"
 #include "files/TexteFichier.h"
+#include "model/Caracteres.h"
 #include "model/TexteNombre.h"
 
 #include <algorithm>

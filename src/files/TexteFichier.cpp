@@ -1,6 +1,6 @@
 #include "files/TexteFichier.h"
 
-#include "files/Windows1252.h"
+#include "model/Windows1252.h"
 
 #include <fstream>
 #include <iterator>

@@ -35,7 +35,7 @@ struct Modulebas {
     std::uint8_t NbTracés = 0;
     std::size_t CapTracés = PasTableaux;
     std::vector<std::string> TabLongueurs = std::vector<std::string>(PasTableaux + 1); // indexé à partir de 0
-    std::vector<std::string> TabAngles = std::vector<std::string>(PasTableaux + 1);    // indexé à partir de 0
+    std::vector<std::string> TabAngles = std::vector<std::string>(PasTableaux + 1); // indexé à partir de 0
     // Pour chaque position de la dernière suite de sommets analysée, l'indice de son point dans Points.
     TableauBase1<std::uint8_t> IndSommets{1};
 

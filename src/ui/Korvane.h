@@ -1,9 +1,9 @@
 // La fenêtre principale : le canevas, les outils, les menus, le panneau du jeu et leur état.
 #pragma once
 
+#include "files/FigureFichier.h"
 #include "game/Exercices.h"
 #include "game/TableCibles.h"
-#include "files/FigureFichier.h"
 #include "model/FenetreFigure.h"
 #include "model/Modulebas.h"
 #include "model/OperationsFigure.h"
@@ -234,7 +234,6 @@ private:
     void PréparerDossierDocuments();
     void OuvrirFigureChoisie(const std::string& nom);
     void AppliquerFigure(const FigureFichier& figure);
-    void AppliquerOption(Contrôle& option, std::optional<bool> affichée);
     void AfficherÉtatFigureOuverte();
     void BrancherConstruction();
     void BrancherOptions();

@@ -1,6 +1,7 @@
 // Korvane : la disposition des contrôles pour la taille de la fenêtre, en twips.
 #include "ui/Korvane.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -124,13 +125,14 @@ void Korvane::DisposerFenêtre()
 
     DisposerLigneÉtat();
 
-    // L'échelle, centrée sous le canevas, sous la ligne d'état.
+    // L'échelle, centrée sous le canevas, sous la ligne d'état et ses boutons.
     Contrôle* groupe[] = {&LabelEch, &BtonEchPlus, &BtonEchMoins, &EtiEchelle};
     int largeurGroupe = -10;
     for (const Contrôle* c : groupe)
         largeurGroupe += c->Width + 10;
     int gauche = écran.Left + (écran.Width - largeurGroupe) / 2;
-    const int hautÉchelle = Bas(EtiStatut) + 60;
+    const int hautÉchelle =
+        std::max({Bas(EtiStatut), Bas(BtonFermer), Bas(BtonVelmor), Bas(BtonAbandon)}) + 60;
     for (Contrôle* c : groupe) {
         c->Left = gauche;
         c->Top = hautÉchelle + (BtonEchPlus.Height - c->Height) / 2;

@@ -111,18 +111,12 @@ void Korvane::AppliquerFigure(const FigureFichier& figure)
         AppliquerActivation(ÉtapeConstruction::PolygoneConstruit);
     }
 
-    AppliquerOption(ItemQuadrillage, figure.QuadrillageAffiché);
-    AppliquerOption(ItemTracerLumarc, figure.AxesAffichés);
-}
-
-// Une valeur illisible dans le fichier laisse l'option comme elle est.
-void Korvane::AppliquerOption(Contrôle& option, std::optional<bool> affichée)
-{
-    if (!affichée || *affichée == option.Checked)
-        return;
-    option.Checked = *affichée;
-    option.Tag = *affichée ? " 1" : "";
-    RedessinerTout();
+    // Une option différente de celle du fichier passe par sa commande, comme un clic de l'élève ;
+    // une valeur illisible laisse l'option comme elle est.
+    if (figure.QuadrillageAffiché && *figure.QuadrillageAffiché != ItemQuadrillage.Checked)
+        ItemQuadrillage_Click();
+    if (figure.AxesAffichés && *figure.AxesAffichés != ItemTracerLumarc.Checked)
+        ItemTracerLumarc_Click();
 }
 
 void Korvane::AfficherÉtatFigureOuverte()

@@ -45,18 +45,9 @@ template <typename F> std::unique_ptr<VueDialogue> Essayer(Fenêtre& fenêtre, Q
 using Essai = std::unique_ptr<VueDialogue> (*)(Fenêtre&, QWidget*);
 
 constexpr Essai essais[] = {
-    &Essayer<FormMessage>,
-    &Essayer<FormTexteAgrandi>,
-    &Essayer<FormApropos>,
-    &Essayer<Coordonnées>,
-    &Essayer<FormSaisie>,
-    &Essayer<FormChoixPoint>,
-    &Essayer<ChoixPrécision>,
-    &Essayer<FormCouleurs>,
-    &Essayer<FormLong>,
-    &Essayer<FormAngle>,
-    &Essayer<FormScore>,
-    &Essayer<FormFichier>,
+    &Essayer<FormMessage>, &Essayer<FormTexteAgrandi>, &Essayer<FormApropos>,    &Essayer<Coordonnées>,
+    &Essayer<FormSaisie>,  &Essayer<FormChoixPoint>,   &Essayer<ChoixPrécision>, &Essayer<FormCouleurs>,
+    &Essayer<FormLong>,    &Essayer<FormAngle>,        &Essayer<FormScore>,      &Essayer<FormFichier>,
     &Essayer<FormAide>,
 };
 

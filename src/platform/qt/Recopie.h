@@ -20,6 +20,14 @@ inline QString VersQString(const std::string& texte)
 {
     return QString::fromStdString(texte);
 }
+// Une étiquette passe à la ligne à chaque CR LF, et aussi à chaque CR seul : CR CR LF laisse une ligne vide.
+inline QString VersLégende(const std::string& texte)
+{
+    QString légende = VersQString(texte);
+    légende.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    légende.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return légende;
+}
 inline std::string VersTexte(const QString& texte)
 {
     return texte.toStdString();

@@ -90,7 +90,7 @@ QLabel* VueDialogue::Étiquette(Contrôle& c)
     auto* étiquette = new QLabel(this);
     étiquette->setWordWrap(true);
     étiquette->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Lier(étiquette, c, [étiquette, &c] { étiquette->setText(VersQString(c.Caption)); });
+    Lier(étiquette, c, [étiquette, &c] { étiquette->setText(VersLégende(c.Caption)); });
     return étiquette;
 }
 

@@ -14,7 +14,10 @@ public:
     VueFormTexteAgrandi(FormTexteAgrandi& modèle, QWidget* parent) : VueDialogue(modèle, parent)
     {
         Étiquette(modèle.LabFond);
-        ZoneTexteMultiligne(modèle.TexteE1Ag, true)->setFrameShape(QFrame::NoFrame);
+        // Le texte se lit sans prendre le clavier : Entrée va au bouton montré (Fermer ou Valider).
+        QPlainTextEdit* texte = ZoneTexteMultiligne(modèle.TexteE1Ag, true);
+        texte->setFrameShape(QFrame::NoFrame);
+        texte->setFocusPolicy(Qt::NoFocus);
         Étiquette(modèle.LabConsigne);
         Bouton(modèle.BtonValider, [&modèle] { modèle.BtonValider_Click(); });
         Bouton(modèle.BtonAnnuler, [&modèle] { modèle.BtonAnnuler_Click(); });

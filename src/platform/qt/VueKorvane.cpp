@@ -248,7 +248,7 @@ QLabel* VueKorvane::Étiquette(const Contrôle& c, QWidget* parent)
     auto* étiquette = new QLabel(parent);
     étiquette->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     étiquette->setWordWrap(true);
-    liens.push_back({étiquette, &c, [étiquette, &c] { étiquette->setText(VersQString(c.Caption)); }});
+    liens.push_back({étiquette, &c, [étiquette, &c] { étiquette->setText(VersLégende(c.Caption)); }});
     return étiquette;
 }
 
@@ -257,7 +257,7 @@ QLabel* VueKorvane::ÉtiquetteActive(Contrôle& c, QWidget* parent)
     auto* étiquette =
         new ÉtiquetteRéactive([this, &c] { Gérer([this, &c] { modèle.Cliquer(c); }); },
                               [this, &c] { Gérer([this, &c] { modèle.Survoler(c); }); }, parent);
-    liens.push_back({étiquette, &c, [étiquette, &c] { étiquette->setText(VersQString(c.Caption)); }});
+    liens.push_back({étiquette, &c, [étiquette, &c] { étiquette->setText(VersLégende(c.Caption)); }});
     return étiquette;
 }
 
@@ -312,7 +312,7 @@ void VueKorvane::SynchroniserTableau(TableauLié& tableau)
         const Contrôle& c = (*tableau.contrôles)[i];
         RecopierContrôle(*tableau.widgets[i], c);
         if (auto* étiquette = dynamic_cast<QLabel*>(tableau.widgets[i]))
-            étiquette->setText(VersQString(c.Caption));
+            étiquette->setText(VersLégende(c.Caption));
     }
 }
 

@@ -1,4 +1,4 @@
-#include "files/Windows1252.h"
+#include "model/Windows1252.h"
 
 #include <gtest/gtest.h>
 
