@@ -45,6 +45,7 @@ const std::string& ClassAnaPoly::NomSommets() const
 
 std::string ClassAnaPoly::DescriptionFig()
 {
+    positions.clear();
     return DécrireFigure(nomSommets);
 }
 
@@ -55,6 +56,7 @@ const std::string& ClassAnaPoly::Figure() const
 
 bool ClassAnaPoly::PolyCroisé()
 {
+    positions.clear();
     IndexerSommets(nomSommets);
     return TestCroisé(nomSommets);
 }
@@ -81,6 +83,7 @@ void ClassAnaPoly::NumPoint4(std::uint8_t n)
 
 double ClassAnaPoly::DistancePointPoint()
 {
+    positions.clear();
     const auto caractères = Caractères(nomSommets);
     IndexerSommets(caractères.empty() ? nomSommets : nomSommets + caractères.front());
     return DistanceSommets(numPoint1, numPoint1 + 1u);
@@ -88,11 +91,13 @@ double ClassAnaPoly::DistancePointPoint()
 
 bool ClassAnaPoly::TestAng()
 {
+    positions.clear();
     return AngleRentrant(numPoint1, numPoint2, numPoint3, numPoint4);
 }
 
 double ClassAnaPoly::Angle()
 {
+    positions.clear();
     return AngleSommets(numPoint1, numPoint2, numPoint3);
 }
 
@@ -124,10 +129,19 @@ const PointFig& ClassAnaPoly::PointDuSommet(std::size_t k) const
     return m.Points[i];
 }
 
+ClassAnaPoly::Coordonnées ClassAnaPoly::Position(const PointFig& p) const
+{
+    for (const auto& [point, position] : positions)
+        if (point == &p)
+            return position;
+    const Coordonnées position{ValeurCoordonnée(p.X), ValeurCoordonnée(p.Y)};
+    positions.emplace_back(&p, position);
+    return position;
+}
+
 ClassAnaPoly::Coordonnées ClassAnaPoly::Sommet(std::size_t k) const
 {
-    const PointFig& p = PointDuSommet(k);
-    return {ValeurCoordonnée(p.X), ValeurCoordonnée(p.Y)};
+    return Position(PointDuSommet(k));
 }
 
 double ClassAnaPoly::DistanceSommets(std::size_t a, std::size_t b) const
@@ -135,6 +149,14 @@ double ClassAnaPoly::DistanceSommets(std::size_t a, std::size_t b) const
     const Coordonnées pa = Sommet(a);
     const Coordonnées pb = Sommet(b);
     return std::pow(std::pow(pb.y - pa.y, 2) + std::pow(pb.x - pa.x, 2), 0.5);
+}
+
+// La distance est nulle quand la somme des carrés l'est : la racine n'y change rien, et coûte.
+bool ClassAnaPoly::SommetsConfondus(std::size_t a, std::size_t b) const
+{
+    const Coordonnées pa = Sommet(a);
+    const Coordonnées pb = Sommet(b);
+    return std::pow(pb.y - pa.y, 2) + std::pow(pb.x - pa.x, 2) == 0;
 }
 
 double ClassAnaPoly::AngleSommets(std::size_t p1, std::size_t p2, std::size_t p3) const
@@ -209,7 +231,7 @@ bool ClassAnaPoly::AucunePaireConfondue(const std::string& noms,
 {
     IndexerSommets(noms);
     const bool confondus = std::any_of(paires.begin(), paires.end(), [this](const auto& paire) {
-        return DistanceSommets(paire.first, paire.second) == 0;
+        return SommetsConfondus(paire.first, paire.second);
     });
     if (confondus)
         AfficherMessage(m, messagerie, "Analyse de la figure", message);
@@ -222,15 +244,24 @@ bool ClassAnaPoly::TestCroisé(const std::string& noms) const
     if (n < 4)
         return false;
     const auto suivant = [n](std::size_t k) { return k % n + 1; };
+    // Chaque côté est mis en équation une fois, puis comparé à tous les autres.
+    std::vector<Droite> côtés;
+    côtés.reserve(n);
+    for (std::size_t k = 1; k <= n; ++k)
+        côtés.push_back(CalculerDroite(PointDuSommet(k), PointDuSommet(suivant(k))));
     for (std::size_t i = 1; i <= n; ++i) {
-        const Droite l1 = CalculerDroite(PointDuSommet(i), PointDuSommet(suivant(i)));
+        const Droite& l1 = côtés[i - 1];
         for (std::size_t j = 1; j <= n; ++j) {
             // Deux côtés voisins se touchent toujours à leur sommet commun : seuls les autres comptent.
             const bool voisins =
                 j + 1 == i || j == i || j == i + 1 || (i == 1 && j == n) || (i == n && j == 1);
             if (voisins)
                 continue;
-            const Droite l2 = CalculerDroite(PointDuSommet(j), PointDuSommet(suivant(j)));
+            const Droite& l2 = côtés[j - 1];
+            // Le point de croisement devrait être dans le cadre de chacun des deux côtés : si ces cadres ne
+            // se touchent pas, le calcul de l'intersection ne peut que dire non.
+            if (CadresDisjoints(l1, l2))
+                continue;
             if (IntersectionDroites(l1, l2).SurLesDeuxCôtés)
                 return true;
         }
@@ -240,10 +271,11 @@ bool ClassAnaPoly::TestCroisé(const std::string& noms) const
 
 Droite ClassAnaPoly::CalculerDroite(const PointFig& p1, const PointFig& p2) const
 {
-    Droite l{.P1 = p1, .P2 = p2};
-    const double x1 = ValeurCoordonnée(p1.X), y1 = ValeurCoordonnée(p1.Y);
-    const double dx = ValeurCoordonnée(p2.X) - x1;
-    const double dy = ValeurCoordonnée(p2.Y) - y1;
+    const auto [x1, y1] = Position(p1);
+    const auto [x2, y2] = Position(p2);
+    Droite l{.X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2};
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
     if (-LargeurVerticale < dx && dx < LargeurVerticale && dy != 0) {
         l.Verticale = true;
     } else if (dy == 0) {
@@ -262,10 +294,10 @@ Intersection ClassAnaPoly::IntersectionDroites(const Droite& l1, const Droite& l
     if (l1.Verticale && l2.Verticale) {
         // Deux côtés verticaux ne se coupent pas.
     } else if (l1.Verticale) {
-        r.X = ValeurCoordonnée(l1.P1.X);
+        r.X = l1.X1;
         r.Y = CommeCoordonnée(l2.A * r.X + l2.B);
     } else if (l2.Verticale) {
-        r.X = ValeurCoordonnée(l2.P1.X);
+        r.X = l2.X1;
         r.Y = CommeCoordonnée(l1.A * r.X + l1.B);
     } else if (l1.A != l2.A) {
         r.X = CommeCoordonnée((l2.B - l1.B) / (l1.A - l2.A));
@@ -275,24 +307,32 @@ Intersection ClassAnaPoly::IntersectionDroites(const Droite& l1, const Droite& l
     return r;
 }
 
+bool ClassAnaPoly::CadresDisjoints(const Droite& l1, const Droite& l2)
+{
+    return std::max(l1.X1, l1.X2) < std::min(l2.X1, l2.X2) ||
+           std::max(l2.X1, l2.X2) < std::min(l1.X1, l1.X2) ||
+           std::max(l1.Y1, l1.Y2) < std::min(l2.Y1, l2.Y2) || std::max(l2.Y1, l2.Y2) < std::min(l1.Y1, l1.Y2);
+}
+
 bool ClassAnaPoly::PointDansSegment(const Droite& l, double x, double y)
 {
-    const auto [xmin, xmax] = std::minmax({ValeurCoordonnée(l.P1.X), ValeurCoordonnée(l.P2.X)});
-    const auto [ymin, ymax] = std::minmax({ValeurCoordonnée(l.P1.Y), ValeurCoordonnée(l.P2.Y)});
+    const auto [xmin, xmax] = std::minmax(l.X1, l.X2);
+    const auto [ymin, ymax] = std::minmax(l.Y1, l.Y2);
     return xmin <= x && x <= xmax && ymin <= y && y <= ymax;
 }
 
 Droite ClassAnaPoly::CalculerDroiteCartésienne(const PointFig& p1, const PointFig& p2) const
 {
-    const double x1 = ValeurCoordonnée(p1.X), y1 = ValeurCoordonnée(p1.Y);
-    const double dx = ValeurCoordonnée(p2.X) - x1;
-    const double dy = ValeurCoordonnée(p2.Y) - y1;
-    return {.A = dy, .B = -dx, .C = y1 * dx - x1 * dy, .P1 = p1, .P2 = p2};
+    const auto [x1, y1] = Position(p1);
+    const auto [x2, y2] = Position(p2);
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    return {.A = dy, .B = -dx, .C = y1 * dx - x1 * dy, .X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2};
 }
 
 double ClassAnaPoly::DistancePointDroite(const PointFig& p, const Droite& l) const
 {
-    const double x = ValeurCoordonnée(p.X), y = ValeurCoordonnée(p.Y);
+    const auto [x, y] = Position(p);
     return std::abs(l.A * x + l.B * y + l.C) / std::sqrt(l.A * l.A + l.B * l.B);
 }
 

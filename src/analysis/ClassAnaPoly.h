@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Les sommets sont désignés par leur position (à partir de 1) dans la suite des noms ; la table
@@ -44,8 +45,12 @@ private:
     // Géométrie.
     void IndexerSommets(const std::string& noms);
     const PointFig& PointDuSommet(std::size_t k) const;
+    // Les textes d'un point ne sont calculés qu'une fois par appel public : la description d'un
+    // décagone les demanderait sinon plus de mille fois.
+    Coordonnées Position(const PointFig& p) const;
     Coordonnées Sommet(std::size_t k) const;
     double DistanceSommets(std::size_t a, std::size_t b) const;
+    bool SommetsConfondus(std::size_t a, std::size_t b) const;
     double AngleSommets(std::size_t p1, std::size_t p2, std::size_t p3) const;
     static double ArcCosinus(double x);
     bool TestPerpendiculaire(std::size_t p1, std::size_t p2, std::size_t p3) const;
@@ -59,6 +64,7 @@ private:
     bool TestCroisé(const std::string& noms) const;
     Droite CalculerDroite(const PointFig& p1, const PointFig& p2) const;
     Intersection IntersectionDroites(const Droite& l1, const Droite& l2) const;
+    static bool CadresDisjoints(const Droite& l1, const Droite& l2);
     static bool PointDansSegment(const Droite& l, double x, double y);
     Droite CalculerDroiteCartésienne(const PointFig& p1, const PointFig& p2) const;
     double DistancePointDroite(const PointFig& p, const Droite& l) const;
@@ -90,4 +96,5 @@ private:
     std::uint8_t numPoint2 = 0;
     std::uint8_t numPoint3 = 0;
     std::uint8_t numPoint4 = 0;
+    mutable std::vector<std::pair<const PointFig*, Coordonnées>> positions;
 };

@@ -1,15 +1,16 @@
 // La droite qui porte un côté du polygone, sous l'une de ses deux écritures.
 #pragma once
 
-#include "model/PointFig.h"
-
 // Première écriture : y = A·x + B, ou verticale. Seconde écriture : A·x + B·y + C = 0.
 struct Droite {
     double A = 0;
     double B = 0;
     double C = 0;
-    PointFig P1;
-    PointFig P2;
+    // Les extrémités du côté, en unités du repère.
+    double X1 = 0;
+    double Y1 = 0;
+    double X2 = 0;
+    double Y2 = 0;
     bool Verticale = false;
 };
 

@@ -1,5 +1,6 @@
 #include "analysis/NombreDecimal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -99,10 +100,17 @@ double NombreDécimal::Valeur() const
 {
     if (Chiffres.empty())
         return 0;
-    const std::string texte =
-        (Négatif ? "-" : "") + Chiffres + "e" + std::to_string(Exposant - static_cast<int>(Chiffres.size()));
+    // Écrit dans un tampon : l'analyse refait cette conversion des centaines de fois par figure.
+    char texte[48];
+    char* fin = texte;
+    if (Négatif)
+        *fin++ = '-';
+    const std::size_t nbChiffres = std::min(Chiffres.size(), sizeof texte - 16);
+    fin = std::copy_n(Chiffres.data(), nbChiffres, fin);
+    *fin++ = 'e';
+    fin = std::to_chars(fin, texte + sizeof texte, Exposant - static_cast<int>(nbChiffres)).ptr;
     double v = 0;
-    std::from_chars(texte.data(), texte.data() + texte.size(), v);
+    std::from_chars(texte, fin, v);
     return v;
 }
 

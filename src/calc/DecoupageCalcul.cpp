@@ -2,6 +2,7 @@
 
 #include "calc/ValeurNumerique.h"
 
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -24,6 +25,14 @@ constexpr std::array<NomFonction, 8> NomsFonctions = {{
     {"TAN", FonctionCalcul::Tangente},
 }};
 
+constexpr bool EstInitiale(char c)
+{
+    return c == 'R' || c == 'C' || c == 'S' || c == 'T';
+}
+static_assert(std::all_of(NomsFonctions.begin(), NomsFonctions.end(),
+                          [](const NomFonction& f) { return EstInitiale(f.nom.front()); }),
+              "chaque nom de fonction commence par une initiale reconnue");
+
 char Majuscule(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
@@ -32,6 +41,9 @@ char Majuscule(char c)
 // Le nom de fonction qui commence à cet octet, sans égard à la casse.
 const NomFonction* NomEn(const std::string& texte, std::size_t i)
 {
+    // Chaque chiffre d'un nombre passe par ici : on écarte d'abord ce qui ne commence aucun nom.
+    if (!EstInitiale(Majuscule(texte[i])))
+        return nullptr;
     for (const NomFonction& f : NomsFonctions) {
         if (texte.size() - i < f.nom.size())
             continue;
@@ -55,6 +67,8 @@ Découpage DécouperCalcul(const TexteCalcul& texte)
 {
     const std::string& octets = texte.Octets();
     Découpage découpage;
+    // Jamais plus de jetons que d'octets.
+    découpage.Jetons.reserve(octets.size());
     std::size_t i = 0;
     while (i < octets.size()) {
         const char c = octets[i];

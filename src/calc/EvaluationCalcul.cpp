@@ -21,6 +21,16 @@ bool Admissible(double v)
 double ArrondiSignificatif(double v)
 {
     char tampon[64];
+    // L'écriture la plus courte qui redonne v, quand elle tient en 15 chiffres, est à moins d'un
+    // demi-écart de v, bien moins que la moitié du pas des nombres à 15 chiffres : c'est déjà l'arrondi, et
+    // il redonne v. Écrire à 15 chiffres coûte bien plus cher que cette écriture-là.
+    const char* const début = tampon;
+    const char* finCourte =
+        std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::scientific).ptr;
+    const char* exposantCourt = std::find(début, finCourte, 'e');
+    const auto chiffres = std::count_if(début, exposantCourt, [](char c) { return c >= '0' && c <= '9'; });
+    if (chiffres <= 15)
+        return v;
     const char* fin = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::scientific, 14).ptr;
     double arrondi = v;
     std::from_chars(tampon, fin, arrondi);
@@ -73,6 +83,9 @@ public:
 
     Évaluation Évaluer(const std::vector<Jeton>& jetons)
     {
+        // Une place par jeton d'emblée : les piles ne grandissent plus pendant le calcul.
+        opérandes.reserve(jetons.size() + 1);
+        attentes.reserve(jetons.size());
         for (const Jeton& jeton : jetons) {
             Lire(jeton);
             if (arrêt)

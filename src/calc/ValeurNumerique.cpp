@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <limits>
+#include <optional>
 #include <string>
 #include <system_error>
 
@@ -30,14 +31,12 @@ public:
     }
     void Avancer() { ++i; }
 
-    std::string Chiffres()
+    void AjouterChiffres(std::string& chiffres)
     {
-        std::string chiffres;
         while (EstChiffre(Courant())) {
             chiffres += Courant();
             Avancer();
         }
-        return chiffres;
     }
 
 private:
@@ -46,7 +45,7 @@ private:
 };
 
 // Ordre de grandeur (exposant décimal du premier chiffre non nul) d'une écriture sans signe.
-long OrdreDeGrandeur(const std::string& entiers, const std::string& décimales, long exposant)
+long OrdreDeGrandeur(std::string_view entiers, std::string_view décimales, long exposant)
 {
     const std::size_t premier = entiers.find_first_not_of('0');
     if (premier != std::string::npos)
@@ -55,24 +54,59 @@ long OrdreDeGrandeur(const std::string& entiers, const std::string& décimales, 
     return exposant - static_cast<long>(premierDécimal) - 1;
 }
 
+// Un nombre tout simple (un signe moins, des chiffres, un point suivi de chiffres) se lit d'un coup : c'est
+// la même écriture décimale, donc le même double. Les autres passent par le lecteur.
+std::optional<double> LectureDirecte(std::string_view texte)
+{
+    std::size_t i = !texte.empty() && texte.front() == '-' ? 1 : 0;
+    const std::size_t premierChiffre = i;
+    while (i < texte.size() && EstChiffre(texte[i]))
+        ++i;
+    if (i == premierChiffre)
+        return std::nullopt;
+    if (i < texte.size() && texte[i] == '.') {
+        const std::size_t premièreDécimale = ++i;
+        while (i < texte.size() && EstChiffre(texte[i]))
+            ++i;
+        if (i == premièreDécimale)
+            return std::nullopt;
+    }
+    double valeur = 0;
+    const auto résultat = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
+    if (i != texte.size() || résultat.ec != std::errc() || résultat.ptr != texte.data() + texte.size())
+        return std::nullopt;
+    // Zéro n'a pas de signe.
+    return valeur == 0 ? 0.0 : valeur;
+}
+
 } // namespace
 
 double ValeurNumérique(std::string_view texte)
 {
+    if (const auto directe = LectureDirecte(texte))
+        return *directe;
+    // L'écriture que lit from_chars, « entiers.décimalese±exposant » sans blancs ; le tampon garde sa
+    // capacité d'un appel à l'autre, car la calculatrice lit ici chacun de ses nombres.
+    thread_local std::string écriture;
+    écriture.clear();
     Lecteur lecteur(texte);
     bool négatif = false;
     if (lecteur.Courant() == '-' || lecteur.Courant() == '+') {
         négatif = lecteur.Courant() == '-';
         lecteur.Avancer();
     }
-    const std::string entiers = lecteur.Chiffres();
-    std::string décimales;
+    lecteur.AjouterChiffres(écriture);
+    if (écriture.empty())
+        écriture += '0';
+    const std::size_t point = écriture.size();
+    écriture += '.';
     if (lecteur.Courant() == '.') {
         lecteur.Avancer();
-        décimales = lecteur.Chiffres();
+        lecteur.AjouterChiffres(écriture);
     }
-    if ((entiers + décimales).find_first_not_of('0') == std::string::npos)
+    if (écriture.find_first_of("123456789") == std::string::npos)
         return 0.0;
+    const std::size_t finDécimales = écriture.size();
 
     long exposant = 0;
     const char marque = lecteur.Courant();
@@ -84,19 +118,25 @@ double ValeurNumérique(std::string_view texte)
             lecteur.Avancer();
         }
         // Au-delà de quelques milliers, l'exposant ne change plus rien : infini ou zéro.
-        for (const char chiffre : lecteur.Chiffres())
+        for (; EstChiffre(lecteur.Courant()); lecteur.Avancer())
             if (exposant < 100000)
-                exposant = exposant * 10 + (chiffre - '0');
+                exposant = exposant * 10 + (lecteur.Courant() - '0');
         if (exposantNégatif)
             exposant = -exposant;
     }
 
-    const std::string écriture =
-        (entiers.empty() ? "0" : entiers) + "." + décimales + "e" + std::to_string(exposant);
+    char tampon[24];
+    const char* finExposant = std::to_chars(tampon, tampon + sizeof tampon, exposant).ptr;
+    écriture += 'e';
+    écriture.append(tampon, static_cast<std::size_t>(finExposant - tampon));
     double valeur = 0;
     const auto résultat = std::from_chars(écriture.data(), écriture.data() + écriture.size(), valeur);
-    if (résultat.ec == std::errc::result_out_of_range)
+    if (résultat.ec == std::errc::result_out_of_range) {
+        const std::string_view entiers = std::string_view(écriture).substr(0, point);
+        const std::string_view décimales =
+            std::string_view(écriture).substr(point + 1, finDécimales - point - 1);
         valeur =
             OrdreDeGrandeur(entiers, décimales, exposant) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+    }
     return négatif ? -valeur : valeur;
 }

@@ -369,3 +369,22 @@ TEST(ClassAnaPoly, ReconnaîtLesPolygonesCroisés)
         EXPECT_EQ(analyse.PolyCroisé(), cas.Croisé);
     }
 }
+
+TEST(ClassAnaPoly, RelitUnPointModifiéEntreDeuxAppels)
+{
+    Modulebas m = FigureDe(Points({{"0", "0"}, {"2", "0"}, {"2", "2"}, {"0", "2"}}));
+    MessagerieEnregistrée messagerie;
+    ClassAnaPoly analyse(m, messagerie);
+    analyse.NomSommets("ABCDA");
+    const std::string carré = analyse.DescriptionFig();
+    EXPECT_FALSE(analyse.PolyCroisé());
+
+    // C et D échangés : un papillon, que le même objet doit voir.
+    m.Points[3].X = "0";
+    m.Points[4].X = "2";
+    EXPECT_TRUE(analyse.PolyCroisé());
+    analyse.NomSommets("ABCDA");
+    const std::string papillon = analyse.DescriptionFig();
+    EXPECT_NE(papillon, carré);
+    EXPECT_EQ(papillon, Analyser(Points({{"0", "0"}, {"2", "0"}, {"0", "2"}, {"2", "2"}}), "ABCDA").Phrase);
+}

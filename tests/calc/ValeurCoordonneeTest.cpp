@@ -1,6 +1,7 @@
 #include "calc/ValeurCoordonnee.h"
 #include "calc/ValeurNumerique.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <string>
 
@@ -41,6 +42,7 @@ TEST(ValeurNumerique, LitLePlusLongNombreEnTete)
         {".5", 0.5},       {" .5", 0.5},       {"-.5", -0.5}, {"1E3", 1000},  {"1d3", 1000},
         {"2.5E-2", 0.025}, {"1E", 1},          {"1E+", 1},    {"1.2.3", 1.2}, {"abc", 0},
         {"", 0},           {"--3", 0},         {"1E-400", 0}, {"0", 0},       {"12.", 12},
+        {"007.50", 7.5},   {"-2.25", -2.25},   {"3.", 3},     {"-.5", -0.5},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.texte);
@@ -49,4 +51,7 @@ TEST(ValeurNumerique, LitLePlusLongNombreEnTete)
     EXPECT_EQ(ValeurNumérique("1E400"), std::numeric_limits<double>::infinity());
     EXPECT_EQ(ValeurNumérique("-1E400"), -std::numeric_limits<double>::infinity());
     EXPECT_EQ(ValeurNumérique("1" + std::string(400, '0')), std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ValeurNumérique("-1" + std::string(400, '0')), -std::numeric_limits<double>::infinity());
+    EXPECT_EQ(ValeurNumérique("0." + std::string(400, '0') + "1"), 0);
+    EXPECT_FALSE(std::signbit(ValeurNumérique("-0.0"))) << "zéro n'a pas de signe";
 }

@@ -189,11 +189,22 @@ std::string PlateformeQt::SéparateurDécimal()
 
 TailleTexte PlateformeQt::MesurerTexte(const std::string& texte, double taillePolice)
 {
-    QFont police = QApplication::font();
-    police.setPointSizeF(taillePolice);
-    const QFontMetrics mesures(police);
-    // Une petite marge, comme les étiquettes qui prennent la taille de leur texte.
-    const QSize taille = mesures.size(0, VersQString(texte)) + QSize(4, 2);
+    // Chaque redessin mesure le nom de chaque point : la mise en page d'un texte coûte bien plus que de
+    // retrouver sa taille, tant que la police du programme ne change pas.
+    constexpr std::size_t MesuresGardées = 1000;
+    const QFont policeProgramme = QApplication::font();
+    if (policeProgramme != policeMesurée || mesuresTextes.size() >= MesuresGardées) {
+        mesuresTextes.clear();
+        policeMesurée = policeProgramme;
+    }
+    auto [mesure, nouvelle] = mesuresTextes.try_emplace({taillePolice, texte});
+    if (nouvelle) {
+        QFont police = policeProgramme;
+        police.setPointSizeF(taillePolice);
+        // Une petite marge, comme les étiquettes qui prennent la taille de leur texte.
+        mesure->second = QFontMetrics(police).size(0, VersQString(texte)) + QSize(4, 2);
+    }
+    const QSize taille = mesure->second;
     return {Arrondi(taille.width() * ::TwipsParPixelX()), Arrondi(taille.height() * ::TwipsParPixelY())};
 }
 

@@ -4,9 +4,13 @@
 #include "platform/Plateforme.h"
 #include "ui/Controle.h"
 
+#include <QFont>
+#include <QSize>
 #include <QTimer>
 #include <map>
 #include <memory>
+#include <string>
+#include <utility>
 
 class QPrinter;
 class QWidget;
@@ -54,4 +58,7 @@ private:
     std::unique_ptr<QPrinter> imprimante;
     QTimer minuterie;
     Contrôle sansPrincipale;
+    // La taille en pixels de chaque texte déjà mesuré, par taille de police, pour la police du programme.
+    std::map<std::pair<double, std::string>, QSize> mesuresTextes;
+    QFont policeMesurée;
 };
