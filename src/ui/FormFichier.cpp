@@ -32,20 +32,9 @@ FormFichier::FormFichier(Modulebas& m, Plateforme& plateforme, const Contrôle& 
     Form.Caption = "Gestion des fichiers";
     Form.Width = 6600;
     Form.Height = 2400;
-    LabMessage.Left = 240;
-    LabMessage.Top = 240;
-    LabMessage.Width = 6000;
-    LabMessage.Height = 840;
-    BtonOk.Caption = "Valider";
-    BtonOk.Left = 1560;
-    BtonOk.Top = 1320;
-    BtonOk.Width = 1500;
-    BtonOk.Height = 420;
-    BtonAnnuler.Caption = "Annuler";
-    BtonAnnuler.Left = 3540;
-    BtonAnnuler.Top = 1320;
-    BtonAnnuler.Width = 1500;
-    BtonAnnuler.Height = 420;
+    LabMessage = Dessiné("", 240, 240, 6000, 840);
+    BtonOk = Dessiné("Valider", 1560, 1320, 1500, 420);
+    BtonAnnuler = Dessiné("Annuler", 3540, 1320, 1500, 420);
 }
 
 void FormFichier::Form_Load()

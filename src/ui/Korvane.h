@@ -238,6 +238,7 @@ private:
     void BrancherConstruction();
     void BrancherOptions();
     void ModifierPointChoisi();
+    void ChoisirÉpaisseur(std::int16_t épaisseur);
     void ChangerFondCanevas();
     void DessinerContrôles();
     void ConstruireMenus();

@@ -68,19 +68,21 @@ void Korvane::itemNumQuadrants_Click()
 
 void Korvane::ItemTépais_Click()
 {
-    ItemTépais.Checked = true;
-    ItemTfin.Checked = false;
-    m.ÉpaisseurTrait = 2;
-    Ecran.DrawWidth = 2;
-    RedessinerTout();
+    ChoisirÉpaisseur(2);
 }
 
 void Korvane::ItemTfin_Click()
 {
-    ItemTépais.Checked = false;
-    ItemTfin.Checked = true;
-    m.ÉpaisseurTrait = 1;
-    Ecran.DrawWidth = 1;
+    ChoisirÉpaisseur(1);
+}
+
+// 1 trait fin, 2 trait épais : la coche suit, et toute la figure est redessinée.
+void Korvane::ChoisirÉpaisseur(std::int16_t épaisseur)
+{
+    ItemTfin.Checked = épaisseur == 1;
+    ItemTépais.Checked = épaisseur == 2;
+    m.ÉpaisseurTrait = épaisseur;
+    Ecran.DrawWidth = épaisseur;
     RedessinerTout();
 }
 
