@@ -6,7 +6,7 @@
 #include "files/ChargementFigure.h"
 #include "files/FichierFigure.h"
 #include "model/Caracteres.h"
-#include "platform/Messagerie.h"
+#include "model/MessagerieRetenue.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,24 +21,6 @@ namespace {
 
 // Le programme parle français : les mesures s'écrivent avec une virgule.
 constexpr std::string_view SéparateurDécimal = ",";
-
-struct MessageMontré {
-    std::string Titre;
-    std::string Texte;
-};
-
-// Retient les messages que la fenêtre aurait montrés pendant l'analyse et les mesures.
-class MessagerieRetenue : public Messagerie {
-public:
-    void MontrerFormMessage(Modulebas& m) override
-    {
-        Messages.push_back({m.TitreMessage, m.TexteMessage});
-        m.TitreMessage.clear();
-        m.TexteMessage.clear();
-    }
-
-    std::vector<MessageMontré> Messages;
-};
 
 // Ce que la fenêtre montrerait d'une figure ouverte : Analyse, longueurs et angles de son polygone.
 struct RapportFigure {

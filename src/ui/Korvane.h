@@ -239,6 +239,7 @@ private:
     void BrancherOptions();
     void ModifierPointChoisi();
     void ChoisirÉpaisseur(std::int16_t épaisseur);
+    std::optional<Couleur> ChoisirCouleur(bool pourLeTrait);
     void ChangerFondCanevas();
     void DessinerContrôles();
     void ConstruireMenus();

@@ -99,10 +99,7 @@ void Korvane::ChangerFondCanevas()
 
 void Korvane::ItemCouleurFond_Click()
 {
-    m.ChoixCouleurTrait = false;
-    FormCouleurs couleurs(m, Form);
-    plateforme.MontrerModal(couleurs);
-    if (const auto fond = LireCouleurHexa(couleurs.CouleurChoisie))
+    if (const auto fond = ChoisirCouleur(false))
         m.CouleurFond = *fond;
     ChangerFondCanevas();
     RedessinerTout();
@@ -110,12 +107,18 @@ void Korvane::ItemCouleurFond_Click()
 
 void Korvane::ItemCouleurTrait_Click()
 {
-    m.ChoixCouleurTrait = true;
-    FormCouleurs couleurs(m, Form);
-    plateforme.MontrerModal(couleurs);
-    if (const auto trait = LireCouleurHexa(couleurs.CouleurChoisie))
+    if (const auto trait = ChoisirCouleur(true))
         m.CouleurTrait = *trait;
     RedessinerTout();
+}
+
+// La palette, pour le tracé ou pour le fond ; rien quand l'élève n'a pas choisi.
+std::optional<Couleur> Korvane::ChoisirCouleur(bool pourLeTrait)
+{
+    m.ChoixCouleurTrait = pourLeTrait;
+    FormCouleurs couleurs(m, Form);
+    plateforme.MontrerModal(couleurs);
+    return LireCouleurHexa(couleurs.CouleurChoisie);
 }
 
 void Korvane::ItemCouleurInit_Click()

@@ -1,29 +1,12 @@
-// Fenêtre de message des tests : retient chaque message montré et répond « Ok ».
+// Fenêtre de message des tests : elle retient chaque message montré et répond « Ok ».
 #pragma once
 
-#include "model/Modulebas.h"
-#include "platform/Messagerie.h"
+#include "model/MessagerieRetenue.h"
 
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
-struct MessageMontré {
-    std::string Titre;
-    std::string Texte;
-};
-
-class MessagerieEnregistrée : public Messagerie {
-public:
-    void MontrerFormMessage(Modulebas& m) override
-    {
-        Messages.push_back({m.TitreMessage, m.TexteMessage});
-        m.TitreMessage.clear();
-        m.TexteMessage.clear();
-    }
-
-    std::vector<MessageMontré> Messages;
-};
+using MessagerieEnregistrée = MessagerieRetenue;
 
 // Compare exactement le seul message montré à son titre et son texte attendus.
 inline void AttendreMessage(const MessagerieEnregistrée& messagerie, const std::string& titre,
