@@ -116,9 +116,9 @@ Coordonnées::Coordonnées(Modulebas& m, Plateforme& plateforme, const Contrôle
     : m(m), plateforme(plateforme), principale(principale)
 {
     Form.Caption = "Lumarc : coordonnées d'un point";
-    Form.Width = 6720;
+    Form.Width = 7320;
     Form.Height = 3840;
-    LabCons = Dessiné("Donner les coordonnées du point :", 240, 120, 6120, 495);
+    LabCons = Dessiné("Donner les coordonnées du point :", 240, 120, 6720, 495);
     LabX = Dessiné("x =", 240, 735, 495, 285);
     static_cast<Contrôle&>(SaisieX) = Dessiné("", 780, 690, 2400, 315);
     EtiLimiteX = Dessiné("", 3420, 735, 2880, 285);
