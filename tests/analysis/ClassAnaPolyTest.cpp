@@ -103,6 +103,25 @@ std::vector<int> Croisé(int n)
     return ordre;
 }
 
+// Un analyseur branché sur sa propre figure, pour les appels membre à membre.
+struct Analyseur {
+    explicit Analyseur(const std::vector<Coordonnées>& sommets, const std::string& noms)
+        : m(FigureDe(Points(sommets)))
+    {
+        analyse.NomSommets(noms);
+    }
+    double Angle(std::uint8_t p1, std::uint8_t p2, std::uint8_t p3)
+    {
+        analyse.NumPoint1(p1);
+        analyse.NumPoint2(p2);
+        analyse.NumPoint3(p3);
+        return analyse.Angle();
+    }
+    Modulebas m;
+    MessagerieEnregistrée messagerie;
+    ClassAnaPoly analyse{m, messagerie};
+};
+
 } // namespace
 
 TEST(ClassAnaPoly, NommeLesTrianglesEtLesQuadrilatères)
@@ -302,40 +321,22 @@ TEST(ClassAnaPoly, NommeJusteUneFigureAuxCoordonnéesDécimales)
 
 TEST(ClassAnaPoly, MesureLesCôtésEtLesAngles)
 {
-    Modulebas m = FigureDe(Points({{"0", "0"}, {"4", "0"}, {"0", "3"}}));
-    MessagerieEnregistrée messagerie;
-    ClassAnaPoly analyse(m, messagerie);
-    analyse.NomSommets("ABC");
-    analyse.NumPoint1(3);
-    EXPECT_DOUBLE_EQ(analyse.DistancePointPoint(), 3) << "le dernier côté revient au sommet 1";
-    analyse.NumPoint1(2);
-    EXPECT_DOUBLE_EQ(analyse.DistancePointPoint(), 5);
-    EXPECT_FALSE(analyse.PolyCroisé());
-    analyse.NumPoint1(3);
-    analyse.NumPoint2(1);
-    analyse.NumPoint3(2);
-    EXPECT_NEAR(analyse.Angle(), 90, 1e-12);
-    EXPECT_GE(analyse.Angle(), 90) << "pi pris à 15 chiffres";
-    EXPECT_TRUE(messagerie.Messages.empty());
-}
+    Analyseur triangle({{"0", "0"}, {"4", "0"}, {"0", "3"}}, "ABC");
+    triangle.analyse.NumPoint1(3);
+    EXPECT_DOUBLE_EQ(triangle.analyse.DistancePointPoint(), 3) << "le dernier côté revient au sommet 1";
+    triangle.analyse.NumPoint1(2);
+    EXPECT_DOUBLE_EQ(triangle.analyse.DistancePointPoint(), 5);
+    EXPECT_FALSE(triangle.analyse.PolyCroisé());
+    EXPECT_NEAR(triangle.Angle(3, 1, 2), 90, 1e-12);
+    EXPECT_GE(triangle.Angle(3, 1, 2), 90) << "pi pris à 15 chiffres";
+    EXPECT_TRUE(triangle.messagerie.Messages.empty());
 
-TEST(ClassAnaPoly, UnAngleNulOuPlatAUneMesure)
-{
     // Alignés : l'arrondi pousse le cosinus de l'angle en B sous -1.
-    Modulebas m = FigureDe(Points({{"0", "0"}, {"0,3", "0,7"}, {"0,9", "2,1"}}));
-    MessagerieEnregistrée messagerie;
-    ClassAnaPoly analyse(m, messagerie);
-    analyse.NomSommets("ABC");
-    analyse.PolyCroisé();
-    const auto angle = [&](std::uint8_t p1, std::uint8_t p2, std::uint8_t p3) {
-        analyse.NumPoint1(p1);
-        analyse.NumPoint2(p2);
-        analyse.NumPoint3(p3);
-        return analyse.Angle();
-    };
-    EXPECT_NEAR(angle(1, 2, 3), 180, 1e-12);
-    EXPECT_NEAR(angle(3, 1, 2), 0, 1e-6);
-    EXPECT_EQ(angle(1, 1, 2), 0) << "un côté nul au sommet";
+    Analyseur alignés({{"0", "0"}, {"0,3", "0,7"}, {"0,9", "2,1"}}, "ABC");
+    alignés.analyse.PolyCroisé();
+    EXPECT_NEAR(alignés.Angle(1, 2, 3), 180, 1e-12);
+    EXPECT_NEAR(alignés.Angle(3, 1, 2), 0, 1e-6);
+    EXPECT_EQ(alignés.Angle(1, 1, 2), 0) << "un côté nul au sommet";
 }
 
 TEST(ClassAnaPoly, ReconnaîtLesPolygonesCroisés)
@@ -358,33 +359,22 @@ TEST(ClassAnaPoly, ReconnaîtLesPolygonesCroisés)
     };
     for (const CasCroisé& cas : table) {
         SCOPED_TRACE(cas.Nom);
-        const auto points = Points(cas.Sommets);
-        Modulebas m = FigureDe(points);
-        MessagerieEnregistrée messagerie;
-        ClassAnaPoly analyse(m, messagerie);
-        std::string noms;
-        for (const PointDonné& p : points)
-            noms += p.Nom;
-        analyse.NomSommets(noms);
-        EXPECT_EQ(analyse.PolyCroisé(), cas.Croisé);
+        const int n = static_cast<int>(cas.Sommets.size());
+        Analyseur a(cas.Sommets, Tour(Dans(n)).substr(0, n));
+        EXPECT_EQ(a.analyse.PolyCroisé(), cas.Croisé);
     }
 }
 
 TEST(ClassAnaPoly, RelitUnPointModifiéEntreDeuxAppels)
 {
-    Modulebas m = FigureDe(Points({{"0", "0"}, {"2", "0"}, {"2", "2"}, {"0", "2"}}));
-    MessagerieEnregistrée messagerie;
-    ClassAnaPoly analyse(m, messagerie);
-    analyse.NomSommets("ABCDA");
-    const std::string carré = analyse.DescriptionFig();
-    EXPECT_FALSE(analyse.PolyCroisé());
+    Analyseur a({{"0", "0"}, {"2", "0"}, {"2", "2"}, {"0", "2"}}, "ABCDA");
+    EXPECT_EQ(a.analyse.DescriptionFig(), "ABCD est un carré");
+    EXPECT_FALSE(a.analyse.PolyCroisé());
 
     // C et D échangés : un papillon, que le même objet doit voir.
-    m.Points[3].X = "0";
-    m.Points[4].X = "2";
-    EXPECT_TRUE(analyse.PolyCroisé());
-    analyse.NomSommets("ABCDA");
-    const std::string papillon = analyse.DescriptionFig();
-    EXPECT_NE(papillon, carré);
-    EXPECT_EQ(papillon, Analyser(Points({{"0", "0"}, {"2", "0"}, {"0", "2"}, {"2", "2"}}), "ABCDA").Phrase);
+    a.m.Points[3].X = "0";
+    a.m.Points[4].X = "2";
+    EXPECT_TRUE(a.analyse.PolyCroisé());
+    a.analyse.NomSommets("ABCDA");
+    EXPECT_EQ(a.analyse.DescriptionFig(), "ABCD est un quadrilatère croisé");
 }

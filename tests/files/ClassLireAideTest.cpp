@@ -51,36 +51,32 @@ TEST(ClassLireAide, UnTitreDAutreCasseEstManquant)
 
 TEST(ClassLireAide, LitLaRubriqueDuFichierAChaqueDemande)
 {
+    struct Cas {
+        const char* fichier;
+        const char* balise;
+        std::string texte;
+        bool manquante;
+    };
+    const Cas cas[] = {
+        {"aide-courte.dat", "Démarrer",
+         "Placer un point : bouton « M (x,y) ».\nSi x < 3 et y <= 4, le point est près de O.\n", false},
+        {"aide-courte.dat", "Fin collée", "Dernière ligne", false},
+        {"aide-courte.dat", "démarrer", "", true},
+        // Un fichier introuvable a déjà été signalé par le sommaire : pas de second message.
+        {"absent.dat", "Démarrer", "", false},
+    };
     Modulebas m;
-    MessagerieEnregistrée messagerie;
-    ClassLireAide lecteur(m, messagerie);
-    lecteur.CheminAide(Données / "aide-courte.dat");
-    lecteur.ChaîneBalise("Démarrer");
-    EXPECT_EQ(lecteur.ChaîneAide(),
-              "Placer un point : bouton « M (x,y) ».\nSi x < 3 et y <= 4, le point est près de O.\n");
-    lecteur.ChaîneBalise("Fin collée");
-    EXPECT_EQ(lecteur.ChaîneAide(), "Dernière ligne");
-    EXPECT_TRUE(messagerie.Messages.empty());
-}
-
-TEST(ClassLireAide, UneRubriqueManquanteLeDit)
-{
-    Modulebas m;
-    MessagerieEnregistrée messagerie;
-    ClassLireAide lecteur(m, messagerie);
-    lecteur.CheminAide(Données / "aide-courte.dat");
-    lecteur.ChaîneBalise("démarrer");
-    EXPECT_EQ(lecteur.ChaîneAide(), "");
-    AttendreMessage(messagerie, "Lecture du fichier d'aide", "Le contenu de cette rubrique est manquante.");
-}
-
-TEST(ClassLireAide, UnFichierIntrouvableDonneUnTexteVideSansMessage)
-{
-    Modulebas m;
-    MessagerieEnregistrée messagerie;
-    ClassLireAide lecteur(m, messagerie);
-    lecteur.CheminAide(Données / "absent.dat");
-    lecteur.ChaîneBalise("Démarrer");
-    EXPECT_EQ(lecteur.ChaîneAide(), "");
-    EXPECT_TRUE(messagerie.Messages.empty());
+    for (const auto& c : cas) {
+        SCOPED_TRACE(std::string(c.fichier) + " : " + c.balise);
+        MessagerieEnregistrée messagerie;
+        ClassLireAide lecteur(m, messagerie);
+        lecteur.CheminAide(Données / c.fichier);
+        lecteur.ChaîneBalise(c.balise);
+        EXPECT_EQ(lecteur.ChaîneAide(), c.texte);
+        if (c.manquante)
+            AttendreMessage(messagerie, "Lecture du fichier d'aide",
+                            "Le contenu de cette rubrique est manquante.");
+        else
+            EXPECT_TRUE(messagerie.Messages.empty());
+    }
 }

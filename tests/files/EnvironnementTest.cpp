@@ -61,19 +61,14 @@ TEST(Environnement, SansDossierDesDocumentsRienNEstCree)
     EXPECT_TRUE(std::filesystem::is_empty(maison.Chemin()));
 }
 
-TEST(Environnement, OuvreLaPageDeTelechargement)
+TEST(Environnement, OuvreLaPageDeTelechargementOuLeDitUneFois)
 {
     Modulebas m;
     PlateformeScriptée plateforme;
     OuvrirPageWeb(m, plateforme);
     EXPECT_EQ(plateforme.PagesOuvertes, (std::vector<std::string>{"https://velmor.fr/Telechargements.htm"}));
     EXPECT_TRUE(plateforme.Journal.Messages.empty());
-}
 
-TEST(Environnement, UnNavigateurQuiNeSeLancePasDonneUnSeulMessage)
-{
-    Modulebas m;
-    PlateformeScriptée plateforme;
     plateforme.NavigateurDisponible = false;
     OuvrirPageWeb(m, plateforme);
     AttendreMessage(plateforme.Journal, "Gestion des fichiers", "No association for file extension");
