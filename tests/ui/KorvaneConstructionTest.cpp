@@ -1,12 +1,11 @@
 // La fenêtre principale construit une figure : placer, tracer, modifier, annuler, effacer, mesurer.
 #include "support/Frappe.h"
-#include "support/PlateformeScriptee.h"
+#include "support/KorvaneOuverte.h"
 #include "ui/Coordonnees.h"
 #include "ui/FormAngle.h"
 #include "ui/FormChoixPoint.h"
 #include "ui/FormLong.h"
 #include "ui/FormSaisie.h"
-#include "ui/Korvane.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -15,17 +14,10 @@
 
 namespace {
 
-class KorvaneConstructionTest : public ::testing::Test {
+// Ici l'élève passe par les dialogues, comme à l'écran.
+class KorvaneConstructionTest : public KorvaneOuverte {
 protected:
-    void SetUp() override
-    {
-        k.Form_Load();
-        k.Form.Width = 1024 * 15;
-        k.Form.Height = 768 * 15;
-        k.Form_Resize();
-    }
-
-    // L'élève tape le nom par-dessus la proposition, puis les deux coordonnées, et valide.
+    // Il tape le nom par-dessus la proposition, puis les deux coordonnées, et valide.
     static void Remplir(Coordonnées& c, const std::string& nom, const std::string& x, const std::string& y)
     {
         Taper(
@@ -42,21 +34,20 @@ protected:
         k.Cliquer(k.BtonPointCoor);
     }
 
-    void Tracer(const std::string& noms)
+    void PlacerABC()
     {
-        plateforme.QuandSOuvre<FormSaisie>([noms](FormSaisie& f) {
-            Taper(f.TextPolySeg, noms, [&f](char32_t t) { return f.TextPolySeg_KeyPress(t); });
-            f.BtonOk_Click();
-        });
-        k.Cliquer(k.BtonPolygone);
+        for (const PointPosé& p : TriangleABC.Points)
+            Placer(p.Nom, p.X, p.Y);
     }
 
     void Triangle()
     {
-        Placer("A", "0", "0");
-        Placer("B", "4", "0");
-        Placer("C", "0", "3");
-        Tracer("ABC");
+        PlacerABC();
+        plateforme.QuandSOuvre<FormSaisie>([](FormSaisie& f) {
+            Taper(f.TextPolySeg, "ABC", [&f](char32_t t) { return f.TextPolySeg_KeyPress(t); });
+            f.BtonOk_Click();
+        });
+        k.Cliquer(k.BtonPolygone);
     }
 
     // Le pointeur passe sur le point de coordonnées (x ; y) du repère, puis le bouton s'enfonce.
@@ -75,37 +66,20 @@ protected:
         return entrées;
     }
 
-    std::size_t Marques(GenreMarque genre) const
-    {
-        std::size_t n = 0;
-        for (const Marque& marque : k.Ecran.Marques())
-            n += marque.Genre == genre && marque.Teinte == m.CouleurTrait;
-        return n;
-    }
-
-    Modulebas m;
-    PlateformeScriptée plateforme;
-    Korvane k{m, plateforme};
+    std::size_t Marques(GenreMarque genre) const { return Compter(genre, m.CouleurTrait); }
 };
 
 } // namespace
 
 TEST_F(KorvaneConstructionTest, ChaquePointPlaceSeDessineSeulEtSuitLesLignesDActivation)
 {
-    struct Cas {
-        const char* nom;
-        const char* x;
-        const char* y;
-        bool polygone; // les commandes du polygone après ce point
-    };
-    const std::vector<Cas> cas = {{"A", "0", "0", false}, {"B", "4", "0", false}, {"C", "0", "3", true}};
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    for (const PointPosé& p : TriangleABC.Points) {
+        SCOPED_TRACE(p.Nom);
         const std::vector<Marque> avant = k.Ecran.Marques();
         plateforme.QuandSOuvre<Coordonnées>([&](Coordonnées& d) {
-            EXPECT_EQ(d.NomPoint.Caption, c.nom); // la proposition suit le nombre de points
+            EXPECT_EQ(d.NomPoint.Caption, p.Nom); // la proposition suit le nombre de points
             EXPECT_EQ(d.EtiLimiteX.Caption, "-10 < x < 10");
-            Remplir(d, c.nom, c.x, c.y);
+            Remplir(d, p.Nom, p.X, p.Y);
         });
         k.Cliquer(k.BtonPointCoor);
 
@@ -117,28 +91,40 @@ TEST_F(KorvaneConstructionTest, ChaquePointPlaceSeDessineSeulEtSuitLesLignesDAct
                 return a.X1 == b.X1 && a.Y1 == b.Y1 && a.X2 == b.X2 && a.Genre == b.Genre;
             }));
         EXPECT_EQ(après.back().Genre, GenreMarque::Point);
-        EXPECT_DOUBLE_EQ(après.back().X1, m.Unité * std::stod(c.x));
-        EXPECT_DOUBLE_EQ(après.back().Y1, m.Unité * std::stod(c.y));
+        EXPECT_DOUBLE_EQ(après.back().X1, m.Unité * std::stod(p.X));
+        EXPECT_DOUBLE_EQ(après.back().Y1, m.Unité * std::stod(p.Y));
         EXPECT_EQ(après.back().Épaisseur, 4);
         ASSERT_EQ(k.EtiPoint.size(), std::size_t{m.NbPoints} + 1);
-        EXPECT_EQ(k.EtiPoint.back().Caption, c.nom);
+        EXPECT_EQ(k.EtiPoint.back().Caption, p.Nom);
         EXPECT_TRUE(k.EtiPoint.back().Visible);
 
-        EXPECT_EQ(m.Tracés[m.NbTracés], std::string("Point ") + c.nom);
+        EXPECT_EQ(m.Tracés[m.NbTracés], std::string("Point ") + p.Nom);
         EXPECT_TRUE(k.BtonAnnule.Enabled && k.BtonEfface.Enabled && k.BtonModifPoint.Enabled &&
                     k.ItemModifierPoint.Enabled && k.ItemEnregistrer.Enabled);
-        EXPECT_EQ(k.BtonPolygone.Enabled && k.ItemPolygone.Enabled, c.polygone);
+        EXPECT_EQ(k.BtonPolygone.Enabled && k.ItemPolygone.Enabled, m.NbPoints == 3);
         EXPECT_EQ(k.ItemPlacerPt.Tag, "");
     }
     EXPECT_EQ(k.EtiStatut.Caption, "Figure libre");
     EXPECT_TRUE(plateforme.Journal.Messages.empty());
 }
 
-TEST_F(KorvaneConstructionTest, LaPropositionSauteLesNomsPris)
+TEST_F(KorvaneConstructionTest, UnNomPrisOuUnDialogueAnnuleNAjouteRienEtLaPropositionSauteLesNomsPris)
 {
     Placer("A", "0", "0");
-    Placer("C", "1", "0");
+    const std::size_t marques = k.Ecran.Marques().size();
+    Placer("A", "2", "2");
+    AttendreMessage(plateforme.Journal, "Saisie du nom des points", "Ce point existe déjà");
+    // Annulé, puis fermé par son cadre (sans script) : les deux valent une annulation.
+    plateforme.QuandSOuvre<Coordonnées>([](Coordonnées& d) { d.BtonAnnuler_Click(); });
+    k.Cliquer(k.ItemPlacerPt);
+    k.Cliquer(k.ItemPlacerPt);
+    EXPECT_EQ(k.ItemPlacerPt.Tag, " 1");
+    EXPECT_EQ(Historique(), std::vector<std::string>{"Point A"});
+    EXPECT_EQ(k.Ecran.Marques().size(), marques);
+    EXPECT_EQ(k.EtiPoint.size(), 2u);
+
     // Deux points : « C » est pris, « A » aussi, reste « B ».
+    Placer("C", "1", "0");
     std::string proposé;
     plateforme.QuandSOuvre<Coordonnées>([&](Coordonnées& d) {
         proposé = d.NomPoint.Caption;
@@ -148,48 +134,18 @@ TEST_F(KorvaneConstructionTest, LaPropositionSauteLesNomsPris)
     EXPECT_EQ(proposé, "B");
 }
 
-TEST_F(KorvaneConstructionTest, UnNomPrisOuUnDialogueAnnuleNAjouteRien)
-{
-    Placer("A", "0", "0");
-    const std::size_t marques = k.Ecran.Marques().size();
-
-    Placer("A", "2", "2");
-    AttendreMessage(plateforme.Journal, "Saisie du nom des points", "Ce point existe déjà");
-
-    plateforme.QuandSOuvre<Coordonnées>([](Coordonnées& d) { d.BtonAnnuler_Click(); });
-    k.Cliquer(k.ItemPlacerPt);
-    EXPECT_EQ(k.ItemPlacerPt.Tag, " 1");
-
-    // Fermé par son cadre, le dialogue vaut une annulation.
-    k.Cliquer(k.ItemPlacerPt);
-    EXPECT_EQ(k.ItemPlacerPt.Tag, " 1");
-
-    EXPECT_EQ(m.NbPoints, 1);
-    EXPECT_EQ(Historique(), std::vector<std::string>{"Point A"});
-    EXPECT_EQ(k.Ecran.Marques().size(), marques);
-    EXPECT_EQ(k.EtiPoint.size(), 2u);
-    EXPECT_TRUE(k.BtonAnnule.Enabled && k.BtonModifPoint.Enabled);
-}
-
 TEST_F(KorvaneConstructionTest, LaLimiteDesPointsArreteAvantLeDialogue)
 {
     struct Cas {
-        const char* nom;
         std::uint8_t nbPoints;
-        std::uint8_t max;
         const char* texte;
     };
-    const std::vector<Cas> cas = {
-        {"figure demandée", 3, 3, "La figure demandée ne nécessite pas d'autres points."},
-        {"limite absolue", 250, 250,
-         "La limite supérieure est atteinte, on ne peut plus construire de point."},
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    for (const Cas& c :
+         {Cas{3, "La figure demandée ne nécessite pas d'autres points."},
+          Cas{250, "La limite supérieure est atteinte, on ne peut plus construire de point."}}) {
+        SCOPED_TRACE(c.nbPoints);
         plateforme.Journal.Messages.clear();
-        plateforme.FenêtresOuvertes.clear();
-        m.NbPoints = c.nbPoints;
-        m.NbPointsMax = c.max;
+        m.NbPoints = m.NbPointsMax = c.nbPoints;
         m.ModeChoixPoint = 1;
         k.Cliquer(k.BtonPointCoor);
         AttendreMessage(plateforme.Journal, "Analyse Figure", c.texte);
@@ -214,10 +170,8 @@ TEST_F(KorvaneConstructionTest, LeOnziemePointAgranditLesTableauxEtReleveLaLimit
 
 TEST_F(KorvaneConstructionTest, LePolygoneSeTraceParDessusEtOuvreLesMesures)
 {
-    Placer("A", "0", "0");
-    Placer("B", "4", "0");
-    Placer("C", "0", "3");
-    const std::vector<Marque> avant = k.Ecran.Marques();
+    PlacerABC();
+    const std::size_t avant = k.Ecran.Marques().size();
     plateforme.QuandSOuvre<FormSaisie>([](FormSaisie& f) {
         EXPECT_EQ(f.LabCons.Caption, "Donner le nom des sommets du polygone :");
         // Les minuscules et les chiffres ne passent pas le filtre.
@@ -230,11 +184,10 @@ TEST_F(KorvaneConstructionTest, LePolygoneSeTraceParDessusEtOuvreLesMesures)
     EXPECT_EQ(Historique(), (std::vector<std::string>{"Point A", "Point B", "Point C", "Polygone ABC"}));
     EXPECT_TRUE(m.PolygoneTracé);
     ASSERT_EQ(m.NbSommets, 3);
-    EXPECT_EQ(m.Sommets[2].Nom, "B");
     EXPECT_EQ(m.Sommets[2].X, "4");
     // Trois côtés ajoutés aux marques, sans rien effacer ; le dernier revient au premier sommet.
     const std::vector<Marque>& après = k.Ecran.Marques();
-    ASSERT_EQ(après.size(), avant.size() + 3);
+    ASSERT_EQ(après.size(), avant + 3);
     EXPECT_DOUBLE_EQ(après.back().Y1, 3.0 * m.Unité);
     EXPECT_DOUBLE_EQ(après.back().Y2, 0);
 
@@ -248,20 +201,15 @@ TEST_F(KorvaneConstructionTest, LePolygoneSeTraceParDessusEtOuvreLesMesures)
 
 TEST_F(KorvaneConstructionTest, DesSommetsTropCourtsOuInconnusNeConstruisentRien)
 {
-    Placer("A", "0", "0");
-    Placer("B", "4", "0");
-    Placer("C", "0", "3");
+    PlacerABC();
     struct Cas {
-        const char* nom;
         const char* tapé;
-        std::vector<MessageMontré> messages;
+        const char* titre;
+        const char* texte;
     };
-    const std::vector<Cas> cas = {
-        {"deux lettres", "AB", {{"Polygone", "Il faut donner au moins 3 points !"}}},
-        {"un point inconnu", "ABD", {{"Analyse de la figure", "Le point D n'existe pas"}}},
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    for (const Cas& c : {Cas{"AB", "Polygone", "Il faut donner au moins 3 points !"},
+                         Cas{"ABD", "Analyse de la figure", "Le point D n'existe pas"}}) {
+        SCOPED_TRACE(c.tapé);
         plateforme.Journal.Messages.clear();
         const std::size_t marques = k.Ecran.Marques().size();
         plateforme.QuandSOuvre<FormSaisie>([&c](FormSaisie& f) {
@@ -272,9 +220,7 @@ TEST_F(KorvaneConstructionTest, DesSommetsTropCourtsOuInconnusNeConstruisentRien
                 f.BtonAnnuler_Click();
         });
         k.Cliquer(k.BtonPolygone);
-        ASSERT_EQ(plateforme.Journal.Messages.size(), c.messages.size());
-        EXPECT_EQ(plateforme.Journal.Messages[0].Texte, c.messages[0].Texte);
-        EXPECT_EQ(plateforme.Journal.Messages[0].Titre, c.messages[0].Titre);
+        AttendreMessage(plateforme.Journal, c.titre, c.texte);
         EXPECT_EQ(m.NbTracés, 3);
         EXPECT_FALSE(m.PolygoneTracé);
         EXPECT_EQ(k.Ecran.Marques().size(), marques);
@@ -302,31 +248,19 @@ TEST_F(KorvaneConstructionTest, RenommerUnSommetPuisToutAnnulerEntreeParEntree)
     EXPECT_FALSE(m.ModeModifPoint);
     EXPECT_EQ(m.ModeChoixPoint, 0);
 
-    struct Étape {
-        const char* après;
-        std::vector<std::string> historique;
-        bool polygone; // commandes du polygone
-        bool annuler;
-        std::size_t points;
-        std::size_t côtés;
-    };
-    const std::vector<Étape> étapes = {
-        {"le polygone", {"Point A", "Point Z", "Point C"}, true, true, 3, 0},
-        {"C", {"Point A", "Point Z"}, false, true, 2, 0},
-        {"Z", {"Point A"}, false, true, 1, 0},
-        {"A", {}, false, false, 0, 0},
-    };
-    for (const Étape& é : étapes) {
-        SCOPED_TRACE(é.après);
+    // Chaque annulation défait la dernière entrée : le polygone, puis C, Z et A.
+    const std::vector<std::string> tout = Historique();
+    for (const std::size_t reste : {3u, 2u, 1u, 0u}) {
+        SCOPED_TRACE(reste);
         k.Cliquer(k.BtonAnnule);
-        EXPECT_EQ(Historique(), é.historique);
-        EXPECT_EQ(k.BtonPolygone.Enabled, é.polygone);
-        EXPECT_EQ(k.BtonAnnule.Enabled && k.BtonEfface.Enabled && k.BtonModifPoint.Enabled, é.annuler);
+        EXPECT_EQ(Historique(), std::vector<std::string>(tout.begin(), tout.begin() + reste));
+        EXPECT_EQ(k.BtonPolygone.Enabled, reste == 3);
+        EXPECT_EQ(k.BtonAnnule.Enabled && k.BtonEfface.Enabled && k.BtonModifPoint.Enabled, reste > 0);
         EXPECT_FALSE(k.BtonLong.Enabled || k.BtonAngle.Enabled || k.BtonVelmor.Enabled);
         EXPECT_TRUE(k.BtonPointCoor.Enabled);
-        EXPECT_EQ(Marques(GenreMarque::Point), é.points);
-        EXPECT_EQ(Marques(GenreMarque::Ligne), é.côtés);
-        EXPECT_EQ(k.EtiPoint.size(), é.points + 1);
+        EXPECT_EQ(Marques(GenreMarque::Point), reste);
+        EXPECT_EQ(Marques(GenreMarque::Ligne), 0u);
+        EXPECT_EQ(k.EtiPoint.size(), reste + 1);
     }
     EXPECT_FALSE(m.PolygoneTracé);
     EXPECT_FALSE(k.ItemEnregistrer.Enabled);
@@ -341,7 +275,6 @@ TEST_F(KorvaneConstructionTest, LeSurvolMontreCePointDansLaTolerance)
     // Sans l'outil armé, le survol ne montre rien.
     Survoler(2, 1);
     EXPECT_FALSE(k.EtiX.Visible);
-    EXPECT_EQ(k.PointeurSouris, 0);
 
     k.Cliquer(k.ItemModifierPoint);
     EXPECT_TRUE(m.ModeModifPoint);
@@ -382,10 +315,9 @@ TEST_F(KorvaneConstructionTest, EchapSuspendLOutilJusquAuProchainArmement)
     k.Ecran.KeyPress(échap);
     EXPECT_TRUE(m.ModeModifPoint);
     EXPECT_EQ(m.ModeChoixPoint, 0);
-
     Presser(2, 1);
     EXPECT_FALSE(k.EtiX.Visible);
-    EXPECT_TRUE(plateforme.FenêtresOuvertes.size() == 1); // le seul dialogue du placement
+    EXPECT_EQ(plateforme.FenêtresOuvertes.size(), 1u); // le seul dialogue du placement
 
     // Réarmé, l'outil reprend ; un dialogue annulé le remet au repos.
     k.Cliquer(k.BtonModifPoint);
@@ -404,7 +336,6 @@ TEST_F(KorvaneConstructionTest, DesPointsConfondusFontChoisirLeurPoint)
     Placer("B", "1.05", "1");
     Placer("C", "5", "5");
     k.Cliquer(k.BtonModifPoint);
-
     plateforme.QuandSOuvre<FormChoixPoint>([](FormChoixPoint& f) {
         EXPECT_EQ(f.OptionPoint[1].Caption, "Point A");
         EXPECT_EQ(f.OptionPoint[2].Caption, "Point B");
@@ -437,9 +368,7 @@ TEST_F(KorvaneConstructionTest, DesPointsConfondusFontChoisirLeurPoint)
 
 TEST_F(KorvaneConstructionTest, UneModificationRefuseeInchangeeOuDePositionSeule)
 {
-    Placer("A", "0", "0");
-    Placer("B", "4", "0");
-    Placer("C", "0", "3");
+    PlacerABC();
     struct Cas {
         const char* nom;
         const char* nouveauNom;
@@ -496,32 +425,21 @@ TEST_F(KorvaneConstructionTest, ToutEffacerLaisseSeulementPlacerUnPoint)
         EXPECT_FALSE(c->Enabled);
     }
     EXPECT_TRUE(k.BtonPointCoor.Enabled && k.ItemPlacerPt.Enabled);
-    // Plus rien à annuler : le bouton est grisé et son gestionnaire ne défait rien.
+    // Plus rien à annuler : le gestionnaire appelé quand même ne défait rien.
     k.BtonAnnule_Click();
     EXPECT_EQ(m.NbTracés, 0);
-    Placer("A", "1", "1");
-    EXPECT_EQ(m.Points[1].Nom, "A");
 }
 
 TEST_F(KorvaneConstructionTest, LesMenusEtLesBoutonsOuvrentLesFenetresDesMesures)
 {
     Triangle();
-    struct Cas {
-        const char* nom;
-        const Contrôle& commande;
-        std::string fenêtre;
-    };
-    const std::vector<Cas> cas = {
-        {"BtonLong", k.BtonLong, GenreFenêtre<FormLong>()},
-        {"ItemLong", k.ItemLong, GenreFenêtre<FormLong>()},
-        {"BtonAngle", k.BtonAngle, GenreFenêtre<FormAngle>()},
-        {"ItemAngle", k.ItemAngle, GenreFenêtre<FormAngle>()},
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    for (const Contrôle* c : {&k.BtonLong, &k.ItemLong, &k.BtonAngle, &k.ItemAngle}) {
+        SCOPED_TRACE(c->ToolTipText + c->Caption);
         m.ModeChoixPoint = 1;
-        k.Cliquer(c.commande);
-        EXPECT_EQ(plateforme.FenêtresOuvertes.back(), c.fenêtre);
+        k.Cliquer(*c);
+        const bool longueurs = c == &k.BtonLong || c == &k.ItemLong;
+        EXPECT_EQ(plateforme.FenêtresOuvertes.back(),
+                  longueurs ? GenreFenêtre<FormLong>() : GenreFenêtre<FormAngle>());
         EXPECT_EQ(m.ModeChoixPoint, 0);
     }
     EXPECT_EQ(m.TabLongueurs[0], "AB = 4");

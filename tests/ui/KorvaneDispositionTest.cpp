@@ -1,8 +1,5 @@
 // La disposition de la fenêtre principale selon sa taille.
-#include "support/PlateformeScriptee.h"
-#include "ui/Korvane.h"
-
-#include <gtest/gtest.h>
+#include "support/KorvaneOuverte.h"
 
 namespace {
 
@@ -21,27 +18,12 @@ void PrintTo(const Rectangle& r, std::ostream* os)
     *os << "(" << r.Left << ", " << r.Top << ", " << r.Width << ", " << r.Height << ")";
 }
 
-class KorvaneDisposition : public ::testing::Test {
-protected:
-    void SetUp() override { k.Form_Load(); }
-
-    void Redimensionner(int largeurTwips, int hauteurTwips)
-    {
-        k.Form.Width = largeurTwips;
-        k.Form.Height = hauteurTwips;
-        k.Form_Resize();
-    }
-
-    Modulebas m;
-    PlateformeScriptée plateforme;
-    Korvane k{m, plateforme};
-};
+using KorvaneDisposition = KorvaneOuverte;
 
 } // namespace
 
 TEST_F(KorvaneDisposition, UneFenetreDe1024Sur768DonneLesPositionsDuDessin)
 {
-    Redimensionner(1024 * 15, 768 * 15);
     EXPECT_FLOAT_EQ(m.FacteurH, 1);
     EXPECT_FLOAT_EQ(m.FacteurV, 1);
     struct Cas {
@@ -89,27 +71,28 @@ TEST_F(KorvaneDisposition, UneFenetreDe1024Sur768DonneLesPositionsDuDessin)
     EXPECT_NEAR(k.EtiScore.Top - k.LabAfficheScore.Top, libre / 3.0, 1);
     EXPECT_NEAR(k.EtiBonus.Top - (k.EtiScore.Top + k.EtiScore.Height), libre / 3.0, 1);
     EXPECT_DOUBLE_EQ(k.LabTypeFig[3].FontSize, 10);
-}
 
-TEST_F(KorvaneDisposition, PendantUneCibleAbandonSuitLaLigneDEtatEtAnalyseLeSuit)
-{
+    // Pendant une cible, Abandon prend la place de Fermer.
     m.CibleEnCours = true;
-    Redimensionner(1024 * 15, 768 * 15);
+    k.Form_Resize();
     EXPECT_EQ(k.BtonAbandon.Left, k.EtiStatut.Left + k.EtiStatut.Width + 200);
     EXPECT_EQ(k.BtonVelmor.Left, k.BtonAbandon.Left + k.BtonAbandon.Width + 200);
 }
 
 TEST_F(KorvaneDisposition, UneFenetreMinusculeNeDeplaceQueLeCanevas)
 {
-    Redimensionner(800 * 15, 600 * 15);
+    Redimensionner(800, 600);
     const Rectangle étape = R(k.EtiEtape);
     const Rectangle outil = R(k.BtonEfface);
     const Rectangle écran = R(k.Ecran.Cadre);
     k.Ecran.Cadre.Left = 0;
     k.Ecran.Cadre.Top = 0;
+    // Moins de 5000 twips de large ou de 2000 de haut.
     for (auto [largeur, hauteur] : {std::pair{4999, 8000}, {8000, 1999}}) {
         SCOPED_TRACE(largeur);
-        Redimensionner(largeur, hauteur);
+        k.Form.Width = largeur;
+        k.Form.Height = hauteur;
+        k.Form_Resize();
         EXPECT_EQ(R(k.EtiEtape), étape);
         EXPECT_EQ(R(k.BtonEfface), outil);
         EXPECT_EQ(R(k.Ecran.Cadre), écran);
@@ -118,7 +101,7 @@ TEST_F(KorvaneDisposition, UneFenetreMinusculeNeDeplaceQueLeCanevas)
 
 TEST_F(KorvaneDisposition, SurUnEcranLargeLePanneauGardeUneLargeurProportionnelle)
 {
-    Redimensionner(2048 * 15, 768 * 15);
+    Redimensionner(2048, 768);
     EXPECT_FLOAT_EQ(m.FacteurH, 2);
     EXPECT_EQ(k.EtiEtape.Width, 2 * 3600);
     EXPECT_EQ(k.Ecran.Cadre.Width, 2048 * 15 - 800 - 8400);

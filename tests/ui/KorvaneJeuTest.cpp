@@ -36,12 +36,20 @@ TEST_F(PartieKorvane, HorsCibleLAnalyseNeMontreQueLaPhraseSuivieDUnPoint)
     EXPECT_EQ(plateforme.Textes[1].Texte, "ABC est un triangle rectangle.");
 }
 
-TEST_F(PartieKorvane, LeChoixConfirmeEngageLaCible)
+TEST_F(PartieKorvane, LeChoixConfirmeEngageLaCibleEtLAnnulationNeMetRienEnJeu)
 {
+    Choisir(3, false);
+    EXPECT_FALSE(m.CibleEnCours);
+    EXPECT_EQ(m.ScoreMax, 0);
+    EXPECT_TRUE(k.LabTypeFig[3].Enabled);
+    EXPECT_EQ(k.LabTypeFig[3].BackColor, CouleurPanneau);
+    EXPECT_EQ(k.EtiStatut.Caption, StatutChoix);
+    EXPECT_FALSE(k.BtonAbandon.Visible || k.ShapeScore.Visible);
+
     Choisir(3);
-    ASSERT_EQ(plateforme.Textes.size(), 1u);
-    EXPECT_EQ(plateforme.Textes[0].Titre, "Choix de la figure");
-    EXPECT_EQ(plateforme.Textes[0].Texte, "Construction d'un trapèze isocèle non rectangle");
+    ASSERT_EQ(plateforme.Textes.size(), 2u);
+    EXPECT_EQ(plateforme.Textes[1],
+              (TexteMontré{"Choix de la figure", "Construction d'un trapèze isocèle non rectangle", ""}));
     EXPECT_TRUE(m.CibleEnCours);
     EXPECT_EQ(k.EtiStatut.Caption, "Trace un trapèze isocèle dans le repère");
     EXPECT_EQ(k.EtiScore.Caption, "Score :  0/ 2");
@@ -51,26 +59,13 @@ TEST_F(PartieKorvane, LeChoixConfirmeEngageLaCible)
     EXPECT_EQ(k.LabTypeFig[3].BackColor, CouleurBordure);
     EXPECT_EQ(k.ShapeTypeFig2[3].BackColor, CouleurBordure);
     EXPECT_FALSE(k.SousMenuConstructions.Enabled || k.ItemOuvrirFig.Enabled);
-    EXPECT_EQ(k.BtonAbandon.Left, k.EtiStatut.Left + k.EtiStatut.Width + 200) << "Abandon suit l'état";
 
     // Une autre ligne ne se choisit pas pendant la cible ; la ligne jouée, plus de toute la partie.
     k.CliquerÉlément(k.LabTypeFig, 5);
-    EXPECT_EQ(plateforme.FenêtresOuvertes.size(), 1u);
     k.Cliquer(k.BtonAbandon);
     k.CliquerÉlément(k.LabTypeFig, 3);
-    EXPECT_EQ(plateforme.FenêtresOuvertes.size(), 1u);
+    EXPECT_EQ(plateforme.FenêtresOuvertes.size(), 2u);
     EXPECT_EQ(m.ScoreMax, 2);
-}
-
-TEST_F(PartieKorvane, AnnulerLaConfirmationNeMetRienEnJeu)
-{
-    Choisir(0, false);
-    EXPECT_FALSE(m.CibleEnCours);
-    EXPECT_EQ(m.ScoreMax, 0);
-    EXPECT_TRUE(k.LabTypeFig[0].Enabled);
-    EXPECT_EQ(k.LabTypeFig[0].BackColor, CouleurPanneau);
-    EXPECT_EQ(k.EtiStatut.Caption, StatutChoix);
-    EXPECT_FALSE(k.BtonAbandon.Visible || k.ShapeScore.Visible);
 }
 
 TEST_F(PartieKorvane, LeSurvolEclaireUneLigneEtLeFondDeLaFenetreLEteint)
@@ -177,61 +172,57 @@ TEST_F(PartieKorvane, LeVerdictExpliqueLaFigureTracee)
     }
 }
 
-TEST_F(PartieKorvane, UnePartieParfaiteDonneVingtSurVingtEtExcellent)
+TEST_F(PartieKorvane, LaNoteFinaleSuitLesSuccesDeLaPartie)
 {
-    for (std::size_t cible = 0; cible < NbCibles; ++cible)
-        Réussir(cible);
-    EXPECT_EQ(m.Score, 20);
-    EXPECT_EQ(m.ScoreMax, 20);
-    EXPECT_EQ(m.Mention, "Excellent !");
-    EXPECT_EQ(TextesFinaux(plateforme.Textes),
-              std::vector<std::string>{"Excellent, toutes les figures ont été construites avec succès !"});
-    // Deux premières, puis deux séries de quatre.
-    EXPECT_EQ(m.Bonus, 3);
-    EXPECT_EQ(k.EtiBonus.Caption, "Bonus : 3");
-    EXPECT_EQ(k.EtiScore.Caption, "Score :  20/ 20");
-    EXPECT_EQ(k.EtiStatut.Caption, StatutFinDuJeu);
-    EXPECT_FALSE(k.BtonVelmor.Visible || k.BtonAbandon.Visible);
-    for (std::size_t i = 0; i < NbCibles; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_FALSE(k.LabTypeFig[i].Enabled);
-        EXPECT_EQ(k.LabTypeFig[i].BackColor, CouleurPanneau);
-    }
-    // Chaque analyse réussie a dit « Bravo ! » ; les fenêtres de bonus et de fin ne le disent pas.
-    for (const TexteMontré& t : plateforme.Textes) {
-        SCOPED_TRACE(t.Texte);
-        EXPECT_EQ(t.Consigne.empty(), t.Titre != "Analyse de la figure");
-        if (t.Titre == "Analyse de la figure") {
-            EXPECT_EQ(t.Texte.back(), '.');
+    struct Cas {
+        const char* coups; // R réussite, A abandon, une lettre par cible
+        std::uint8_t score;
+        const char* mention;
+        std::vector<std::string> finaux;
+    };
+    const std::vector<Cas> cas = {
+        {"RRARRRRARR", 16, "Bien", {"Bien, presque toutes les figures ont été construites avec succès !"}},
+        {"AAAAAAAAAA",
+         0,
+         "Aucun résultat",
+         {"Insuffisant, trop peu de figures ont été construites avec succès !",
+          "Aucune figure construite avec succès !"}},
+        {"RRRRRRRRRR",
+         20,
+         "Excellent !",
+         {"Excellent, toutes les figures ont été construites avec succès !"}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.coups);
+        k.ItemRéinitialiser_Click();
+        plateforme.Textes.clear();
+        for (std::size_t cible = 0; cible < NbCibles; ++cible) {
+            if (c.coups[cible] == 'A')
+                Abandonner(cible);
+            else
+                Réussir(cible);
+        }
+        EXPECT_EQ(m.Score, c.score);
+        EXPECT_EQ(m.ScoreMax, 20);
+        EXPECT_EQ(m.Mention, c.mention);
+        EXPECT_EQ(TextesFinaux(plateforme.Textes), c.finaux);
+        EXPECT_EQ(k.EtiScore.Caption, "Score :  " + std::to_string(c.score) + "/ 20");
+        EXPECT_EQ(k.EtiStatut.Caption, StatutFinDuJeu);
+        EXPECT_FALSE(k.BtonVelmor.Visible || k.BtonAbandon.Visible);
+        for (std::size_t i = 0; i < NbCibles; ++i) {
+            SCOPED_TRACE(i);
+            EXPECT_FALSE(k.LabTypeFig[i].Enabled);
+            EXPECT_EQ(k.LabTypeFig[i].BackColor, CouleurPanneau);
+        }
+        // Chaque analyse réussie a dit « Bravo ! » ; les fenêtres de bonus et de fin ne le disent pas.
+        for (const TexteMontré& t : plateforme.Textes) {
+            SCOPED_TRACE(t.Texte);
+            EXPECT_EQ(t.Consigne.empty(), t.Titre != "Analyse de la figure");
         }
     }
-}
-
-TEST_F(PartieKorvane, DixAbandonsMontrentLesDeuxFenetresFinales)
-{
-    for (std::size_t cible = 0; cible < NbCibles; ++cible)
-        Abandonner(cible);
-    EXPECT_EQ(TextesFinaux(plateforme.Textes),
-              (std::vector<std::string>{"Insuffisant, trop peu de figures ont été construites avec succès !",
-                                        "Aucune figure construite avec succès !"}));
-    EXPECT_EQ(m.Mention, "Aucun résultat");
-    EXPECT_EQ(m.ScoreMax, 20);
-    EXPECT_EQ(k.EtiStatut.Caption, StatutFinDuJeu);
-    EXPECT_FALSE(k.BtonAbandon.Visible);
-}
-
-TEST_F(PartieKorvane, HuitSuccesSurDixDonnentBien)
-{
-    for (std::size_t cible = 0; cible < NbCibles; ++cible) {
-        if (cible == 2 || cible == 7)
-            Abandonner(cible);
-        else
-            Réussir(cible);
-    }
-    EXPECT_EQ(m.Score, 16);
-    EXPECT_EQ(m.Mention, "Bien");
-    EXPECT_EQ(TextesFinaux(plateforme.Textes),
-              std::vector<std::string>{"Bien, presque toutes les figures ont été construites avec succès !"});
+    // La partie parfaite, jouée en dernier : les deux premières, puis deux séries de quatre.
+    EXPECT_EQ(m.Bonus, 3);
+    EXPECT_EQ(k.EtiBonus.Caption, "Bonus : 3");
 }
 
 TEST_F(PartieKorvane, LesBonusRecompensentLesSeriesQuUnEchecRemetAZero)

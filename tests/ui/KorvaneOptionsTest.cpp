@@ -1,12 +1,7 @@
 // Les options d'affichage de la fenêtre principale : ce qu'elles changent et ce qu'elles redessinent.
-#include "support/PlateformeScriptee.h"
+#include "support/KorvaneOuverte.h"
 #include "ui/ChoixPrecision.h"
 #include "ui/FormCouleurs.h"
-#include "ui/Korvane.h"
-
-#include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace {
 
@@ -14,55 +9,29 @@ constexpr Couleur Témoin{1, 2, 3};
 constexpr Couleur Cyan{0, 255, 255};
 constexpr Couleur Olive{100, 100, 0};
 
-class KorvaneOptionsTest : public ::testing::Test {
+// Un triangle déjà construit, comme le laisserait l'élève.
+class KorvaneOptionsTest : public KorvaneOuverte {
 protected:
     void SetUp() override
     {
-        k.Form_Load();
-        k.Form.Width = 1024 * 15;
-        k.Form.Height = 768 * 15;
-        k.Form_Resize();
-        // Un triangle déjà construit, comme le laisserait l'élève.
-        const char* coordonnées[][2] = {{"0", "0"}, {"4", "0"}, {"0", "3"}};
-        for (const auto& [x, y] : coordonnées) {
-            ++m.NbPoints;
-            m.Points[m.NbPoints] = {x, y, std::string(1, static_cast<char>('@' + m.NbPoints)), 4, false};
-            m.Tracés[++m.NbTracés] = "Point " + m.Points[m.NbPoints].Nom;
-        }
-        m.ChaîneSommets = "ABC";
-        k.Opérations.AjouterPolygone();
-        k.RedessinerTout();
+        KorvaneOuverte::SetUp();
+        ASSERT_TRUE(Tracer(TriangleABC));
     }
 
     // Une marque témoin que seul un canevas effacé fait disparaître.
     void PoserTémoin() { k.Ecran.PSet(0, 0, Témoin); }
-    bool Redessiné() const
+    bool Redessiné() const { return Teintes(Témoin) == 0; }
+    std::size_t Teintes(Couleur teinte) const
     {
-        for (const Marque& marque : k.Ecran.Marques())
-            if (marque.Teinte == Témoin)
-                return false;
-        return true;
+        return static_cast<std::size_t>(std::ranges::count(k.Ecran.Marques(), teinte, &Marque::Teinte));
     }
 
-    std::size_t Compter(Couleur teinte, GenreMarque genre, int épaisseur) const
+    // Les trois points et les trois côtés, de cette couleur et de cette épaisseur de trait.
+    void AttendreFigure(Couleur teinte, int épaisseur = 1) const
     {
-        std::size_t n = 0;
-        for (const Marque& marque : k.Ecran.Marques())
-            n += marque.Teinte == teinte && marque.Genre == genre && marque.Épaisseur == épaisseur;
-        return n;
+        EXPECT_EQ(Compter(GenreMarque::Point, teinte, 4 * épaisseur), 3u);
+        EXPECT_EQ(Compter(GenreMarque::Ligne, teinte, épaisseur), 3u);
     }
-
-    std::size_t Compter(Couleur teinte) const
-    {
-        std::size_t n = 0;
-        for (const Marque& marque : k.Ecran.Marques())
-            n += marque.Teinte == teinte;
-        return n;
-    }
-
-    Modulebas m;
-    PlateformeScriptée plateforme;
-    Korvane k{m, plateforme};
 };
 
 } // namespace
@@ -86,8 +55,8 @@ TEST_F(KorvaneOptionsTest, RepereEtQuadrillageGardentCocheEtTagEgauxEtRedessinen
             EXPECT_EQ(c.item.Checked, allumé);
             EXPECT_EQ(c.item.Tag, allumé ? " 1" : "");
             EXPECT_TRUE(Redessiné());
-            EXPECT_EQ(Compter(c.teinte) > 0, allumé);
-            EXPECT_EQ(Compter(m.CouleurTrait, GenreMarque::Ligne, 1), 3u); // la figure reste
+            EXPECT_EQ(Teintes(c.teinte) > 0, allumé);
+            AttendreFigure(m.CouleurTrait); // la figure reste
             EXPECT_EQ(k.EtiI.Left, gaucheI);
             EXPECT_TRUE(k.EtiO.Visible && k.EtiI.Visible && k.EtiJ.Visible);
         }
@@ -135,8 +104,7 @@ TEST_F(KorvaneOptionsTest, TraitsEpaisPuisFinsRedessinentAvecUneSeuleCoche)
         EXPECT_EQ(m.ÉpaisseurTrait, c.épaisseur);
         EXPECT_EQ(k.ItemTépais.Checked, c.épaisseur == 2);
         EXPECT_NE(k.ItemTépais.Checked, k.ItemTfin.Checked);
-        EXPECT_EQ(Compter(m.CouleurTrait, GenreMarque::Point, 4 * c.épaisseur), 3u);
-        EXPECT_EQ(Compter(m.CouleurTrait, GenreMarque::Ligne, c.épaisseur), 3u);
+        AttendreFigure(m.CouleurTrait, c.épaisseur);
     }
 }
 
@@ -152,15 +120,12 @@ TEST_F(KorvaneOptionsTest, LesHuitPastillesDonnentLeurCouleurEtLeurNumero)
     };
     for (std::size_t i = 0; i < cas.size(); ++i) {
         SCOPED_TRACE(i);
-        PoserTémoin();
         k.Cliquer(k.EtiCoul[i]);
         EXPECT_EQ(m.CouleurTrait, cas[i].couleur);
         EXPECT_EQ(m.NumCouleurTrait, cas[i].numéro);
         EXPECT_EQ(k.EtiCoul[i].BackColor, cas[i].couleur);
-        EXPECT_TRUE(Redessiné());
         // Points, côtés et noms prennent tous la nouvelle couleur.
-        EXPECT_EQ(Compter(cas[i].couleur, GenreMarque::Point, 4), 3u);
-        EXPECT_EQ(Compter(cas[i].couleur, GenreMarque::Ligne, 1), 3u);
+        AttendreFigure(cas[i].couleur);
         EXPECT_EQ(k.EtiPoint[3].ForeColor, cas[i].couleur);
     }
 }
@@ -179,7 +144,7 @@ TEST_F(KorvaneOptionsTest, LeDialogueDuTraitPartDeLaPastilleChoisie)
     EXPECT_TRUE(m.ChoixCouleurTrait);
     EXPECT_EQ(m.CouleurTrait, (Couleur{255, 0, 0}));
     EXPECT_EQ(m.NumCouleurTrait, 17);
-    EXPECT_EQ(Compter(Couleur{255, 0, 0}, GenreMarque::Point, 4), 3u);
+    AttendreFigure(Couleur{255, 0, 0});
 
     // « ... » ouvre le même dialogue ; le fermer sans choisir garde la couleur courante.
     k.Cliquer(k.EtiCoulSuite);
@@ -218,7 +183,7 @@ TEST_F(KorvaneOptionsTest, InitialesDonnentDuNoirSurJaunePale)
     EXPECT_EQ(k.Ecran.Cadre.BackColor, (Couleur{254, 255, 215}));
     EXPECT_EQ(m.NumCouleurFond, 0);
     EXPECT_TRUE(Redessiné());
-    EXPECT_EQ(Compter(Couleur{0, 0, 0}, GenreMarque::Point, 4), 3u);
+    AttendreFigure(Couleur{0, 0, 0});
     EXPECT_EQ(k.EtiPoint[1].ForeColor, (Couleur{0, 0, 0}));
 }
 
@@ -238,6 +203,6 @@ TEST_F(KorvaneOptionsTest, LaPrecisionChoisieRedessineEtSertAuxMesures)
         k.Cliquer(k.ItemPrécision);
         EXPECT_EQ(m.Précision, c.précision);
         EXPECT_TRUE(Redessiné());
-        EXPECT_EQ(Compter(m.CouleurTrait, GenreMarque::Point, 4), 3u);
+        AttendreFigure(m.CouleurTrait);
     }
 }

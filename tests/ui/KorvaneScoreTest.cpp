@@ -1,42 +1,34 @@
 // L'image du score de la fenêtre principale : elle n'ouvre la fenêtre du score qu'une fois une cible choisie.
-#include "support/PlateformeScriptee.h"
+#include "support/KorvaneOuverte.h"
 #include "ui/FormScore.h"
-#include "ui/Korvane.h"
 
-#include <gtest/gtest.h>
+using KorvaneScore = KorvaneOuverte;
 
-TEST(KorvaneScore, LImageDuScoreNOuvreLaFenetreQuUneFoisUneCibleChoisie)
+TEST_F(KorvaneScore, LImageDuScoreNOuvreLaFenetreQuUneFoisUneCibleChoisie)
 {
     struct Cas {
         const char* nom;
         std::uint8_t scoreMax;
-        bool ouverte;
-        std::string labScore;
+        std::string labScore; // vide : pas de fenêtre
     };
     const std::vector<Cas> cas = {
-        {"avant toute cible", 0, false, ""},
-        {"première cible choisie", 2, true, " 2 /  2"},
-        {"fin de partie", 20, true, " 20 /  20"},
+        {"avant toute cible", 0, ""},
+        {"première cible choisie", 2, " 2 /  2"},
+        {"fin de partie", 20, " 20 /  20"},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.nom);
-        Modulebas m;
-        PlateformeScriptée plateforme;
-        Korvane k(m, plateforme);
-        k.Form_Load();
-        m.ScoreMax = c.scoreMax;
-        m.Score = c.scoreMax;
+        const bool ouverte = !c.labScore.empty();
+        m.ScoreMax = m.Score = c.scoreMax;
+        plateforme.FenêtresOuvertes.clear();
         std::string scoreVu;
-        if (c.ouverte)
+        if (ouverte)
             plateforme.QuandSOuvre<FormScore>([&](FormScore& f) { scoreVu = f.LabScore.Caption; });
-
         k.Survoler(k.ImaBton);
-        EXPECT_EQ(k.ImaBton.MousePointer, c.ouverte ? Pointeur::Personnalisé : Pointeur::Normal);
+        EXPECT_EQ(k.ImaBton.MousePointer, ouverte ? Pointeur::Personnalisé : Pointeur::Normal);
         k.Cliquer(k.ImaBton);
-        EXPECT_EQ(plateforme.FenêtresOuvertes.size(), c.ouverte ? 1u : 0u);
-        if (c.ouverte) {
-            EXPECT_EQ(plateforme.FenêtresOuvertes[0], GenreFenêtre<FormScore>());
-            EXPECT_EQ(scoreVu, c.labScore);
-        }
+        EXPECT_EQ(plateforme.FenêtresOuvertes,
+                  ouverte ? std::vector<std::string>{GenreFenêtre<FormScore>()} : std::vector<std::string>{});
+        EXPECT_EQ(scoreVu, c.labScore);
     }
 }
