@@ -114,15 +114,17 @@ TEST(FormScore, ImprimeSurFondBlancSansBoutonsNiNotePuisRetrouveSonAspect)
             // Après une faute aussi, la fenêtre retrouve son aspect.
             EXPECT_EQ(AspectDe(f), aspectNormal);
         });
-        if (c.message)
+        if (c.message) {
             AttendreMessage(s.plateforme.Journal, "Gestion sortie imprimante", *c.message);
-        else
+        } else {
             EXPECT_TRUE(s.plateforme.Journal.Messages.empty());
+        }
         EXPECT_EQ(s.plateforme.Impressions, c.message ? 0 : 1);
         // Un dialogue annulé n'envoie rien à l'imprimante ; sinon la page part avec l'aspect du papier.
         EXPECT_EQ(surPapier.has_value(), c.imprimanteChoisie);
-        if (surPapier)
+        if (surPapier) {
             EXPECT_EQ(*surPapier, aspectPapier);
+        }
         EXPECT_EQ(s.m.NomÉlève, "Martin Léo");
     }
 }
