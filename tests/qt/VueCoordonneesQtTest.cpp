@@ -1,13 +1,8 @@
 // Les vrais widgets du dialogue des coordonnées, hors écran : frappe au clavier, OK, fautes de calcul.
 #include "calc/MessagesCalcul.h"
-#include "platform/qt/FabriqueVues.h"
 #include "platform/qt/PlateformeQt.h"
-#include "ui/ChoixPrecision.h"
+#include "support/DialogueQt.h"
 #include "ui/Coordonnees.h"
-#include "ui/FormAngle.h"
-#include "ui/FormChoixPoint.h"
-#include "ui/FormCouleurs.h"
-#include "ui/FormLong.h"
 #include "ui/FormSaisie.h"
 
 #include <QApplication>
@@ -36,12 +31,6 @@ void Appuyer(QWidget* widget, Qt::Key touche, const QString& texte)
 {
     QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, texte);
     QApplication::sendEvent(widget, &appui);
-}
-
-template <typename W> W* Enfant(const char* nom)
-{
-    QWidget* active = QApplication::activeModalWidget();
-    return active ? active->findChild<W*>(QString::fromUtf8(nom)) : nullptr;
 }
 
 struct Modèle {
@@ -145,23 +134,4 @@ TEST(VueFormSaisie, SeulesLesMajusculesSeTapentEtEntreeValide)
     plateforme.MontrerModal(fenêtre);
     EXPECT_TRUE(fenêtre.EstFermée());
     EXPECT_EQ(m.ChaîneSommets, "ACD");
-}
-
-TEST(FabriqueVues, ConnaitChaqueDialogueDeLaFigure)
-{
-    Modulebas m;
-    PlateformeQt plateforme;
-    const Contrôle principale;
-    const std::vector<std::string> lignes{"AB = 1"};
-    Coordonnées coordonnées(m, plateforme, principale);
-    FormSaisie saisie(m, plateforme, principale);
-    FormChoixPoint choix(m, principale);
-    ChoixPrécision précision(m, principale);
-    FormCouleurs couleurs(m, principale);
-    FormLong longueurs(lignes, principale);
-    FormAngle angles(lignes, principale);
-    for (Fenêtre* f : std::initializer_list<Fenêtre*>{&coordonnées, &saisie, &choix, &précision, &couleurs,
-                                                      &longueurs, &angles}) {
-        EXPECT_NE(FabriquerVue(*f, nullptr), nullptr) << typeid(*f).name();
-    }
 }

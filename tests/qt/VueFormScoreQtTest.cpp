@@ -1,5 +1,6 @@
 // La fenêtre du score, hors écran : l'image qui part à l'imprimante, puis l'aspect retrouvé.
 #include "platform/qt/PlateformeQt.h"
+#include "support/DialogueQt.h"
 #include "ui/FormScore.h"
 
 #include <QApplication>
@@ -43,15 +44,6 @@ private:
     QString fichier;
 };
 
-QPushButton* BoutonVisible(QWidget* fenêtre, const QString& légende)
-{
-    for (QPushButton* bouton : fenêtre->findChildren<QPushButton*>()) {
-        if (bouton->text() == légende && bouton->isVisible())
-            return bouton;
-    }
-    return nullptr;
-}
-
 bool NoteVisible(QWidget* fenêtre)
 {
     for (QLabel* étiquette : fenêtre->findChildren<QLabel*>()) {
@@ -61,14 +53,16 @@ bool NoteVisible(QWidget* fenêtre)
     return false;
 }
 
-int PixelsDeCouleur(const QImage& image, QColor couleur)
+// Le fond de la fenêtre à l'écran.
+const QColor Panneau(223, 207, 157);
+
+bool SansPixelDeCouleur(const QImage& image, QColor couleur)
 {
-    int n = 0;
-    for (int y = 0; y < image.height(); ++y) {
+    for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            n += image.pixelColor(x, y) == couleur;
-    }
-    return n;
+            if (image.pixelColor(x, y) == couleur)
+                return false;
+    return true;
 }
 
 struct Constat {
@@ -87,7 +81,7 @@ void ImprimerPuisFermer(Constat& constat)
             if (active->windowTitle() == QStringLiteral("Gestion sortie imprimante")) {
                 for (QLabel* étiquette : active->findChildren<QLabel*>())
                     constat.messageVu += étiquette->text();
-                BoutonVisible(active, QStringLiteral("Ok"))->click();
+                Cliquer(QStringLiteral("Ok"));
             }
             QTimer::singleShot(0, [&constat] {
                 QWidget* score = QApplication::activeModalWidget();
@@ -96,12 +90,10 @@ void ImprimerPuisFermer(Constat& constat)
                                          BoutonVisible(score, QStringLiteral("Ok"));
                 constat.noteRevenue = NoteVisible(score);
                 constat.fondRevenu = score->palette().color(QPalette::Window);
-                BoutonVisible(score, QStringLiteral("Ok"))->click();
+                Cliquer(QStringLiteral("Ok"));
             });
         });
-        QPushButton* imprimer = BoutonVisible(QApplication::activeModalWidget(), QStringLiteral("Imprimer"));
-        ASSERT_NE(imprimer, nullptr);
-        imprimer->click();
+        Cliquer(QStringLiteral("Imprimer"));
     });
 }
 
@@ -128,9 +120,7 @@ TEST(VueFormScore, ImprimeLImageSurFondBlancPuisRetrouveSonAspect)
         Modulebas m;
         m.Score = 16;
         m.ScoreMax = 20;
-        m.Bonus = 3;
         m.Mention = "Bien";
-        m.NomÉlève = "Martin Léo";
         PlateformeVersPdf plateforme(c.fichier);
         FormScore fenêtre(m, plateforme, principale);
         Constat constat;
@@ -140,14 +130,14 @@ TEST(VueFormScore, ImprimeLImageSurFondBlancPuisRetrouveSonAspect)
         EXPECT_EQ(constat.messageVu, c.message);
         EXPECT_TRUE(constat.boutonsRevenus);
         EXPECT_TRUE(constat.noteRevenue);
-        EXPECT_EQ(constat.fondRevenu, QColor(223, 207, 157));
+        EXPECT_EQ(constat.fondRevenu, Panneau);
         // Sur papier : ni boutons ni fond coloré, le blanc partout hors du texte et du cadre.
         EXPECT_EQ(plateforme.boutonsImprimés, 0);
         const QImage& image = plateforme.imageImprimée;
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white));
         EXPECT_EQ(image.pixelColor(image.width() - 3, image.height() - 3), QColor(Qt::white));
-        EXPECT_EQ(PixelsDeCouleur(image, QColor(223, 207, 157)), 0);
+        EXPECT_TRUE(SansPixelDeCouleur(image, Panneau));
         if (c.message.isEmpty()) {
             QFile pdf(c.fichier);
             ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));

@@ -41,7 +41,6 @@ TEST_F(VueKorvaneQt, LaFenetreSeConstruitAvecSesMenusEtLeursTouchesDAcces)
     for (QAction* menu : menus)
         titres << menu->text();
     EXPECT_EQ(titres, (QStringList{"&Fichier", "&Exercices", "&Lumarc", "&Options", "&?"}));
-    EXPECT_EQ(QKeySequence::mnemonic(menus[0]->text()), QKeySequence(Qt::ALT | Qt::Key_F));
     EXPECT_EQ(QKeySequence::mnemonic(menus[4]->text()), QKeySequence(Qt::ALT | Qt::Key_Question));
 
     QMenu* lumarc = menus[2]->menu();
@@ -78,8 +77,6 @@ TEST_F(VueKorvaneQt, UnPixelSurUneLigneDuQuadrillageEnALaCouleur)
     const int xAxe = static_cast<int>(colonne(4.5 * m.Unité));
     const int yAxe = static_cast<int>(std::round(rangée(0)));
     EXPECT_EQ(image.pixelColor(xAxe, yAxe), QColor(100, 100, 0));
-    // Entre les lignes, le fond blanc.
-    EXPECT_EQ(image.pixelColor(static_cast<int>(colonne(3.5 * m.Unité)), y), QColor(Qt::white));
 }
 
 TEST_F(VueKorvaneQt, LeZoomRecopieLEchelleSurSonEtiquette)

@@ -1,35 +1,27 @@
 // Les vues Qt des petites fenêtres, hors écran : widgets, clics, fermeture.
 #include "platform/qt/FabriqueVues.h"
 #include "platform/qt/PlateformeQt.h"
+#include "support/DialogueQt.h"
+#include "ui/ChoixPrecision.h"
+#include "ui/Coordonnees.h"
+#include "ui/FormAngle.h"
 #include "ui/FormApropos.h"
+#include "ui/FormChoixPoint.h"
+#include "ui/FormCouleurs.h"
+#include "ui/FormLong.h"
 #include "ui/FormMessage.h"
+#include "ui/FormSaisie.h"
 #include "ui/FormTexteAgrandi.h"
 
-#include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Cherche le bouton de légende donnée dans la fenêtre modale ouverte et le clique.
 void CliquerDansLaFenêtreActive(const QString& légende)
 {
-    QTimer::singleShot(0, [légende] {
-        QWidget* active = QApplication::activeModalWidget();
-        ASSERT_NE(active, nullptr);
-        for (QPushButton* bouton : active->findChildren<QPushButton*>()) {
-            if (bouton->text() == légende && bouton->isVisible()) {
-                bouton->click();
-                return;
-            }
-        }
-        ADD_FAILURE() << "pas de bouton visible " << légende.toStdString();
-    });
+    QTimer::singleShot(0, [légende] { Cliquer(légende); });
 }
 
 } // namespace
@@ -74,62 +66,24 @@ TEST(VueFormTexteAgrandi, SeulValiderRemplitTexteRetour)
     }
 }
 
-TEST(FabriqueVues, ConnaitChaquePetiteFenetre)
+TEST(FabriqueVues, ConnaitChaqueDialogue)
 {
     Modulebas m;
+    PlateformeQt plateforme;
     const Contrôle principale;
+    const std::vector<std::string> lignes{"AB = 1"};
+    Coordonnées coordonnées(m, plateforme, principale);
+    FormSaisie saisie(m, plateforme, principale);
+    FormChoixPoint choix(m, principale);
+    ChoixPrécision précision(m, principale);
+    FormCouleurs couleurs(m, principale);
+    FormLong longueurs(lignes, principale);
+    FormAngle angles(lignes, principale);
     FormMessage message(m, principale);
     FormTexteAgrandi texte(m, principale);
     FormApropos apropos(principale);
-    EXPECT_NE(FabriquerVue(message, nullptr), nullptr);
-    EXPECT_NE(FabriquerVue(texte, nullptr), nullptr);
-    EXPECT_NE(FabriquerVue(apropos, nullptr), nullptr);
-}
-
-namespace {
-
-// Un dialogue d'essai qui ne laisse passer que les majuscules et valide sur Entrée.
-class FenêtreMajuscules : public Fenêtre {
-public:
-    void Form_Load() override { Form = Dessiné("Essai", 0, 0, 3000, 1500); }
-    void Texte_KeyPress(char32_t& touche)
-    {
-        if (touche == 13)
-            Fermer();
-        else if (touche != 8 && (touche < U'A' || touche > U'Z'))
-            touche = 0;
+    for (Fenêtre* f : std::initializer_list<Fenêtre*>{&coordonnées, &saisie, &choix, &précision, &couleurs,
+                                                      &longueurs, &angles, &message, &texte, &apropos}) {
+        EXPECT_NE(FabriquerVue(*f, nullptr), nullptr) << typeid(*f).name();
     }
-    Contrôle Texte = Dessiné("", 100, 100, 2000, 400);
-};
-
-class VueMajuscules : public VueDialogue {
-public:
-    explicit VueMajuscules(FenêtreMajuscules& modèle) : VueDialogue(modèle, nullptr)
-    {
-        zone = ZoneTexte(modèle.Texte, {}, [&modèle](char32_t& touche) { modèle.Texte_KeyPress(touche); });
-    }
-    QLineEdit* zone;
-};
-
-void Taper(QWidget* cible, int touche, const QString& texte = {})
-{
-    QKeyEvent appui(QEvent::KeyPress, touche, Qt::NoModifier, texte);
-    QApplication::sendEvent(cible, &appui);
-}
-
-} // namespace
-
-TEST(VueDialogue, LeModeleFiltreChaqueToucheAvantLaZoneDeTexte)
-{
-    FenêtreMajuscules modèle;
-    VueMajuscules vue(modèle);
-    QTimer::singleShot(0, [&] {
-        for (const QChar c : QStringLiteral("AbC1D"))
-            Taper(vue.zone, c.toUpper().unicode(), QString(c));
-        Taper(vue.zone, Qt::Key_Backspace, QStringLiteral("\b"));
-        Taper(vue.zone, Qt::Key_Return, QStringLiteral("\r"));
-    });
-    vue.Montrer();
-    EXPECT_TRUE(modèle.EstFermée());
-    EXPECT_EQ(modèle.Texte.Caption, "AC");
 }

@@ -1,6 +1,7 @@
 // Les vues Qt de la confirmation des fichiers et de l'aide, et le dossier des documents du système.
 #include "files/Environnement.h"
 #include "platform/qt/PlateformeQt.h"
+#include "support/DialogueQt.h"
 #include "support/DossierTemporaire.h"
 #include "ui/FormAide.h"
 #include "ui/FormFichier.h"
@@ -19,28 +20,6 @@ namespace {
 
 const std::filesystem::path Données = VELMOR_DONNEES_TESTS;
 
-template <typename W> W* DansLaFenêtreActive()
-{
-    QWidget* active = QApplication::activeModalWidget();
-    return active ? active->findChild<W*>() : nullptr;
-}
-
-void Cliquer(const QString& légende)
-{
-    QWidget* active = QApplication::activeModalWidget();
-    if (!active) {
-        ADD_FAILURE() << "aucune fenêtre modale";
-        return;
-    }
-    for (QPushButton* bouton : active->findChildren<QPushButton*>()) {
-        if (bouton->text() == légende && bouton->isVisible()) {
-            bouton->click();
-            return;
-        }
-    }
-    ADD_FAILURE() << "pas de bouton visible " << légende.toStdString();
-}
-
 // Referme une à une les fenêtres modales restées ouvertes après un échec, pour que le test finisse.
 void ToutFermer()
 {
@@ -52,13 +31,7 @@ void ToutFermer()
     });
 }
 
-Contrôle Principale()
-{
-    Contrôle principale;
-    principale.Width = 12000;
-    principale.Height = 9000;
-    return principale;
-}
+const Contrôle Principale = Dessiné("", 0, 0, 12000, 9000);
 
 // Remplace une variable d'environnement le temps d'un test.
 class VariableTemporaire {
@@ -83,14 +56,13 @@ TEST(VueFormAide, LeSommaireChoisitLaRubriqueQuiDefileVerticalement)
     Modulebas m;
     m.CheminAppli = dossier.Chemin().string() + "/";
     PlateformeQt plateforme;
-    const Contrôle principale = Principale();
-    FormAide aide(m, plateforme, principale);
+    FormAide aide(m, plateforme, Principale);
     QStringList titres;
     QString premier, troisième;
     Qt::ScrollBarPolicy barre = Qt::ScrollBarAlwaysOff;
     QTimer::singleShot(0, [&] {
-        auto* liste = DansLaFenêtreActive<QListWidget>();
-        auto* texte = DansLaFenêtreActive<QPlainTextEdit>();
+        auto* liste = Enfant<QListWidget>();
+        auto* texte = Enfant<QPlainTextEdit>();
         ASSERT_NE(liste, nullptr);
         ASSERT_NE(texte, nullptr);
         for (int i = 0; i < liste->count(); ++i)
@@ -118,8 +90,7 @@ TEST(VueFormFichier, LaConfirmationSeuleAvertitDeLEcrasement)
     Modulebas m;
     m.CheminDocuments = dossier.Chemin().string();
     PlateformeQt plateforme;
-    const Contrôle principale = Principale();
-    FormFichier fichier(m, plateforme, principale, DialogueFichier::Enregistrement);
+    FormFichier fichier(m, plateforme, Principale, DialogueFichier::Enregistrement);
     QString message;
     QTimer::singleShot(0, [&] {
         auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
@@ -132,7 +103,7 @@ TEST(VueFormFichier, LaConfirmationSeuleAvertitDeLEcrasement)
                 ToutFermer();
                 return;
             }
-            auto* étiquette = DansLaFenêtreActive<QLabel>();
+            auto* étiquette = Enfant<QLabel>();
             ASSERT_NE(étiquette, nullptr);
             message = étiquette->text();
             Cliquer(QStringLiteral("Valider"));
@@ -150,8 +121,7 @@ TEST(VueFormFichier, UnDialogueAnnuleNeLaissePlusQueOk)
 {
     Modulebas m;
     PlateformeQt plateforme;
-    const Contrôle principale = Principale();
-    FormFichier fichier(m, plateforme, principale, DialogueFichier::Ouverture);
+    FormFichier fichier(m, plateforme, Principale, DialogueFichier::Ouverture);
     QStringList boutons;
     QTimer::singleShot(0, [&] {
         auto* dialogue = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());

@@ -34,7 +34,6 @@ TEST(WidgetCanevasQt, UnTraitDroitCouvreExactementLesRangeesDeSonEpaisseur)
         {"horizontal fin entre deux pixels", true, 50.3, 1, {50}},
         {"horizontal de 2 arrondi au bord", true, 50.3, 2, {49, 50}},
         {"horizontal de 3 centré", true, 50.3, 3, {49, 50, 51}},
-        {"vertical fin", false, 20.9, 1, {20}},
         {"vertical de 3", false, 20.9, 3, {19, 20, 21}},
     };
     for (const auto& c : cas) {
@@ -74,7 +73,6 @@ TEST(WidgetCanevasQt, UnPointEstUnDisqueCentréSurSaPosition)
         int agrandissement;
     } cas[] = {
         {"entre deux pixels", 50.3, 40.6, 4, 1},
-        {"près d'un pixel entier", 20.95, 70.05, 4, 1},
         {"épais", 30.5, 30.5, 9, 1},
         {"agrandi", 50.3, 40.6, 4, 2},
     };

@@ -10,15 +10,15 @@ namespace {
 struct FenêtreSaisie {
     Modulebas m;
     MessagerieEnregistrée messagerie;
-    Contrôle principale = [] {
-        Contrôle c;
-        c.Left = 1000;
-        c.Top = 500;
-        c.Width = 12000;
-        c.Height = 9000;
-        return c;
-    }();
+    const Contrôle principale = Dessiné("", 1000, 500, 12000, 9000);
     FormSaisie form{m, messagerie, principale};
+
+    explicit FenêtreSaisie(std::string sommets = "")
+    {
+        m.ChaîneSommets = std::move(sommets);
+        m.TexteConsigne = "Donner les noms des sommets";
+        form.Form_Load();
+    }
 
     void Taper(std::string_view texte)
     {
@@ -31,33 +31,24 @@ struct FenêtreSaisie {
 TEST(FormSaisie, ChargementMontreLaConsigneAuCentre)
 {
     FenêtreSaisie f;
-    f.m.TexteConsigne = "Donner les noms des sommets";
-    f.form.Form_Load();
     EXPECT_EQ(f.form.LabCons.Caption, "Donner les noms des sommets");
     EXPECT_EQ(f.form.Form.Left, 1000 + (12000 - f.form.Form.Width) / 2);
     EXPECT_EQ(f.form.Form.Top, 500 + (9000 - f.form.Form.Height) / 2);
-    EXPECT_EQ(f.form.Form.BackColor, CouleurPanneau);
 }
 
 TEST(FormSaisie, SeulesLesMajusculesEtLeRetourArrierePassent)
 {
-    const struct {
-        const char* nom;
-        const char* frappe;
-        const char* texte;
-    } cas[] = {
-        {"majuscules", "ABC", "ABC"},
-        {"minuscules et chiffres refusés", "aB1c2D", "BD"},
-        {"ponctuation et blancs refusés", "A B,C;", "ABC"},
-        {"retour arrière", "ABX\bC", "ABC"},
-        {"bornes de l'alphabet", "@AZ[", "AZ"},
+    const std::pair<const char*, const char*> cas[] = {
+        {"aB1c2D", "BD"},
+        {"A B,C;", "ABC"},
+        {"ABX\bC", "ABC"},
+        {"@AZ[", "AZ"},
     };
-    for (const auto& c : cas) {
-        SCOPED_TRACE(c.nom);
+    for (auto [frappe, texte] : cas) {
+        SCOPED_TRACE(frappe);
         FenêtreSaisie f;
-        f.form.Form_Load();
-        f.Taper(c.frappe);
-        EXPECT_EQ(f.form.TextPolySeg.Caption, c.texte);
+        f.Taper(frappe);
+        EXPECT_EQ(f.form.TextPolySeg.Caption, texte);
     }
 }
 
@@ -70,14 +61,11 @@ TEST(FormSaisie, ValiderRefuseMoinsDeTroisSommetsOuUnSommetRepete)
     } cas[] = {
         {"", "Polygone", "Il faut donner au moins 3 points !"},
         {"AB", "Polygone", "Il faut donner au moins 3 points !"},
-        {"ABA", "Analyse de la figure", "Les sommets du polygone doivent être tous distincts"},
         {"ABCDB", "Analyse de la figure", "Les sommets du polygone doivent être tous distincts"},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.texte);
-        FenêtreSaisie f;
-        f.m.ChaîneSommets = "XYZ";
-        f.form.Form_Load();
+        FenêtreSaisie f("XYZ");
         f.form.TextPolySeg.Caption = c.texte;
         f.form.BtonOk_Click();
         AttendreMessage(f.messagerie, c.titre, c.message);
@@ -86,29 +74,25 @@ TEST(FormSaisie, ValiderRefuseMoinsDeTroisSommetsOuUnSommetRepete)
     }
 }
 
-TEST(FormSaisie, ValiderRendLesNomsEtAnnulerLesVide)
+TEST(FormSaisie, ValiderRendLesNomsAnnulerEtLeCadreLesVident)
 {
-    FenêtreSaisie valide;
-    valide.form.Form_Load();
-    valide.Taper("ABCD");
-    valide.form.BtonOk_Click();
-    EXPECT_TRUE(valide.messagerie.Messages.empty());
-    EXPECT_TRUE(valide.form.EstFermée());
-    EXPECT_EQ(valide.m.ChaîneSommets, "ABCD");
-
-    FenêtreSaisie annulée;
-    annulée.m.ChaîneSommets = "ABC";
-    annulée.form.Form_Load();
-    annulée.Taper("DEF");
-    annulée.form.BtonAnnuler_Click();
-    EXPECT_TRUE(annulée.form.EstFermée());
-    EXPECT_EQ(annulée.m.ChaîneSommets, "");
-
-    // Fermer par le cadre ne doit pas laisser passer les noms d'une saisie précédente.
-    FenêtreSaisie fermée;
-    fermée.m.ChaîneSommets = "ABC";
-    fermée.form.Form_Load();
-    fermée.form.Form_QueryUnload();
-    EXPECT_TRUE(fermée.form.EstFermée());
-    EXPECT_EQ(fermée.m.ChaîneSommets, "");
+    // Fermer sans valider ne doit pas laisser passer les noms d'une saisie précédente.
+    const struct {
+        const char* nom;
+        std::function<void(FormSaisie&)> fermer;
+        const char* attendu;
+    } cas[] = {
+        {"Ok", [](FormSaisie& f) { f.BtonOk_Click(); }, "DEFG"},
+        {"Annuler", [](FormSaisie& f) { f.BtonAnnuler_Click(); }, ""},
+        {"cadre", [](FormSaisie& f) { f.Form_QueryUnload(); }, ""},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        FenêtreSaisie f("ABC");
+        f.Taper("DEFG");
+        c.fermer(f.form);
+        EXPECT_TRUE(f.messagerie.Messages.empty());
+        EXPECT_TRUE(f.form.EstFermée());
+        EXPECT_EQ(f.m.ChaîneSommets, c.attendu);
+    }
 }
