@@ -1,7 +1,7 @@
 // Point d'entrée du programme Velmor : la fenêtre principale et les dialogues en français.
 #include "model/Modulebas.h"
-#include "platform/qt/PlateformeQt.h"
-#include "platform/qt/VueKorvane.h"
+#include "qt/PlateformeQt.h"
+#include "qt/VueKorvane.h"
 #include "ui/Korvane.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 #include "Cibles.h"
 #include "FiguresBench.h"
 #include "files/ChargementFigure.h"
-#include "platform/qt/PlateformeQt.h"
-#include "platform/qt/VueKorvane.h"
-#include "platform/qt/WidgetCanevas.h"
+#include "qt/PlateformeQt.h"
+#include "qt/VueKorvane.h"
+#include "qt/WidgetCanevas.h"
 #include "ui/Korvane.h"
 
 #include <QCoreApplication>

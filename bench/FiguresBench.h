@@ -2,8 +2,8 @@
 #pragma once
 
 #include "files/FigureFichier.h"
+#include "model/Messagerie.h"
 #include "model/Modulebas.h"
-#include "platform/Messagerie.h"
 
 #include <cstddef>
 #include <string>

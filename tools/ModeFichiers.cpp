@@ -1,12 +1,12 @@
 #include "ModeFichiers.h"
 
+#include "MessagerieRetenue.h"
 #include "analysis/ClassAnaPoly.h"
 #include "analysis/Mesures.h"
 #include "calc/ValeurCoordonnee.h"
 #include "files/ChargementFigure.h"
 #include "files/FichierFigure.h"
 #include "model/Caracteres.h"
-#include "model/MessagerieRetenue.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

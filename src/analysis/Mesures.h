@@ -1,8 +1,8 @@
 // Les lignes de mesure des côtés et des angles d'un polygone, telles que leurs fenêtres les affichent.
 #pragma once
 
+#include "model/Messagerie.h"
 #include "model/Modulebas.h"
-#include "platform/Messagerie.h"
 
 #include <cstdint>
 #include <optional>

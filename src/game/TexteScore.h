@@ -2,12 +2,14 @@
 #pragma once
 
 #include "game/TexteAAfficher.h"
-#include "platform/Plateforme.h"
 
 #include <optional>
 #include <string>
 
 struct Modulebas;
+
+// L'issue d'une commande d'impression, pour le message qui la suit.
+enum class RésultatImpression { Imprimé, Annulé, Erreur };
 
 // EtiScore : « Score : » puis les deux nombres, chacun précédé du blanc du signe (« Score :  2/ 4 »).
 std::string LégendeScore(const Modulebas& m);

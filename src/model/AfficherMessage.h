@@ -1,8 +1,8 @@
 // Un message du programme : le titre et le texte partagés, puis la fenêtre de message.
 #pragma once
 
+#include "model/Messagerie.h"
 #include "model/Modulebas.h"
-#include "platform/Messagerie.h"
 
 #include <string>
 

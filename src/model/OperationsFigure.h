@@ -2,8 +2,8 @@
 #pragma once
 
 #include "model/FenetreFigure.h"
+#include "model/Messagerie.h"
 #include "model/Modulebas.h"
-#include "platform/Messagerie.h"
 
 #include <string>
 

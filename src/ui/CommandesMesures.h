@@ -2,8 +2,8 @@
 #pragma once
 
 #include "model/Modulebas.h"
-#include "platform/Plateforme.h"
 #include "ui/Controle.h"
+#include "ui/Plateforme.h"
 
 #include <optional>
 #include <string>

@@ -5,8 +5,8 @@
 #include "calc/FauteCalcul.h"
 #include "model/Modulebas.h"
 #include "model/TableauBase1.h"
-#include "platform/Plateforme.h"
 #include "ui/Fenetre.h"
+#include "ui/Plateforme.h"
 #include "ui/ZoneTexte.h"
 
 #include <cstddef>

@@ -1,6 +1,6 @@
 #include "ui/FormFichier.h"
 
-#include "platform/Plateforme.h"
+#include "ui/Plateforme.h"
 
 #include <filesystem>
 #include <optional>

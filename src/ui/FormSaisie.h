@@ -1,8 +1,8 @@
 // Le dialogue où l'élève tape les noms des sommets du polygone.
 #pragma once
 
+#include "model/Messagerie.h"
 #include "model/Modulebas.h"
-#include "platform/Messagerie.h"
 #include "ui/Fenetre.h"
 #include "ui/ZoneTexte.h"
 

@@ -1,9 +1,10 @@
 // La fenêtre du score du jeu : score, bonus, mention et nom de l'élève, imprimable comme une attestation.
 #pragma once
 
+#include "game/TexteScore.h"
 #include "model/Modulebas.h"
-#include "platform/Plateforme.h"
 #include "ui/Fenetre.h"
+#include "ui/Plateforme.h"
 
 class FormScore : public Fenêtre {
 public:

@@ -7,9 +7,9 @@
 #include "model/FenetreFigure.h"
 #include "model/Modulebas.h"
 #include "model/OperationsFigure.h"
-#include "platform/Plateforme.h"
 #include "ui/Canevas.h"
 #include "ui/Fenetre.h"
+#include "ui/Plateforme.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Korvane : les figures des fichiers (ouvrir, sauvegarder, fermer), la fenêtre d'aide et la page web.
 #include "files/ChargementFigure.h"
-#include "files/Environnement.h"
 #include "files/FichierFigure.h"
 #include "model/AfficherMessage.h"
+#include "ui/Environnement.h"
 #include "ui/FormAide.h"
 #include "ui/FormFichier.h"
 #include "ui/Korvane.h"

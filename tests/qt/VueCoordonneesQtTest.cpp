@@ -1,6 +1,6 @@
 // Les vrais widgets du dialogue des coordonnées, hors écran : frappe au clavier, OK, fautes de calcul.
 #include "calc/MessagesCalcul.h"
-#include "platform/qt/PlateformeQt.h"
+#include "qt/PlateformeQt.h"
 #include "support/DialogueQt.h"
 #include "ui/Coordonnees.h"
 #include "ui/FormSaisie.h"

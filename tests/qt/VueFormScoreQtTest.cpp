@@ -1,5 +1,5 @@
 // La fenêtre du score, hors écran : l'image qui part à l'imprimante, puis l'aspect retrouvé.
-#include "platform/qt/PlateformeQt.h"
+#include "qt/PlateformeQt.h"
 #include "support/DialogueQt.h"
 #include "ui/FormScore.h"
 

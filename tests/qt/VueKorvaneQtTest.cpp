@@ -1,7 +1,7 @@
 // La fenêtre principale réelle, hors écran : menus, touches d'accès, canevas peint.
-#include "platform/qt/PlateformeQt.h"
-#include "platform/qt/VueKorvane.h"
-#include "platform/qt/WidgetCanevas.h"
+#include "qt/PlateformeQt.h"
+#include "qt/VueKorvane.h"
+#include "qt/WidgetCanevas.h"
 
 #include <QApplication>
 #include <QImage>

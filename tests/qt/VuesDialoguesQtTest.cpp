@@ -1,6 +1,6 @@
 // Les vues Qt des petites fenêtres, hors écran : widgets, clics, fermeture.
-#include "platform/qt/FabriqueVues.h"
-#include "platform/qt/PlateformeQt.h"
+#include "qt/FabriqueVues.h"
+#include "qt/PlateformeQt.h"
 #include "support/DialogueQt.h"
 #include "ui/ChoixPrecision.h"
 #include "ui/Coordonnees.h"

@@ -1,8 +1,8 @@
 // Les vues Qt de la confirmation des fichiers et de l'aide, et le dossier des documents du système.
-#include "files/Environnement.h"
-#include "platform/qt/PlateformeQt.h"
+#include "qt/PlateformeQt.h"
 #include "support/DialogueQt.h"
 #include "support/DossierTemporaire.h"
+#include "ui/Environnement.h"
 #include "ui/FormAide.h"
 #include "ui/FormFichier.h"
 

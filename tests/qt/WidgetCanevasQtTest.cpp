@@ -1,5 +1,5 @@
 // Le canevas Qt rejoue les marques du modèle : un trait droit couvre ses rangées entières, le fond le reste.
-#include "platform/qt/WidgetCanevas.h"
+#include "qt/WidgetCanevas.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,9 +2,9 @@
 // la minuterie avance à la main et les mesures de l'écran se règlent.
 #pragma once
 
-#include "platform/Plateforme.h"
 #include "support/MessagerieEnregistree.h"
 #include "ui/Fenetre.h"
+#include "ui/Plateforme.h"
 
 #include <deque>
 #include <functional>

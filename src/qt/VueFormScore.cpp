@@ -1,5 +1,5 @@
 // Vue Qt de la fenêtre du score.
-#include "platform/qt/VueDialogue.h"
+#include "qt/VueDialogue.h"
 #include "ui/FormScore.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
-#include "platform/qt/PlateformeQt.h"
+#include "qt/PlateformeQt.h"
 
-#include "platform/qt/FabriqueVues.h"
-#include "platform/qt/Recopie.h"
-#include "platform/qt/VueKorvane.h"
+#include "qt/FabriqueVues.h"
+#include "qt/Recopie.h"
+#include "qt/VueKorvane.h"
 #include "ui/FormMessage.h"
 
 #include <QApplication>

@@ -1,5 +1,5 @@
 // Vue Qt de la fenêtre de confirmation des fichiers de figure.
-#include "platform/qt/VueDialogue.h"
+#include "qt/VueDialogue.h"
 #include "ui/FormFichier.h"
 
 #include <QLabel>

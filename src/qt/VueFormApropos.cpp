@@ -1,6 +1,6 @@
 // Vue Qt de la boîte « À propos », avec l'emblème dessiné : un triangle dans son repère.
-#include "platform/qt/Recopie.h"
-#include "platform/qt/VueDialogue.h"
+#include "qt/Recopie.h"
+#include "qt/VueDialogue.h"
 #include "ui/FormApropos.h"
 
 #include <QLabel>

@@ -1,7 +1,7 @@
-// Les services que le cœur demande au système ; réalisés par Qt, ou par un script dans les tests.
+// Les services que les fenêtres demandent au système ; réalisés par Qt, ou par un script dans les tests.
 #pragma once
 
-#include "platform/Messagerie.h"
+#include "model/Messagerie.h"
 
 #include <functional>
 #include <optional>
@@ -10,9 +10,6 @@
 class Fenêtre;
 
 enum class IcôneMessage { Information, Exclamation, Critique };
-
-// L'issue d'une commande d'impression, pour le message qui la suit.
-enum class RésultatImpression { Imprimé, Annulé, Erreur };
 
 // Taille d'un texte d'une ligne, en twips, pour les étiquettes qui prennent la taille de leur texte.
 struct TailleTexte {

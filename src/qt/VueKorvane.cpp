@@ -1,7 +1,7 @@
-#include "platform/qt/VueKorvane.h"
+#include "qt/VueKorvane.h"
 
-#include "platform/qt/Recopie.h"
-#include "platform/qt/WidgetCanevas.h"
+#include "qt/Recopie.h"
+#include "qt/WidgetCanevas.h"
 
 #include <QAction>
 #include <QCloseEvent>

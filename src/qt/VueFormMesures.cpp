@@ -1,5 +1,5 @@
 // Vues Qt des fenêtres des longueurs et des angles.
-#include "platform/qt/VueDialogue.h"
+#include "qt/VueDialogue.h"
 #include "ui/FormAngle.h"
 #include "ui/FormLong.h"
 

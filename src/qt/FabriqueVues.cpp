@@ -4,7 +4,7 @@
 //     std::unique_ptr<VueDialogue> CréerVue(FormX& modèle, QWidget* parent) qui la construit ;
 //  2. ajouter ci-dessous sa déclaration et sa ligne dans la table.
 // MontrerModal (PlateformeQt) fait le reste : Form_Load, rafraîchissement, boucle modale.
-#include "platform/qt/FabriqueVues.h"
+#include "qt/FabriqueVues.h"
 
 #include "ui/ChoixPrecision.h"
 #include "ui/Coordonnees.h"

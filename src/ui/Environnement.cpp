@@ -1,8 +1,8 @@
-#include "files/Environnement.h"
+#include "ui/Environnement.h"
 
 #include "model/AfficherMessage.h"
 #include "model/Modulebas.h"
-#include "platform/Plateforme.h"
+#include "ui/Plateforme.h"
 
 #include <filesystem>
 #include <system_error>

@@ -1,4 +1,4 @@
-#include "files/Environnement.h"
+#include "ui/Environnement.h"
 
 #include "support/DossierTemporaire.h"
 #include "support/PlateformeScriptee.h"

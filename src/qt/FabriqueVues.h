@@ -1,7 +1,7 @@
 // La vue Qt qui montre une fenêtre-modèle donnée.
 #pragma once
 
-#include "platform/qt/VueDialogue.h"
+#include "qt/VueDialogue.h"
 
 #include <memory>
 

@@ -1,5 +1,5 @@
 // Vue Qt de la fenêtre des textes longs.
-#include "platform/qt/VueDialogue.h"
+#include "qt/VueDialogue.h"
 #include "ui/FormTexteAgrandi.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 // Vue Qt du dialogue des coordonnées d'un point.
-#include "platform/qt/FiltreClic.h"
-#include "platform/qt/VueDialogue.h"
+#include "qt/FiltreClic.h"
+#include "qt/VueDialogue.h"
 #include "ui/Coordonnees.h"
 
 #include <QLabel>

@@ -1,5 +1,5 @@
 // Vue Qt du choix d'un point parmi des points confondus.
-#include "platform/qt/VueDialogue.h"
+#include "qt/VueDialogue.h"
 #include "ui/FormChoixPoint.h"
 
 #include <QPushButton>

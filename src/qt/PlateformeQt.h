@@ -1,8 +1,8 @@
 // Les services du système réalisés avec Qt : fenêtres modales, boîtes standard, écran, minuterie.
 #pragma once
 
-#include "platform/Plateforme.h"
 #include "ui/Controle.h"
+#include "ui/Plateforme.h"
 
 #include <QFont>
 #include <QSize>

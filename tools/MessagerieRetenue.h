@@ -2,8 +2,8 @@
 // tests).
 #pragma once
 
+#include "model/Messagerie.h"
 #include "model/Modulebas.h"
-#include "platform/Messagerie.h"
 
 #include <string>
 #include <vector>

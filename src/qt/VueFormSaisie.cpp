@@ -1,5 +1,5 @@
 // Vue Qt du dialogue des noms des sommets.
-#include "platform/qt/VueDialogue.h"
+#include "qt/VueDialogue.h"
 #include "ui/FormSaisie.h"
 
 #include <QLineEdit>

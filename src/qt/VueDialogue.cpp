@@ -1,6 +1,6 @@
-#include "platform/qt/VueDialogue.h"
+#include "qt/VueDialogue.h"
 
-#include "platform/qt/Recopie.h"
+#include "qt/Recopie.h"
 
 #include <QApplication>
 #include <QCheckBox>

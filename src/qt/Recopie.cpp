@@ -1,4 +1,4 @@
-#include "platform/qt/Recopie.h"
+#include "qt/Recopie.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 // Vue Qt de la fenêtre d'aide : le sommaire en liste, la rubrique dans une zone qui défile.
-#include "platform/qt/Recopie.h"
-#include "platform/qt/VueDialogue.h"
+#include "qt/Recopie.h"
+#include "qt/VueDialogue.h"
 #include "ui/FormAide.h"
 
 #include <QLabel>

@@ -1,5 +1,5 @@
 // Vue Qt du dialogue de la précision.
-#include "platform/qt/VueDialogue.h"
+#include "qt/VueDialogue.h"
 #include "ui/ChoixPrecision.h"
 
 #include <QLabel>

@@ -1,5 +1,5 @@
 // Vue Qt de la fenêtre de message.
-#include "platform/qt/VueDialogue.h"
+#include "qt/VueDialogue.h"
 #include "ui/FormMessage.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "platform/qt/WidgetCanevas.h"
+#include "qt/WidgetCanevas.h"
 
-#include "platform/qt/Recopie.h"
+#include "qt/Recopie.h"
 
 #include <QImage>
 #include <QKeyEvent>

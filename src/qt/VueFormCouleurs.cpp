@@ -1,6 +1,6 @@
 // Vue Qt de la palette des couleurs.
-#include "platform/qt/FiltreClic.h"
-#include "platform/qt/VueDialogue.h"
+#include "qt/FiltreClic.h"
+#include "qt/VueDialogue.h"
 #include "ui/FormCouleurs.h"
 
 #include <QHBoxLayout>
