@@ -2,6 +2,7 @@
 // comme la construction les ajoute ; les fenêtres de texte long sont retenues telles que l'élève les a vues.
 #pragma once
 
+#include "support/MessagerieEnregistree.h"
 #include "support/PlateformeScriptee.h"
 #include "ui/FormTexteAgrandi.h"
 #include "ui/Korvane.h"

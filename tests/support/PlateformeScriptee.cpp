@@ -2,8 +2,6 @@
 
 #include "model/Caracteres.h"
 
-#include <gtest/gtest.h>
-
 void PlateformeScriptée::MontrerModal(Fenêtre& fenêtre)
 {
     FenêtresOuvertes.push_back(typeid(fenêtre).name());
@@ -14,13 +12,13 @@ void PlateformeScriptée::MontrerModal(Fenêtre& fenêtre)
         Script script = std::move(scripts.front());
         scripts.pop_front();
         if (!script.jouer(fenêtre))
-            ADD_FAILURE() << "Le script attendait " << script.genre << ", la fenêtre ouverte est "
-                          << typeid(fenêtre).name();
+            SignalerÉchecScript("Le script attendait " + script.genre + ", la fenêtre ouverte est " +
+                                typeid(fenêtre).name());
     }
     if (!fenêtre.EstFermée())
         fenêtre.Form_QueryUnload();
     if (!fenêtre.EstFermée())
-        ADD_FAILURE() << "La fenêtre " << typeid(fenêtre).name() << " refuse de se fermer";
+        SignalerÉchecScript(std::string("La fenêtre ") + typeid(fenêtre).name() + " refuse de se fermer");
 }
 
 void PlateformeScriptée::MontrerFormMessage(Modulebas& m)
@@ -61,7 +59,7 @@ std::optional<std::string> PlateformeScriptée::DialogueEnregistrer(const std::s
 bool PlateformeScriptée::ImprimerFenêtre(Fenêtre& fenêtre)
 {
     if (!ImprimanteChoisie) {
-        ADD_FAILURE() << "Impression sans imprimante choisie";
+        SignalerÉchecScript("Impression sans imprimante choisie");
         return false;
     }
     if (PendantImpression)

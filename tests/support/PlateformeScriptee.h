@@ -2,7 +2,7 @@
 // la minuterie avance à la main et les mesures de l'écran se règlent.
 #pragma once
 
-#include "support/MessagerieEnregistree.h"
+#include "MessagerieRetenue.h"
 #include "ui/Fenetre.h"
 #include "ui/Plateforme.h"
 
@@ -56,7 +56,7 @@ public:
     bool MinuterieEnMarche() const { return static_cast<bool>(top); }
 
     // Le journal des messages de FormMessage.
-    MessagerieEnregistrée Journal;
+    MessagerieRetenue Journal;
     struct MessageDuSystème {
         std::string Texte;
         std::string Titre;
@@ -104,6 +104,10 @@ private:
     int intervalle = 0;
     int écoulé = 0;
 };
+
+// Un script qui attendait une autre fenêtre, une fenêtre qui refuse de se fermer, une impression sans
+// imprimante : un échec du test sous GoogleTest (EchecScriptTest.cpp), un arrêt pour la cible de fuzz.
+void SignalerÉchecScript(const std::string& texte);
 
 // Le genre d'une fenêtre tel que FenêtresOuvertes le retient.
 template <typename F> std::string GenreFenêtre()

@@ -1,5 +1,6 @@
 #include "ui/CommandesMesures.h"
 
+#include "support/MessagerieEnregistree.h"
 #include "support/PlateformeScriptee.h"
 #include "ui/FormAngle.h"
 #include "ui/FormLong.h"

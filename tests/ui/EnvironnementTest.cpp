@@ -1,6 +1,7 @@
 #include "ui/Environnement.h"
 
 #include "support/DossierTemporaire.h"
+#include "support/MessagerieEnregistree.h"
 #include "support/PlateformeScriptee.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,6 @@
 // La fenêtre du score : ses textes, le nom gardé d'une ouverture à l'autre, l'impression et ses messages.
 #include "ui/FormScore.h"
+#include "support/MessagerieEnregistree.h"
 #include "support/PlateformeScriptee.h"
 
 #include <gtest/gtest.h>
