@@ -61,22 +61,22 @@ bool ClassAnaPoly::PolyCroisé()
     return TestCroisé(nomSommets);
 }
 
-void ClassAnaPoly::NumPoint1(std::uint8_t n)
+void ClassAnaPoly::NumPoint1(std::size_t n)
 {
     numPoint1 = n;
 }
 
-void ClassAnaPoly::NumPoint2(std::uint8_t n)
+void ClassAnaPoly::NumPoint2(std::size_t n)
 {
     numPoint2 = n;
 }
 
-void ClassAnaPoly::NumPoint3(std::uint8_t n)
+void ClassAnaPoly::NumPoint3(std::size_t n)
 {
     numPoint3 = n;
 }
 
-void ClassAnaPoly::NumPoint4(std::uint8_t n)
+void ClassAnaPoly::NumPoint4(std::size_t n)
 {
     numPoint4 = n;
 }
@@ -336,7 +336,7 @@ double ClassAnaPoly::DistancePointDroite(const PointFig& p, const Droite& l) con
     return std::abs(l.A * x + l.B * y + l.C) / std::sqrt(l.A * l.A + l.B * l.B);
 }
 
-bool ClassAnaPoly::AngleRentrant(std::size_t p1, std::size_t p2, std::size_t p3, std::uint8_t& p4) const
+bool ClassAnaPoly::AngleRentrant(std::size_t p1, std::size_t p2, std::size_t p3, std::size_t& p4) const
 {
     const Droite l = CalculerDroiteCartésienne(PointDuSommet(p1), PointDuSommet(p3));
     const auto côté = [&l](Coordonnées c) { return Signe(l.A * c.x + l.B * c.y + l.C); };

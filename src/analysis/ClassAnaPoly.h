@@ -25,10 +25,10 @@ public:
     const std::string& Figure() const;
     // Sur la suite ouverte ; construit aussi la table des sommets dont se servent Angle et TestAng.
     bool PolyCroisé();
-    void NumPoint1(std::uint8_t n);
-    void NumPoint2(std::uint8_t n);
-    void NumPoint3(std::uint8_t n);
-    void NumPoint4(std::uint8_t n);
+    void NumPoint1(std::size_t n);
+    void NumPoint2(std::size_t n);
+    void NumPoint3(std::size_t n);
+    void NumPoint4(std::size_t n);
     // Longueur du côté NumPoint1 (le dernier côté revient au sommet 1).
     double DistancePointPoint();
     // L'angle en NumPoint2 est-il rentrant ? NumPoint4 : 0, ou le sommet opposé d'un quadrilatère.
@@ -68,7 +68,7 @@ private:
     static bool PointDansSegment(const Droite& l, double x, double y);
     Droite CalculerDroiteCartésienne(const PointFig& p1, const PointFig& p2) const;
     double DistancePointDroite(const PointFig& p, const Droite& l) const;
-    bool AngleRentrant(std::size_t p1, std::size_t p2, std::size_t p3, std::uint8_t& p4) const;
+    bool AngleRentrant(std::size_t p1, std::size_t p2, std::size_t p3, std::size_t& p4) const;
 
     // Classement.
     std::string DécrireFigure(std::string& noms);
@@ -92,9 +92,9 @@ private:
     Messagerie& messagerie;
     std::string nomSommets;
     std::string figure;
-    std::uint8_t numPoint1 = 0;
-    std::uint8_t numPoint2 = 0;
-    std::uint8_t numPoint3 = 0;
-    std::uint8_t numPoint4 = 0;
+    std::size_t numPoint1 = 0;
+    std::size_t numPoint2 = 0;
+    std::size_t numPoint3 = 0;
+    std::size_t numPoint4 = 0;
     mutable std::vector<std::pair<const PointFig*, Coordonnées>> positions;
 };

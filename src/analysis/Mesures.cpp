@@ -24,7 +24,7 @@ std::vector<LigneMesure> LignesLongueurs(Modulebas& m, Messagerie& messagerie, c
     analyse.NomSommets(noms);
     std::vector<LigneMesure> lignes;
     for (std::size_t k = 1; k <= n; ++k) {
-        analyse.NumPoint1(static_cast<std::uint8_t>(k));
+        analyse.NumPoint1(k);
         const double longueur = analyse.DistancePointPoint();
         const std::string& suivant = sommets[k % n];
         lignes.push_back(
@@ -46,7 +46,7 @@ std::optional<std::vector<LigneMesure>> LignesAngles(Modulebas& m, Messagerie& m
                         "Le polygone est croisé et dans ce cas, les angles ne sont pas mesurés");
         return std::nullopt;
     }
-    const auto position = [n](std::size_t k) { return static_cast<std::uint8_t>((k - 1) % n + 1); };
+    const auto position = [n](std::size_t k) { return (k - 1) % n + 1; };
     std::vector<LigneMesure> lignes;
     for (std::size_t k = 1; k <= n; ++k) {
         analyse.NumPoint1(position(k + n - 1));

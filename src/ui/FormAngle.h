@@ -10,7 +10,7 @@ public:
     FormAngle(const std::vector<std::string>& TabAngles, const Contrôle& principale);
 
     std::vector<Contrôle>& LabAngle = Lignes;
-    std::uint8_t& PageAngle = Page;
+    std::size_t& PageAngle = Page;
     std::vector<Contrôle> PictureAngle; // une image par ligne, montrée quand sa ligne a un texte
 
 private:

@@ -12,5 +12,5 @@ public:
     void AfficherLongueurs() { AfficherPremièrePage(); }
 
     std::vector<Contrôle>& LabLong = Lignes;
-    std::uint8_t& PageLong = Page;
+    std::size_t& PageLong = Page;
 };

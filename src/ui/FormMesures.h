@@ -36,7 +36,7 @@ public:
     Contrôle BtonSuite;
     Contrôle BtonBack;
     Contrôle BtonOk;
-    std::uint8_t Page = 0; // PageLong ou PageAngle
+    std::size_t Page = 0; // PageLong ou PageAngle
 
 protected:
     FormMesures(const std::vector<std::string>& tableau, const Contrôle& principale, TextesMesures textes);

@@ -208,3 +208,29 @@ TEST_F(KorvaneFichiersLimitesTest, LeQuadrillageCouteCeQueCoutentLesPixels)
     EXPECT_LE(LignesDuQuadrillage(), pixels + 2);
     EXPECT_GT(LignesDuQuadrillage(), pixels / 4) << "un quadrillage serré reste visible";
 }
+
+// Un fichier peut tracer ABC 87 fois de suite : les 261 côtés se mesurent jusqu'au dernier, page après
+// page.
+TEST_F(KorvaneFichiersLimitesTest, UnPolygoneDePlusDe255SommetsSeMesureJusquAuBout)
+{
+    Ouvrir(Données / "polygone-long.lum");
+    ASSERT_EQ(m.NbSommets, 261u);
+
+    std::vector<std::string> lignes;
+    plateforme.QuandSOuvre<FormLong>([&lignes](FormLong& f) {
+        for (int page = 0; page < 40; ++page) {
+            for (const Contrôle& ligne : f.LabLong)
+                if (ligne.Visible && !ligne.Caption.empty())
+                    lignes.push_back(ligne.Caption);
+            if (!f.BtonSuite.Visible)
+                break;
+            f.BtonSuite_Click();
+        }
+        f.BtonOk_Click();
+    });
+    k.Cliquer(k.BtonLong);
+    ASSERT_EQ(lignes.size(), 261u);
+    const std::string côtés[] = {"AB = 4", "BC = 5", "CA = 3"};
+    for (std::size_t i = 0; i < lignes.size(); ++i)
+        ASSERT_EQ(lignes[i], côtés[i % 3]) << "ligne " << i;
+}
