@@ -149,8 +149,6 @@ VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
     canevas = new WidgetCanevas(
         modèle.Ecran, [this] { Rafraîchir(); }, fond);
     liens.push_back({canevas, &modèle.Ecran.Cadre, [this] {
-                         canevas->setCursor(CurseurQt(
-                             this->modèle.PointeurSouris == 99 ? Pointeur::Personnalisé : Pointeur::Normal));
                          if (this->modèle.Ecran.DemandeFocus) {
                              canevas->setFocus();
                              this->modèle.Ecran.DemandeFocus = false;
@@ -303,7 +301,10 @@ void VueKorvane::ConstruireMenus(QMenu* menu, const std::vector<EntréeMenu>& en
 void VueKorvane::SynchroniserTableau(TableauLié& tableau)
 {
     while (tableau.widgets.size() > tableau.contrôles->size()) {
-        delete tableau.widgets.back();
+        // Le rafraîchissement peut venir d'un gestionnaire lancé par ce widget même (une fenêtre modale
+        // qu'il ouvre) : le widget ne disparaît qu'une fois rendu à la boucle d'évènements.
+        tableau.widgets.back()->hide();
+        tableau.widgets.back()->deleteLater();
         tableau.widgets.pop_back();
     }
     while (tableau.widgets.size() < tableau.contrôles->size())

@@ -1,6 +1,7 @@
 // La vue Qt de la fenêtre principale : menus, canevas, outils et panneaux, recopiés après chaque évènement.
 #pragma once
 
+#include "qt/Vue.h"
 #include "ui/Korvane.h"
 
 #include <QMainWindow>
@@ -12,7 +13,7 @@ class QMenu;
 class QPushButton;
 class WidgetCanevas;
 
-class VueKorvane : public QMainWindow {
+class VueKorvane : public QMainWindow, public Vue {
 public:
     explicit VueKorvane(Korvane& modèle);
 
@@ -21,7 +22,7 @@ public:
 
     // Lance un gestionnaire du modèle puis recopie tout l'état sur les widgets.
     void Gérer(const std::function<void()>& gestionnaire);
-    void Rafraîchir();
+    void Rafraîchir() override;
 
     WidgetCanevas* Canevas() const { return canevas; }
 

@@ -409,7 +409,7 @@ void Korvane::NouvelleFigure()
         NuméroterQuadrants();
     EtiX.Visible = false;
     EtiY.Visible = false;
-    PointeurSouris = 1;
+    Ecran.Cadre.MousePointer = Pointeur::Normal;
     m.NbPoints = 0;
     m.NbTracés = 0;
     NumCible = 0;
@@ -468,7 +468,7 @@ void Korvane::InitOptions()
     }
     BtonAbandon.Visible = false;
     Form.MousePointer = Pointeur::Normal;
-    PointeurSouris = 0;
+    Ecran.Cadre.MousePointer = Pointeur::Normal;
     m.ModeChoixPoint = 0;
 }
 

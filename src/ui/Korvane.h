@@ -226,9 +226,6 @@ public:
     bool EnregistrementFigure = false;
     bool LectureRatée = false;
 
-    // Pointeur au-dessus du canevas : 0 normal, 99 personnalisé.
-    std::uint8_t PointeurSouris = 0;
-
 private:
     void BrancherFichiers();
     void PréparerDossierDocuments();

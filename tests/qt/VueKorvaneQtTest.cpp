@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -94,4 +95,39 @@ TEST_F(VueKorvaneQt, LeZoomRecopieLEchelleSurSonEtiquette)
         textes << étiquette->text();
     EXPECT_TRUE(textes.contains(QString::fromStdString(k.EtiEchelle.Caption)));
     EXPECT_NE(k.EtiEchelle.Caption, " 1");
+}
+
+// Le message du bonus s'ouvre au milieu du gestionnaire, après le score et l'effacement de la figure :
+// derrière lui la fenêtre montre déjà ce nouvel état, et de nouveau ce que le message a changé en se fermant.
+TEST_F(VueKorvaneQt, DerriereUnMessageLaFenetreMontreLEtatDejaChange)
+{
+    const auto montré = [this](const QString& texte) {
+        for (QWidget* w : vue.findChildren<QWidget*>()) {
+            const auto* étiquette = qobject_cast<QLabel*>(w);
+            const auto* bouton = qobject_cast<QPushButton*>(w);
+            if (((étiquette && étiquette->text() == texte) || (bouton && bouton->text() == texte)) &&
+                w->isVisibleTo(&vue))
+                return true;
+        }
+        return false;
+    };
+    bool scoreDerrière = false;
+    bool analyseDerrière = false;
+    bool scoreAprès = false;
+    QTimer::singleShot(0, [&] {
+        scoreDerrière = montré(QStringLiteral("Score : 1/1"));
+        analyseDerrière = montré(QStringLiteral("Analyse"));
+        k.EtiScore.Caption = "Score : 2/2";
+        if (QWidget* message = QApplication::activeModalWidget())
+            message->close();
+    });
+    vue.Gérer([&] {
+        k.EtiScore.Caption = "Score : 1/1";
+        k.BtonVelmor.Visible = true;
+        k.AfficherTexte("Bonus", "Un bonus !", BoutonsTexte::Fermer);
+        scoreAprès = montré(QStringLiteral("Score : 2/2"));
+    });
+    EXPECT_TRUE(scoreDerrière);
+    EXPECT_TRUE(analyseDerrière);
+    EXPECT_TRUE(scoreAprès);
 }
