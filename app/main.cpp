@@ -18,9 +18,10 @@
 
 namespace {
 
-// « velmor --help » et « velmor --version » répondent en français et s'arrêtent ; sinon le premier
+// « velmor --help » et « velmor --version » répondent en français et s'arrêtent, avant toute fenêtre
+// (et donc sans écran) ; sinon le premier
 // argument restant est la figure à ouvrir, ou rien.
-QString FigureDemandéeEnArgument(const QApplication& application)
+QString FigureDemandéeEnArgument(int argc, char* argv[])
 {
     QCommandLineParser analyseur;
     analyseur.setApplicationDescription(
@@ -34,12 +35,17 @@ QString FigureDemandéeEnArgument(const QApplication& application)
     analyseur.addPositionalArgument(QStringLiteral("figure"),
                                     QStringLiteral("Une figure .lum à ouvrir au démarrage."),
                                     QStringLiteral("[figure.lum]"));
-    if (!analyseur.parse(application.arguments())) {
-        std::fprintf(stderr, "velmor : %s\nEssayez « velmor --help ».\n", qPrintable(analyseur.errorText()));
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!analyseur.parse(arguments)) {
+        std::fprintf(stderr, "velmor : option inconnue : %s\nEssayez « velmor --help ».\n",
+                     qPrintable(analyseur.unknownOptionNames().join(QStringLiteral(", "))));
         std::exit(2);
     }
     if (analyseur.isSet(aide)) {
         std::fputs(qPrintable(analyseur.helpText()
+                                  .replace(QStringLiteral("<executable_name>"), QStringLiteral("velmor"))
                                   .replace(QStringLiteral("Usage:"), QStringLiteral("Utilisation :"))
                                   .replace(QStringLiteral("Options:"), QStringLiteral("Options :"))
                                   .replace(QStringLiteral("Arguments:"), QStringLiteral("Arguments :"))),
@@ -58,13 +64,13 @@ QString FigureDemandéeEnArgument(const QApplication& application)
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmor"));
     QApplication::setApplicationVersion(QStringLiteral(VELMOR_VERSION));
+    const QString figure = FigureDemandéeEnArgument(argc, argv);
+    QApplication application(argc, argv);
     // Le bureau relie la fenêtre à son entrée de menu et lui donne l'icône installée.
     QGuiApplication::setDesktopFileName(QStringLiteral("velmor"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velmor")));
-    const QString figure = FigureDemandéeEnArgument(application);
 
     // Les boutons et les dialogues standard de Qt parlent français.
     QTranslator traductionQt;
