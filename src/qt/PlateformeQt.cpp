@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
@@ -176,9 +177,22 @@ bool PlateformeQt::ImprimerFenêtre(Fenêtre& fenêtre)
     return peintre.end();
 }
 
+// Le lanceur démarre même quand rien ne sait montrer une page : le succès de openUrl ne suffit pas.
+// On demande d'abord s'il existe un navigateur, comme le lanceur le cherchera.
+static bool AucunNavigateur()
+{
+    if (!qEnvironmentVariableIsEmpty("BROWSER") || !QStandardPaths::findExecutable("x-www-browser").isEmpty())
+        return false;
+    QProcess requête;
+    requête.start(QStringLiteral("xdg-mime"), {"query", "default", "x-scheme-handler/https"});
+    if (!requête.waitForFinished(3000) || requête.exitStatus() != QProcess::NormalExit)
+        return false; // sans xdg-mime, Qt cherche lui-même et dit son échec
+    return requête.readAllStandardOutput().trimmed().isEmpty();
+}
+
 bool PlateformeQt::OuvrirPageWeb(const std::string& adresse)
 {
-    return QDesktopServices::openUrl(QUrl(VersQString(adresse)));
+    return !AucunNavigateur() && QDesktopServices::openUrl(QUrl(VersQString(adresse)));
 }
 
 std::string PlateformeQt::DossierDocumentsSystème()
