@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -145,6 +146,7 @@ VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
     fond = new Fond([this] { Gérer([this] { this->modèle.Form_MouseMove(); }); }, this);
     setCentralWidget(fond);
     ConstruireMenus(nullptr, modèle.Menus);
+    PoserRaccourcis();
 
     canevas = new WidgetCanevas(
         modèle.Ecran, [this] { Rafraîchir(); }, fond);
@@ -287,6 +289,7 @@ void VueKorvane::ConstruireMenus(QMenu* menu, const std::vector<EntréeMenu>& en
             action = menu ? menu->addAction(QString()) : menuBar()->addAction(QString());
             connect(action, &QAction::triggered, this,
                     [this, &c] { Gérer([this, &c] { modèle.Cliquer(c); }); });
+            actionsDesMenus[&c] = action;
         }
         liens.push_back({nullptr, &c, [action, &c] {
                              action->setText(VersQString(c.Caption));
@@ -295,6 +298,25 @@ void VueKorvane::ConstruireMenus(QMenu* menu, const std::vector<EntréeMenu>& en
                              action->setCheckable(c.Checked);
                              action->setChecked(c.Checked);
                          }});
+    }
+}
+
+// Une commande de menu montre son raccourci à côté de sa légende et ne le prend que lorsqu'elle est active ;
+// celui d'un bouton passe par une action de la fenêtre, et Cliquer ne fait rien d'un bouton inactif.
+void VueKorvane::PoserRaccourcis()
+{
+    for (const Raccourci& raccourci : modèle.Raccourcis) {
+        QAction* action = nullptr;
+        if (const auto trouvée = actionsDesMenus.find(raccourci.Commande); trouvée != actionsDesMenus.end()) {
+            action = trouvée->second;
+        } else {
+            action = new QAction(this);
+            addAction(action);
+            Contrôle& c = *raccourci.Commande;
+            connect(action, &QAction::triggered, this,
+                    [this, &c] { Gérer([this, &c] { modèle.Cliquer(c); }); });
+        }
+        action->setShortcut(QKeySequence(VersQString(raccourci.Touches)));
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 class QLabel;
@@ -49,6 +50,7 @@ private:
     QPushButton* Bouton(Contrôle& c, QWidget* parent);
     QWidget* Forme(const Contrôle& c, QWidget* parent);
     void ConstruireMenus(QMenu* menu, const std::vector<EntréeMenu>& entrées);
+    void PoserRaccourcis();
     void SynchroniserTableau(TableauLié& tableau);
     void SynchroniserTaille();
 
@@ -57,6 +59,7 @@ private:
     WidgetCanevas* canevas;
     QLabel* médaille;
     std::vector<Lien> liens;
+    std::unordered_map<const Contrôle*, QAction*> actionsDesMenus;
     std::vector<TableauLié> tableaux;
     bool enRafraîchissement = false;
 };

@@ -302,6 +302,10 @@ void Korvane::ConstruireMenus()
           {&ItemPrécision, {}}}},
         {&MenuAides, {{&ItemAides, {}}, {&ItemZavWeb, {}}, {&ItemApropos, {}}}},
     };
+    // Le bouton « + » de l'échelle rapproche la figure (il réduit XMax) : c'est lui que Ctrl++ presse.
+    Raccourcis = {{"Ctrl+O", &ItemOuvrirFig}, {"Ctrl+S", &ItemEnregistrer}, {"Ctrl+W", &ItemFermerFig},
+                  {"Ctrl+Q", &ItemQuitter},   {"Ctrl+Z", &BtonAnnule},      {"F1", &ItemAides},
+                  {"Ctrl++", &BtonEchMoins},  {"Ctrl+-", &BtonEchPlus}};
 }
 
 void Korvane::Form_Load()

@@ -25,6 +25,13 @@ struct EntréeMenu {
     std::vector<EntréeMenu> Sous;
 };
 
+// Un raccourci clavier usuel, à côté des touches d'accès : il fait ce que fait sa commande, quand elle le
+// peut (touches écrites comme Qt les lit : « Ctrl+O », « F1 »).
+struct Raccourci {
+    std::string Touches;
+    Contrôle* Commande;
+};
+
 // Les étapes de la construction après lesquelles l'activation des commandes change.
 enum class ÉtapeConstruction {
     NouvelleFigure,
@@ -208,6 +215,7 @@ public:
         ItemCouleurInit, ItemPrécision;
     Contrôle MenuAides, ItemAides, ItemZavWeb, ItemApropos;
     std::vector<EntréeMenu> Menus;
+    std::vector<Raccourci> Raccourcis;
 
     // Repère et disposition.
     float Rapport = 1;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
@@ -130,4 +131,32 @@ TEST_F(VueKorvaneQt, DerriereUnMessageLaFenetreMontreLEtatDejaChange)
     EXPECT_TRUE(scoreDerrière);
     EXPECT_TRUE(analyseDerrière);
     EXPECT_TRUE(scoreAprès);
+}
+
+// Les raccourcis usuels passent par la vraie table des raccourcis de Qt : la commande de menu montre le sien,
+// le bouton du zoom le prend, et une commande inactive (rien à annuler) ne fait rien.
+TEST_F(VueKorvaneQt, LesRaccourcisUsuelsFontCeQueFontLeursCommandes)
+{
+    vue.activateWindow();
+    QApplication::processEvents();
+    const auto presser = [this](int touche) {
+        QKeyEvent appui(QEvent::KeyPress, touche, Qt::ControlModifier,
+                        touche == Qt::Key_Plus ? QStringLiteral("+") : QStringLiteral("-"));
+        QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : &vue, &appui);
+    };
+
+    QMenu* fichier = vue.menuBar()->actions()[0]->menu();
+    ASSERT_NE(fichier, nullptr);
+    EXPECT_EQ(fichier->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+
+    const std::int32_t xMax = m.XMax;
+    presser(Qt::Key_Minus);
+    EXPECT_EQ(m.XMax, xMax + 1000);
+    presser(Qt::Key_Plus);
+    EXPECT_EQ(m.XMax, xMax);
+
+    ASSERT_FALSE(k.BtonAnnule.Enabled && k.BtonAnnule.Visible);
+    QKeyEvent annuler(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier, QStringLiteral("z"));
+    QApplication::sendEvent(&vue, &annuler);
+    EXPECT_EQ(m.NbPoints, 0u);
 }
