@@ -19,21 +19,18 @@ FigureFichier FigureDuModèle(const Modulebas& m, bool axesAffichés, bool quadr
 void ChargerFigure(Modulebas& m, const FigureFichier& figure)
 {
     const auto nbPoints = figure.Points.size();
-    m.CapPoints = nbPoints + 1;
-    m.Points = TableauBase1<PointFig>(m.CapPoints);
-    m.TabLongueurs = std::vector<std::string>(m.CapPoints + 1);
+    m.Points = TableauBase1<PointFig>(nbPoints + 1);
+    m.TabLongueurs = std::vector<std::string>(m.CapPoints() + 1);
     for (std::size_t i = 1; i <= nbPoints; ++i)
         m.Points[i] = figure.Points[i - 1];
     m.NbPoints = static_cast<std::uint8_t>(nbPoints);
 
     const auto nbTracés = figure.Tracés.size();
-    if (nbTracés >= m.CapTracés) {
-        m.CapTracés = nbTracés + 1;
-        m.Tracés.Redimensionner(m.CapTracés);
-    }
+    if (nbTracés >= m.CapTracés())
+        m.Tracés.Redimensionner(nbTracés + 1);
     for (std::size_t i = 1; i <= nbTracés; ++i)
         m.Tracés[i] = figure.Tracés[i - 1];
-    m.NbTracés = static_cast<std::uint8_t>(nbTracés);
+    m.NbTracés = nbTracés;
 
     m.PolygoneTracé = false;
     if (const auto polygone = PolygoneDeLaFigure(figure))

@@ -14,7 +14,7 @@ void TerminerExercice(Modulebas& m)
     m.CibleEnCours = false;
     m.ExerciceEnCours = false;
     // La limite de l'énoncé ne doit pas survivre à l'exercice : le dessin libre reprend sa capacité.
-    m.NbPointsMax = static_cast<std::uint8_t>(m.CapPoints);
+    m.NbPointsMax = m.LimiteTravailLibre();
 }
 
 void GlissementPanneau::Lancer(double gaucheÉcran, double gaucheÉtape)

@@ -45,7 +45,7 @@ SuiteDuJeu AbandonnerCible(Modulebas& m)
 void PréparerChoix(Modulebas& m)
 {
     m.FigureRéussie = false;
-    m.NbPointsMax = static_cast<std::uint8_t>(m.CapPoints);
+    m.NbPointsMax = m.LimiteTravailLibre();
     m.PositionSuivante = 1;
 }
 

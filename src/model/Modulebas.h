@@ -5,6 +5,7 @@
 #include "model/PointFig.h"
 #include "model/TableauBase1.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -12,6 +13,8 @@
 
 // Limite absolue du nombre de points d'une figure.
 inline constexpr std::size_t LimitePoints = 250;
+// L'historique garde au plus ce qu'un fichier de figure peut écrire : un nombre d'un octet.
+inline constexpr std::size_t LimiteTracés = 255;
 // Les tableaux de la figure grandissent par pas de 10.
 inline constexpr std::size_t PasTableaux = 10;
 
@@ -25,19 +28,26 @@ struct Modulebas {
     // La figure.
     TableauBase1<PointFig> Points{PasTableaux};
     std::uint8_t NbPoints = 0;
-    std::size_t CapPoints = PasTableaux;
     std::uint8_t NbPointsMax = PasTableaux;
     TableauBase1<PointFig> Sommets{PasTableaux};
-    std::uint8_t NbSommets = 0;
-    std::size_t CapSommets = PasTableaux;
+    std::size_t NbSommets = 0;
     bool PolygoneTracé = false;
     TableauBase1<std::string> Tracés{PasTableaux};
-    std::uint8_t NbTracés = 0;
-    std::size_t CapTracés = PasTableaux;
+    std::size_t NbTracés = 0;
     std::vector<std::string> TabLongueurs = std::vector<std::string>(PasTableaux + 1); // indexé à partir de 0
     std::vector<std::string> TabAngles = std::vector<std::string>(PasTableaux + 1); // indexé à partir de 0
     // Pour chaque position de la dernière suite de sommets analysée, l'indice de son point dans Points.
     TableauBase1<std::uint8_t> IndSommets{1};
+
+    // Les capacités sont les dimensions des tableaux eux-mêmes.
+    std::size_t CapPoints() const { return Points.Dimension(); }
+    std::size_t CapSommets() const { return Sommets.Dimension(); }
+    std::size_t CapTracés() const { return Tracés.Dimension(); }
+    // En travail libre, la limite de points suit CapPoints, sans dépasser la limite absolue.
+    std::uint8_t LimiteTravailLibre() const
+    {
+        return static_cast<std::uint8_t>(std::min(CapPoints(), LimitePoints));
+    }
 
     // Valeurs d'échange entre la fenêtre principale et ses dialogues.
     std::string NomSaisi;

@@ -3,9 +3,12 @@
 #include "model/AfficherMessage.h"
 #include "model/Caracteres.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* TitreSaisieNoms = "Saisie du nom des points";
+constexpr const char* TitreLimite = "Analyse Figure";
 
 // Remplace chaque occurrence de ancien par nouveau, en respectant la casse.
 std::string Remplacer(std::string texte, const std::string& ancien, const std::string& nouveau)
@@ -51,22 +54,31 @@ std::string OpérationsFigure::NomParDéfaut() const
 
 bool OpérationsFigure::PeutPlacerPoint()
 {
-    if (m.NbPoints < m.NbPointsMax)
+    if (m.NbPoints >= m.NbPointsMax) {
+        AfficherMessage(m, messagerie, TitreLimite,
+                        m.NbPointsMax == LimitePoints
+                            ? "La limite supérieure est atteinte, on ne peut plus construire de point."
+                            : "La figure demandée ne nécessite pas d'autres points.");
+        return false;
+    }
+    return PeutAjouterTracé();
+}
+
+bool OpérationsFigure::PeutAjouterTracé()
+{
+    if (m.NbTracés < LimiteTracés)
         return true;
-    AfficherMessage(m, messagerie, "Analyse Figure",
-                    m.NbPointsMax == LimitePoints
-                        ? "La limite supérieure est atteinte, on ne peut plus construire de point."
-                        : "La figure demandée ne nécessite pas d'autres points.");
+    AfficherMessage(m, messagerie, TitreLimite,
+                    "La figure compte déjà 255 constructions, le plus qu'un fichier puisse garder : on ne "
+                    "peut plus en ajouter.");
     return false;
 }
 
 void OpérationsFigure::AjouterEntréeHistorique(std::string entrée)
 {
     ++m.NbTracés;
-    if (m.NbTracés >= m.CapTracés) {
-        m.CapTracés += PasTableaux;
-        m.Tracés.Redimensionner(m.CapTracés);
-    }
+    if (m.NbTracés >= m.CapTracés())
+        m.Tracés.Redimensionner(m.CapTracés() + PasTableaux);
     m.Tracés[m.NbTracés] = std::move(entrée);
 }
 
@@ -80,13 +92,12 @@ bool OpérationsFigure::AjouterPoint()
     }
 
     ++m.NbPoints;
-    if (m.NbPoints >= m.CapPoints && m.CapPoints < LimitePoints) {
-        m.CapPoints += PasTableaux;
-        m.Points.Redimensionner(m.CapPoints);
-        m.TabLongueurs.resize(m.CapPoints + 1);
+    if (m.NbPoints >= m.CapPoints() && m.CapPoints() < LimitePoints) {
+        m.Points.Redimensionner(std::min(m.CapPoints() + PasTableaux, LimitePoints));
+        m.TabLongueurs.resize(m.CapPoints() + 1);
         // En travail libre, la seule limite est la limite absolue.
         if (!m.CibleEnCours)
-            m.NbPointsMax = static_cast<std::uint8_t>(m.CapPoints);
+            m.NbPointsMax = m.LimiteTravailLibre();
     }
 
     PointFig& point = m.Points[m.NbPoints];
@@ -151,20 +162,21 @@ bool OpérationsFigure::VérifierSommets()
     return true;
 }
 
-void OpérationsFigure::AjouterPolygone()
+bool OpérationsFigure::AjouterPolygone()
 {
+    if (!PeutAjouterTracé())
+        return false;
     AjouterEntréeHistorique("Polygone " + m.ChaîneSommets);
     ConstruirePolygone();
+    return true;
 }
 
 void OpérationsFigure::ConstruirePolygone()
 {
     const std::vector<std::string> noms = Caractères(m.ChaîneSommets);
-    if (noms.size() + 1 > m.CapSommets) {
-        m.CapSommets = noms.size() + 3;
-        m.Sommets.Redimensionner(m.CapSommets);
-    }
-    m.NbSommets = static_cast<std::uint8_t>(noms.size());
+    if (noms.size() + 1 > m.CapSommets())
+        m.Sommets.Redimensionner(noms.size() + 3);
+    m.NbSommets = noms.size();
     for (std::size_t i = 1; i <= noms.size(); ++i)
         m.Sommets[i] = m.Points[ChercherPoint(noms[i - 1])];
     m.PolygoneTracé = true;

@@ -19,8 +19,13 @@ public:
     // Le nom proposé pour un nouveau point (jamais une lettre qu'on ne peut pas afficher).
     std::string NomParDéfaut() const;
 
-    // Vrai si le nombre de points permet d'en placer un autre ; sinon le message de limite est montré.
+    // Vrai si le nombre de points et l'historique permettent d'en placer un autre ; sinon le message de
+    // limite est montré.
     bool PeutPlacerPoint();
+
+    // Vrai s'il reste une place dans l'historique, que l'écriture d'un fichier puisse compter ; sinon le
+    // message le dit.
+    bool PeutAjouterTracé();
 
     // Ajoute le point NomSaisi (XSaisi ; YSaisi) et son entrée d'historique ; faux si refusé.
     bool AjouterPoint();
@@ -31,8 +36,9 @@ public:
     // Chaque lettre de ChaîneSommets nomme-t-elle un point de la figure ?
     bool VérifierSommets();
 
-    // Ajoute l'entrée « Polygone » de l'historique puis remplit Sommets d'après ChaîneSommets.
-    void AjouterPolygone();
+    // Ajoute l'entrée « Polygone » de l'historique puis remplit Sommets d'après ChaîneSommets ; faux si
+    // l'historique est plein.
+    bool AjouterPolygone();
     void ConstruirePolygone();
 
     // Retire la dernière entrée de l'historique et ce qu'elle avait construit.

@@ -6,12 +6,9 @@
 #include "ui/FormLong.h"
 
 #include <algorithm>
-#include <string_view>
 #include <vector>
 
 namespace {
-
-constexpr std::string_view EntréePolygone = "Polygone ";
 
 // Le tableau va de 0 à NbPoints, et jusqu'au dernier sommet si le polygone en a davantage.
 void Ranger(std::vector<std::string>& tableau, const std::vector<LigneMesure>& lignes, std::size_t nbPoints)
@@ -26,14 +23,14 @@ void Ranger(std::vector<std::string>& tableau, const std::vector<LigneMesure>& l
 
 std::optional<std::string> SommetsMesurés(const Modulebas& m)
 {
-    if (m.NbTracés == 0) {
+    if (!m.PolygoneTracé || m.NbSommets == 0) {
         return std::nullopt;
     }
-    const std::string& entrée = m.Tracés[m.NbTracés];
-    if (!entrée.starts_with(EntréePolygone)) {
-        return std::nullopt;
+    std::string noms;
+    for (std::size_t i = 1; i <= m.NbSommets; ++i) {
+        noms += m.Sommets[i].Nom;
     }
-    return entrée.substr(EntréePolygone.size());
+    return noms;
 }
 
 void CommandeLongueurs(Modulebas& m, Plateforme& plateforme, const Contrôle& principale)

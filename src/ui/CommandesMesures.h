@@ -8,7 +8,8 @@
 #include <optional>
 #include <string>
 
-// Les noms des sommets du polygone mesuré : la dernière entrée de l'historique, après « Polygone ».
+// Les noms des sommets du polygone dessiné, celui que mesurent les longueurs et les angles et que nomme
+// Analyse ; rien sans polygone. Après la lecture d'un fichier, c'est le premier de son historique.
 std::optional<std::string> SommetsMesurés(const Modulebas& m);
 
 // BtonLong et ItemLong : TabLongueurs, puis FormLong en modal.

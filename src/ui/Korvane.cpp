@@ -344,7 +344,6 @@ void Korvane::Form_Load()
     m.NumCouleurTrait = 22;
     m.ÉpaisseurTrait = 1;
 
-    m.CapPoints = m.CapTracés = m.CapSommets = PasTableaux;
     m.Points.Redimensionner(PasTableaux);
     m.Sommets.Redimensionner(PasTableaux);
     m.Tracés.Redimensionner(PasTableaux);

@@ -76,6 +76,7 @@ public:
     void AjusterCadre();
     void AfficherEchelle();
     void ChangerEchelle();
+    std::int32_t XMaxAtteignable(std::int32_t xMax) const;
     void BtonEchMoins_Click();
     void BtonEchPlus_Click();
     void BtonEch_MouseMove();

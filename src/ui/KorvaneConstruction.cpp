@@ -81,15 +81,16 @@ void Korvane::ItemPolygone_Click()
 void Korvane::DemanderSommets()
 {
     m.ModeChoixPoint = 0;
+    if (!Opérations.PeutAjouterTracé())
+        return;
     m.TexteConsigne = ConsigneSommets;
     FormSaisie saisie(m, plateforme, Form);
     plateforme.MontrerModal(saisie);
 
     if (Caractères(m.ChaîneSommets).size() < 3)
         return;
-    if (!Opérations.VérifierSommets())
+    if (!Opérations.VérifierSommets() || !Opérations.AjouterPolygone())
         return;
-    Opérations.AjouterPolygone();
     AppliquerActivation(ÉtapeConstruction::PolygoneConstruit);
     DisposerLigneÉtat();
     // Les côtés passent par-dessus les marques déjà tracées, sans effacer le canevas.

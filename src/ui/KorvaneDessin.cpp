@@ -93,8 +93,8 @@ void Korvane::TracerPolygone()
 {
     if (m.NbSommets == 0)
         return;
-    if (m.Sommets.Dimension() < std::size_t{m.NbSommets} + 1)
-        m.Sommets.Redimensionner(std::size_t{m.NbSommets} + 1);
+    if (m.CapSommets() < m.NbSommets + 1)
+        m.Sommets.Redimensionner(m.NbSommets + 1);
     m.Sommets[m.NbSommets + 1] = m.Sommets[1];
     for (std::size_t i = 1; i <= m.NbSommets; ++i) {
         const PointFig& a = m.Sommets[i];

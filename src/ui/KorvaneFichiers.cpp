@@ -96,7 +96,7 @@ void Korvane::LireFigure()
 void Korvane::AppliquerFigure(const FigureFichier& figure)
 {
     InitOptions();
-    m.XMax = XMaxDuRapport(m.Unité, figure.RapportZoom);
+    m.XMax = XMaxAtteignable(XMaxDuRapport(m.Unité, figure.RapportZoom));
     ChangerEchelle();
     for (std::size_t i = 1; i <= m.NbPoints; ++i)
         DétruireÉtiquettePoint(i);

@@ -4,6 +4,8 @@
 #include "game/JeuCibles.h"
 #include "game/Mention.h"
 #include "game/TexteScore.h"
+#include "model/Caracteres.h"
+#include "ui/CommandesMesures.h"
 #include "ui/Korvane.h"
 
 #include <array>
@@ -45,7 +47,9 @@ void Korvane::BtonVelmor_Click()
     {
         // Un analyseur neuf à chaque appui : rien ne reste de la figure précédente.
         ClassAnaPoly analyseur(m, plateforme);
-        analyseur.NomSommets(SommetsFermés(m.Tracés[m.NbTracés]));
+        // Le polygone dessiné, fermé sur son premier sommet : ABCD devient ABCDA.
+        const std::string noms = SommetsMesurés(m).value_or("");
+        analyseur.NomSommets(noms.empty() ? noms : noms + Caractères(noms).front());
         description = analyseur.DescriptionFig();
         figure = analyseur.Figure();
     }

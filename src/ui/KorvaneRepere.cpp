@@ -2,6 +2,7 @@
 #include "model/TexteNombre.h"
 #include "ui/Korvane.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 
@@ -10,6 +11,22 @@ namespace {
 int ArrondiPair(double v)
 {
     return static_cast<int>(std::nearbyint(v));
+}
+
+// Les lignes u × i du quadrillage entre bas et haut, i allant des entiers les plus proches (moitié au
+// pair) de bas / u à haut / u. Plus serrées qu'un pixel, elles se confondraient : on n'en garde qu'une par
+// pixel, pour que le dessin coûte ce que coûte le canevas quel que soit le repère.
+template <typename Tracer> void TracerLignes(double bas, double haut, double u, double pixels, Tracer tracer)
+{
+    if (!(u > 0))
+        return;
+    const double premier = std::nearbyint(bas / u);
+    const double dernier = std::nearbyint(haut / u);
+    if (!(premier <= dernier))
+        return;
+    const double pas = std::max(1.0, std::ceil((dernier - premier + 1) / std::max(pixels, 1.0)));
+    for (double i = premier; i <= dernier; i += pas)
+        tracer(u * i);
 }
 
 } // namespace
@@ -62,6 +79,19 @@ void Korvane::ChangerEchelle()
     RedessinerTout();
 }
 
+// Les boutons s'arrêtent après avoir passé 3 et 35 unités du repère : un XMax au-delà de ce qu'ils
+// atteignent depuis l'échelle de départ revient au plus proche qu'ils atteignent.
+std::int32_t Korvane::XMaxAtteignable(std::int32_t xMax) const
+{
+    std::int32_t plusPetit = 10 * m.Unité;
+    while (plusPetit > 3 * m.Unité)
+        plusPetit -= 1000;
+    std::int32_t plusGrand = 10 * m.Unité;
+    while (plusGrand < 35 * m.Unité)
+        plusGrand += 1000;
+    return std::clamp(xMax, plusPetit, plusGrand);
+}
+
 // « + » : moins de plan, la figure grossit.
 void Korvane::BtonEchMoins_Click()
 {
@@ -92,11 +122,12 @@ void Korvane::TracerQuadrillage()
     const Couleur teinte{static_cast<std::uint8_t>(m.Rouge), static_cast<std::uint8_t>(m.Vert),
                          static_cast<std::uint8_t>(m.Bleu)};
     Ecran.DrawWidth = 1;
-    const double u = m.Unité;
-    for (int i = ArrondiPair(m.XMin / u); i <= ArrondiPair(m.XMax / u); ++i)
-        Ecran.Line(u * i, m.YMax, u * i, m.YMin, teinte);
-    for (int i = ArrondiPair(m.YMin / u); i <= ArrondiPair(m.YMax / u); ++i)
-        Ecran.Line(m.XMin, u * i, m.XMax, u * i, teinte);
+    const double largeurPixels = static_cast<double>(Ecran.Cadre.Width) / plateforme.TwipsParPixelX();
+    const double hauteurPixels = static_cast<double>(Ecran.Cadre.Height) / plateforme.TwipsParPixelY();
+    TracerLignes(m.XMin, m.XMax, m.Unité, largeurPixels,
+                 [&](double x) { Ecran.Line(x, m.YMax, x, m.YMin, teinte); });
+    TracerLignes(m.YMin, m.YMax, m.Unité, hauteurPixels,
+                 [&](double y) { Ecran.Line(m.XMin, y, m.XMax, y, teinte); });
     Ecran.DrawWidth = m.ÉpaisseurTrait;
 }
 

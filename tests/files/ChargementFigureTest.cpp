@@ -20,12 +20,12 @@ TEST(ChargementFigure, UneFigureLueRemplitLeModeleAvecSesCapacites)
     m.PolygoneTracé = true;
     ChargerFigure(m, *lecture.Figure);
     EXPECT_EQ(m.NbPoints, 6);
-    EXPECT_EQ(m.CapPoints, 7u);
+    EXPECT_EQ(m.CapPoints(), 7u);
     EXPECT_EQ(m.Points.Dimension(), 7u);
     EXPECT_EQ(m.TabLongueurs.size(), 8u);
     EXPECT_EQ(m.Points[2], (PointFig{"1", "RAC(3)", "B", 4, false}));
     EXPECT_EQ(m.NbTracés, 7);
-    EXPECT_EQ(m.CapTracés, 10u);
+    EXPECT_EQ(m.CapTracés(), 10u);
     EXPECT_EQ(m.Tracés[7], "Polygone ABCDEF");
     EXPECT_EQ(m.ChaîneSommets, "ABCDEF");
     EXPECT_FALSE(m.PolygoneTracé);
@@ -41,7 +41,7 @@ TEST(ChargementFigure, UnHistoriqueLongAgranditLesTraces)
     }
     Modulebas m;
     ChargerFigure(m, figure);
-    EXPECT_EQ(m.CapTracés, 13u);
+    EXPECT_EQ(m.CapTracés(), 13u);
     EXPECT_EQ(m.Tracés.Dimension(), 13u);
     EXPECT_EQ(m.Tracés[12], "Point L");
     EXPECT_EQ(m.ChaîneSommets, "");

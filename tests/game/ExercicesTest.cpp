@@ -55,7 +55,7 @@ TEST(Exercices, LesEnoncesGardentLeursSautsDeLigne)
 TEST(Exercices, LExerciceLimiteLesPointsPuisRendLeDessinLibre)
 {
     Modulebas m;
-    m.CapPoints = 20;
+    m.Points.Redimensionner(20);
     m.NbPointsMax = 20;
     DébuterExercice(m, TableExercices[6]);
     EXPECT_TRUE(m.ExerciceEnCours);

@@ -182,7 +182,7 @@ TEST(JeuCibles, LaReinitialisationRevientAuChoixCompteursAZero)
     PartieJeu partie;
     for (std::size_t i = 0; i < NbCibles; ++i)
         partie.Réussir(i);
-    partie.m.CapPoints = 20;
+    partie.m.Points.Redimensionner(20);
     partie.m.ExerciceEnCours = true;
     RéinitialiserJeu(partie.m);
     EXPECT_EQ(partie.m.Score, 0);

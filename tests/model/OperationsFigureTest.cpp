@@ -143,8 +143,8 @@ TEST_F(OpérationsFigureTest, DeuxCentCinquantePointsAuPlusSansDebordement)
 {
     for (int i = 0; i < 250; ++i)
         ASSERT_TRUE(Placer("#" + std::to_string(i))) << i;
-    EXPECT_EQ(m.CapPoints, 250u);
-    EXPECT_EQ(m.CapTracés, 260u);
+    EXPECT_EQ(m.CapPoints(), 250u);
+    EXPECT_EQ(m.CapTracés(), 260u);
     EXPECT_EQ(m.Tracés[250], "Point #249");
 
     EXPECT_FALSE(Placer("Z"));
@@ -182,7 +182,7 @@ TEST_F(OpérationsFigureTest, UnLongPolygoneAgranditSommets)
 {
     PlacerPoints("ABCDEFGHIJKL");
     ASSERT_TRUE(Tracer("ABCDEFGHIJKL"));
-    EXPECT_EQ(m.CapSommets, 15u);
+    EXPECT_EQ(m.CapSommets(), 15u);
     EXPECT_EQ(m.Sommets[12].Nom, "L");
 }
 

@@ -30,6 +30,11 @@ struct FigureMesurée {
         }
         m.Tracés.Redimensionner(m.NbTracés + 1);
         m.Tracés[++m.NbTracés] = "Polygone " + noms;
+        m.Sommets.Redimensionner(m.NbPoints + 1);
+        for (std::size_t i = 1; i <= m.NbPoints; ++i) {
+            m.Sommets[i] = m.Points[i];
+        }
+        m.NbSommets = m.NbPoints;
         m.PolygoneTracé = true;
         m.ModeChoixPoint = 1;
     }
@@ -98,7 +103,7 @@ TEST(CommandesMesures, UnPolygoneCroiseNAQueSonMessage)
 TEST(CommandesMesures, SansPolygoneRienNeSOuvre)
 {
     FigureMesurée f({{"0", "0"}, {"1", "0"}, {"0", "1"}});
-    --f.m.NbTracés;
+    f.m.PolygoneTracé = false;
     CommandeLongueurs(f.m, f.plateforme, f.principale);
     CommandeAngles(f.m, f.plateforme, f.principale);
     EXPECT_TRUE(f.plateforme.FenêtresOuvertes.empty());

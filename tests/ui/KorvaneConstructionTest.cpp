@@ -161,7 +161,7 @@ TEST_F(KorvaneConstructionTest, LeOnziemePointAgranditLesTableauxEtReleveLaLimit
     for (std::size_t i = 0; i < noms.size(); ++i)
         Placer(noms.substr(i, 1), std::to_string(i), "1");
     EXPECT_EQ(m.NbPoints, 11);
-    EXPECT_EQ(m.CapPoints, 20u);
+    EXPECT_EQ(m.CapPoints(), 20u);
     EXPECT_EQ(m.NbPointsMax, 20);
     EXPECT_EQ(m.Points[1].Nom, "A");
     EXPECT_EQ(m.Tracés[11], "Point K");

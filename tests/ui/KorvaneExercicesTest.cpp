@@ -158,7 +158,7 @@ TEST_F(KorvaneExercices, BtonOkTermineLExerciceEtEffaceLaFigure)
     EXPECT_TRUE(k.ItemOuvrirFig.Enabled);
     EXPECT_EQ(k.EtiStatut.Caption, StatutChoix);
     EXPECT_EQ(m.NbPoints, 0);
-    EXPECT_EQ(m.NbPointsMax, m.CapPoints) << "la limite de l'énoncé ne survit pas à l'exercice";
+    EXPECT_EQ(m.NbPointsMax, m.CapPoints()) << "la limite de l'énoncé ne survit pas à l'exercice";
     EXPECT_TRUE(PlacerPoints(6));
 
     // Le jeu reprend.
@@ -177,7 +177,7 @@ TEST_F(KorvaneExercices, LaReinitialisationTermineLExercice)
     EXPECT_FALSE(k.PictureExo.Visible);
     EXPECT_FALSE(plateforme.MinuterieEnMarche());
     EXPECT_EQ(k.EtiStatut.Caption, StatutChoix);
-    EXPECT_EQ(m.NbPointsMax, m.CapPoints);
+    EXPECT_EQ(m.NbPointsMax, m.CapPoints());
     Choisir(2);
     EXPECT_TRUE(m.CibleEnCours);
 }

@@ -107,7 +107,7 @@ TEST_F(PartieKorvane, LaCibleLimiteLesPointsASesSommets)
                         "La figure demandée ne nécessite pas d'autres points.");
         k.Cliquer(k.BtonAbandon);
         EXPECT_EQ(m.NbPoints, 0) << "l'abandon efface la figure";
-        EXPECT_EQ(m.NbPointsMax, m.CapPoints) << "le dessin libre reprend sa limite";
+        EXPECT_EQ(m.NbPointsMax, m.CapPoints()) << "le dessin libre reprend sa limite";
     }
 }
 
@@ -317,5 +317,5 @@ TEST_F(PartieKorvane, LaReinitialisationPendantUneCibleLAbandonneSansCompterSesP
     EXPECT_EQ(m.NbPoints, 0);
     EXPECT_FALSE(k.BtonAbandon.Visible || k.BtonVelmor.Visible);
     EXPECT_TRUE(k.LabTypeFig[4].Enabled);
-    EXPECT_EQ(m.NbPointsMax, m.CapPoints);
+    EXPECT_EQ(m.NbPointsMax, m.CapPoints());
 }
