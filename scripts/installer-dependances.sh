@@ -6,7 +6,8 @@ paquets="build-essential cmake ninja-build pkg-config
 qt6-base-dev libqt6printsupport6 qt6-translations-l10n qt6-qpa-plugins
 libgtest-dev libgmock-dev libbenchmark-dev
 clang libclang-rt-14-dev clang-format
-xvfb xauth x11-utils libx11-dev fonts-liberation2"
+xvfb xauth x11-utils libx11-dev fonts-liberation2
+dpkg-dev desktop-file-utils appstream shared-mime-info xdg-utils"
 
 manquants=""
 for paquet in $paquets; do

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
@@ -44,13 +45,36 @@ int Arrondi(double v)
 
 } // namespace
 
+// Une fenêtre modale suspend le gestionnaire qui l'ouvre : derrière elle, chaque vue montre déjà ce que le
+// gestionnaire a changé (le score et la figure effacée derrière le message du bonus), puis, à la fermeture,
+// ce que la fenêtre a changé à son tour.
+class PlateformeQt::PendantModal {
+public:
+    explicit PendantModal(PlateformeQt& p) : plateforme(p) { plateforme.RafraîchirVues(); }
+    ~PendantModal() { plateforme.RafraîchirVues(); }
+    PendantModal(const PendantModal&) = delete;
+    PendantModal& operator=(const PendantModal&) = delete;
+
+private:
+    PlateformeQt& plateforme;
+};
+
 PlateformeQt::PlateformeQt() = default;
 PlateformeQt::~PlateformeQt() = default;
 
-void PlateformeQt::DéfinirFenêtrePrincipale(const Contrôle& modèle, QWidget* widget)
+void PlateformeQt::DéfinirFenêtrePrincipale(const Contrôle& modèle, VueKorvane* vue)
 {
     principale = &modèle;
-    widgetPrincipal = widget;
+    widgetPrincipal = vue;
+    vuePrincipale = vue;
+}
+
+void PlateformeQt::RafraîchirVues()
+{
+    if (vuePrincipale)
+        vuePrincipale->Rafraîchir();
+    for (const auto& [fenêtre, vue] : vuesOuvertes)
+        vue->Rafraîchir();
 }
 
 void PlateformeQt::MontrerFormMessage(Modulebas& m)
@@ -67,15 +91,19 @@ void PlateformeQt::MontrerModal(Fenêtre& fenêtre)
         fenêtre.Form_QueryUnload();
         return;
     }
-    vuesOuvertes[&fenêtre] = vue.get();
-    vue->Montrer();
-    vuesOuvertes.erase(&fenêtre);
+    {
+        const PendantModal pendant(*this);
+        vuesOuvertes[&fenêtre] = vue.get();
+        vue->Montrer();
+        vuesOuvertes.erase(&fenêtre);
+    }
 }
 
 void PlateformeQt::MessageSystème(const std::string& texte, const std::string& titre, IcôneMessage icône)
 {
     const QString t = VersQString(titre);
     const QString message = VersQString(texte);
+    const PendantModal pendant(*this);
     switch (icône) {
     case IcôneMessage::Information:
         QMessageBox::information(widgetPrincipal, t, message);
@@ -92,6 +120,7 @@ void PlateformeQt::MessageSystème(const std::string& texte, const std::string& 
 std::optional<std::string> PlateformeQt::DialogueOuvrir(const std::string& titre, const std::string& filtre,
                                                         const std::string& dossier)
 {
+    const PendantModal pendant(*this);
     const QString nom = QFileDialog::getOpenFileName(widgetPrincipal, VersQString(titre),
                                                      VersQString(dossier), FiltreQt(filtre));
     if (nom.isEmpty())
@@ -103,6 +132,7 @@ std::optional<std::string> PlateformeQt::DialogueEnregistrer(const std::string& 
                                                              const std::string& filtre,
                                                              const std::string& dossier)
 {
+    const PendantModal pendant(*this);
     // La fenêtre de confirmation pose elle-même la question de l'écrasement, après avoir ajouté « .lum ».
     const QString nom =
         QFileDialog::getSaveFileName(widgetPrincipal, VersQString(titre), VersQString(dossier),
@@ -121,6 +151,7 @@ QPrinter& PlateformeQt::Imprimante()
 
 bool PlateformeQt::ChoisirImprimante()
 {
+    const PendantModal pendant(*this);
     QWidget* active = QApplication::activeModalWidget();
     QPrintDialog choix(&Imprimante(), active ? active : widgetPrincipal);
     return choix.exec() == QDialog::Accepted;
@@ -146,9 +177,22 @@ bool PlateformeQt::ImprimerFenêtre(Fenêtre& fenêtre)
     return peintre.end();
 }
 
+// Le lanceur démarre même quand rien ne sait montrer une page : le succès de openUrl ne suffit pas.
+// On demande d'abord s'il existe un navigateur, comme le lanceur le cherchera.
+static bool AucunNavigateur()
+{
+    if (!qEnvironmentVariableIsEmpty("BROWSER") || !QStandardPaths::findExecutable("x-www-browser").isEmpty())
+        return false;
+    QProcess requête;
+    requête.start(QStringLiteral("xdg-mime"), {"query", "default", "x-scheme-handler/https"});
+    if (!requête.waitForFinished(3000) || requête.exitStatus() != QProcess::NormalExit)
+        return false; // sans xdg-mime, Qt cherche lui-même et dit son échec
+    return requête.readAllStandardOutput().trimmed().isEmpty();
+}
+
 bool PlateformeQt::OuvrirPageWeb(const std::string& adresse)
 {
-    return QDesktopServices::openUrl(QUrl(VersQString(adresse)));
+    return !AucunNavigateur() && QDesktopServices::openUrl(QUrl(VersQString(adresse)));
 }
 
 std::string PlateformeQt::DossierDocumentsSystème()
@@ -219,8 +263,8 @@ void PlateformeQt::DémarrerMinuterie(int intervalleMs, std::function<void()> to
     // Chaque top change le modèle de la fenêtre principale : sa vue le recopie aussitôt.
     QObject::connect(&minuterie, &QTimer::timeout, &minuterie, [this, top = std::move(top)] {
         top();
-        if (auto* vue = dynamic_cast<VueKorvane*>(widgetPrincipal))
-            vue->Rafraîchir();
+        if (vuePrincipale)
+            vuePrincipale->Rafraîchir();
     });
     minuterie.start(intervalleMs);
 }

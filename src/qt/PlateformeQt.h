@@ -14,7 +14,9 @@
 
 class QPrinter;
 class QWidget;
+class Vue;
 class VueDialogue;
+class VueKorvane;
 
 class PlateformeQt : public Plateforme {
 public:
@@ -22,7 +24,7 @@ public:
     ~PlateformeQt() override;
 
     // La fenêtre principale : parent des dialogues, et cadre sur lequel ils se centrent.
-    void DéfinirFenêtrePrincipale(const Contrôle& modèle, QWidget* widget);
+    void DéfinirFenêtrePrincipale(const Contrôle& modèle, VueKorvane* vue);
 
     void MontrerFormMessage(Modulebas& m) override;
     void MontrerModal(Fenêtre& fenêtre) override;
@@ -51,8 +53,13 @@ protected:
     QPrinter& Imprimante();
 
 private:
+    class PendantModal;
+    // Chaque vue montre l'état présent de son modèle : la fenêtre principale et les dialogues ouverts.
+    void RafraîchirVues();
+
     const Contrôle* principale = nullptr;
     QWidget* widgetPrincipal = nullptr;
+    Vue* vuePrincipale = nullptr;
     std::map<const Fenêtre*, VueDialogue*> vuesOuvertes; // pour imprimer l'image d'une fenêtre montrée
     // Gardée d'une impression à l'autre : le dialogue repropose l'imprimante ou le fichier déjà choisis.
     std::unique_ptr<QPrinter> imprimante;

@@ -3,7 +3,6 @@
 #include "qt/Recopie.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -115,20 +114,6 @@ QRadioButton* VueDialogue::BoutonOption(Contrôle& c, std::function<void()> clic
         option->setChecked(c.Checked);
     });
     return option;
-}
-
-QCheckBox* VueDialogue::CaseÀCocher(Contrôle& c, std::function<void()> clic)
-{
-    auto* caseÀCocher = new QCheckBox(this);
-    connect(caseÀCocher, &QCheckBox::clicked, this, [this, &c, clic = std::move(clic)](bool coché) {
-        c.Checked = coché;
-        Gérer(clic);
-    });
-    Lier(caseÀCocher, c, [caseÀCocher, &c] {
-        caseÀCocher->setText(VersQString(c.Caption));
-        caseÀCocher->setChecked(c.Checked);
-    });
-    return caseÀCocher;
 }
 
 QLineEdit* VueDialogue::ZoneTexte(Contrôle& c, std::function<void()> changement,

@@ -2,6 +2,7 @@
 // et après chaque gestionnaire un seul passage qui recopie l'état des contrôles sur les widgets.
 #pragma once
 
+#include "qt/Vue.h"
 #include "ui/Fenetre.h"
 
 #include <QDialog>
@@ -13,9 +14,8 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QCheckBox;
 
-class VueDialogue : public QDialog {
+class VueDialogue : public QDialog, public Vue {
 public:
     VueDialogue(Fenêtre& modèle, QWidget* parent);
 
@@ -25,14 +25,13 @@ public:
     Fenêtre& Modèle() { return modèle; }
 
     // Recopie l'état des contrôles sur les widgets ; aussi au milieu d'un gestionnaire, avant d'imprimer.
-    void Rafraîchir();
+    void Rafraîchir() override;
 
 protected:
     // Chaque fabrique crée le widget du contrôle et le lie pour tous les rafraîchissements à venir.
     QLabel* Étiquette(Contrôle& c);
     QPushButton* Bouton(Contrôle& c, std::function<void()> clic);
     QRadioButton* BoutonOption(Contrôle& c, std::function<void()> clic);
-    QCheckBox* CaseÀCocher(Contrôle& c, std::function<void()> clic);
     // La légende du contrôle tient le texte tapé ; touche reçoit chaque caractère tapé et peut le
     // remplacer, ou l'annuler en le mettant à 0 (8 effacement arrière, 13 entrée, 27 échappement).
     QLineEdit* ZoneTexte(Contrôle& c, std::function<void()> changement = {},

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -145,12 +146,11 @@ VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
     fond = new Fond([this] { Gérer([this] { this->modèle.Form_MouseMove(); }); }, this);
     setCentralWidget(fond);
     ConstruireMenus(nullptr, modèle.Menus);
+    PoserRaccourcis();
 
     canevas = new WidgetCanevas(
         modèle.Ecran, [this] { Rafraîchir(); }, fond);
     liens.push_back({canevas, &modèle.Ecran.Cadre, [this] {
-                         canevas->setCursor(CurseurQt(
-                             this->modèle.PointeurSouris == 99 ? Pointeur::Personnalisé : Pointeur::Normal));
                          if (this->modèle.Ecran.DemandeFocus) {
                              canevas->setFocus();
                              this->modèle.Ecran.DemandeFocus = false;
@@ -289,6 +289,7 @@ void VueKorvane::ConstruireMenus(QMenu* menu, const std::vector<EntréeMenu>& en
             action = menu ? menu->addAction(QString()) : menuBar()->addAction(QString());
             connect(action, &QAction::triggered, this,
                     [this, &c] { Gérer([this, &c] { modèle.Cliquer(c); }); });
+            actionsDesMenus[&c] = action;
         }
         liens.push_back({nullptr, &c, [action, &c] {
                              action->setText(VersQString(c.Caption));
@@ -300,10 +301,32 @@ void VueKorvane::ConstruireMenus(QMenu* menu, const std::vector<EntréeMenu>& en
     }
 }
 
+// Une commande de menu montre son raccourci à côté de sa légende et ne le prend que lorsqu'elle est active ;
+// celui d'un bouton passe par une action de la fenêtre, et Cliquer ne fait rien d'un bouton inactif.
+void VueKorvane::PoserRaccourcis()
+{
+    for (const Raccourci& raccourci : modèle.Raccourcis) {
+        QAction* action = nullptr;
+        if (const auto trouvée = actionsDesMenus.find(raccourci.Commande); trouvée != actionsDesMenus.end()) {
+            action = trouvée->second;
+        } else {
+            action = new QAction(this);
+            addAction(action);
+            Contrôle& c = *raccourci.Commande;
+            connect(action, &QAction::triggered, this,
+                    [this, &c] { Gérer([this, &c] { modèle.Cliquer(c); }); });
+        }
+        action->setShortcut(QKeySequence(VersQString(raccourci.Touches)));
+    }
+}
+
 void VueKorvane::SynchroniserTableau(TableauLié& tableau)
 {
     while (tableau.widgets.size() > tableau.contrôles->size()) {
-        delete tableau.widgets.back();
+        // Le rafraîchissement peut venir d'un gestionnaire lancé par ce widget même (une fenêtre modale
+        // qu'il ouvre) : le widget ne disparaît qu'une fois rendu à la boucle d'évènements.
+        tableau.widgets.back()->hide();
+        tableau.widgets.back()->deleteLater();
         tableau.widgets.pop_back();
     }
     while (tableau.widgets.size() < tableau.contrôles->size())

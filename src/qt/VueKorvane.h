@@ -1,10 +1,12 @@
 // La vue Qt de la fenêtre principale : menus, canevas, outils et panneaux, recopiés après chaque évènement.
 #pragma once
 
+#include "qt/Vue.h"
 #include "ui/Korvane.h"
 
 #include <QMainWindow>
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 class QLabel;
@@ -12,7 +14,7 @@ class QMenu;
 class QPushButton;
 class WidgetCanevas;
 
-class VueKorvane : public QMainWindow {
+class VueKorvane : public QMainWindow, public Vue {
 public:
     explicit VueKorvane(Korvane& modèle);
 
@@ -21,7 +23,7 @@ public:
 
     // Lance un gestionnaire du modèle puis recopie tout l'état sur les widgets.
     void Gérer(const std::function<void()>& gestionnaire);
-    void Rafraîchir();
+    void Rafraîchir() override;
 
     WidgetCanevas* Canevas() const { return canevas; }
 
@@ -48,6 +50,7 @@ private:
     QPushButton* Bouton(Contrôle& c, QWidget* parent);
     QWidget* Forme(const Contrôle& c, QWidget* parent);
     void ConstruireMenus(QMenu* menu, const std::vector<EntréeMenu>& entrées);
+    void PoserRaccourcis();
     void SynchroniserTableau(TableauLié& tableau);
     void SynchroniserTaille();
 
@@ -56,6 +59,7 @@ private:
     WidgetCanevas* canevas;
     QLabel* médaille;
     std::vector<Lien> liens;
+    std::unordered_map<const Contrôle*, QAction*> actionsDesMenus;
     std::vector<TableauLié> tableaux;
     bool enRafraîchissement = false;
 };

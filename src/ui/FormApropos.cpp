@@ -1,6 +1,7 @@
 #include "ui/FormApropos.h"
 
 #include "model/Caracteres.h"
+#include "ui/Environnement.h"
 
 #include <cstddef>
 #include <string>
@@ -9,7 +10,6 @@ namespace {
 
 constexpr const char* Auteur = "L'équipe Velmor";
 constexpr const char* Éditeur = "Éditions Velmor";
-constexpr const char* Site = "velmor.example.org";
 
 } // namespace
 
@@ -32,7 +32,7 @@ void FormApropos::Form_Load()
     EtiVersion.Caption = EtiVersion.Caption + " " + "1.0";
     LabelAuteur.Caption = std::string("Conception et programmation,") + "\n" + Auteur;
     EtiEditeur.Caption = Éditeur;
-    EtiSite.Caption = Site;
+    EtiSite.Caption = std::string(SiteVelmor);
     ÉlargirPourÉditeur();
     CentrerSur(principale);
 }

@@ -302,6 +302,10 @@ void Korvane::ConstruireMenus()
           {&ItemPrécision, {}}}},
         {&MenuAides, {{&ItemAides, {}}, {&ItemZavWeb, {}}, {&ItemApropos, {}}}},
     };
+    // Le bouton « + » de l'échelle rapproche la figure (il réduit XMax) : c'est lui que Ctrl++ presse.
+    Raccourcis = {{"Ctrl+O", &ItemOuvrirFig}, {"Ctrl+S", &ItemEnregistrer}, {"Ctrl+W", &ItemFermerFig},
+                  {"Ctrl+Q", &ItemQuitter},   {"Ctrl+Z", &BtonAnnule},      {"F1", &ItemAides},
+                  {"Ctrl++", &BtonEchMoins},  {"Ctrl+-", &BtonEchPlus}};
 }
 
 void Korvane::Form_Load()
@@ -408,7 +412,7 @@ void Korvane::NouvelleFigure()
         NuméroterQuadrants();
     EtiX.Visible = false;
     EtiY.Visible = false;
-    PointeurSouris = 1;
+    Ecran.Cadre.MousePointer = Pointeur::Normal;
     m.NbPoints = 0;
     m.NbTracés = 0;
     NumCible = 0;
@@ -467,7 +471,7 @@ void Korvane::InitOptions()
     }
     BtonAbandon.Visible = false;
     Form.MousePointer = Pointeur::Normal;
-    PointeurSouris = 0;
+    Ecran.Cadre.MousePointer = Pointeur::Normal;
     m.ModeChoixPoint = 0;
 }
 

@@ -25,6 +25,13 @@ struct EntréeMenu {
     std::vector<EntréeMenu> Sous;
 };
 
+// Un raccourci clavier usuel, à côté des touches d'accès : il fait ce que fait sa commande, quand elle le
+// peut (touches écrites comme Qt les lit : « Ctrl+O », « F1 »).
+struct Raccourci {
+    std::string Touches;
+    Contrôle* Commande;
+};
+
 // Les étapes de la construction après lesquelles l'activation des commandes change.
 enum class ÉtapeConstruction {
     NouvelleFigure,
@@ -209,6 +216,7 @@ public:
         ItemCouleurInit, ItemPrécision;
     Contrôle MenuAides, ItemAides, ItemZavWeb, ItemApropos;
     std::vector<EntréeMenu> Menus;
+    std::vector<Raccourci> Raccourcis;
 
     // Repère et disposition.
     float Rapport = 1;
@@ -226,9 +234,6 @@ public:
     bool OuvertureFigure = false;
     bool EnregistrementFigure = false;
     bool LectureRatée = false;
-
-    // Pointeur au-dessus du canevas : 0 normal, 99 personnalisé.
-    std::uint8_t PointeurSouris = 0;
 
 private:
     void BrancherFichiers();

@@ -113,7 +113,7 @@ void Korvane::Ecran_MouseMove(int, double x, double y)
     m.Bleu = 255;
     EtiX.Visible = false;
     EtiX.Caption.clear();
-    PointeurSouris = 0;
+    Ecran.Cadre.MousePointer = Pointeur::Normal;
     for (std::size_t k = 1; k <= NbPointsProches; ++k)
         PointsProches[k] = 0;
 
@@ -127,7 +127,7 @@ void Korvane::Ecran_MouseMove(int, double x, double y)
             const auto yi = static_cast<float>(m.Unité * ValeurCoordonnée(m.Points[i].Y));
             if (!(xi - t < px && px < xi + t && yi - t < py && py < yi + t))
                 continue;
-            PointeurSouris = 99;
+            Ecran.Cadre.MousePointer = Pointeur::Personnalisé;
             EtiX.Caption = LégendeSurvol;
             AjusterTaille(EtiX);
             PoserSurCanevas(EtiX, xi + 3 * t, yi);
@@ -136,7 +136,6 @@ void Korvane::Ecran_MouseMove(int, double x, double y)
                 PointsProches[k++] = static_cast<std::uint8_t>(i);
         }
     }
-    Ecran.Cadre.MousePointer = PointeurSouris == 99 ? Pointeur::Personnalisé : Pointeur::Normal;
 }
 
 void Korvane::Ecran_MouseDown(int, double, double)
@@ -192,7 +191,6 @@ void Korvane::ModifierPointChoisi()
         }
     }
     m.ModeModifPoint = false;
-    PointeurSouris = 0;
     Ecran.Cadre.MousePointer = Pointeur::Normal;
     m.ModeChoixPoint = 0;
 }

@@ -5,11 +5,13 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -94,4 +96,67 @@ TEST_F(VueKorvaneQt, LeZoomRecopieLEchelleSurSonEtiquette)
         textes << étiquette->text();
     EXPECT_TRUE(textes.contains(QString::fromStdString(k.EtiEchelle.Caption)));
     EXPECT_NE(k.EtiEchelle.Caption, " 1");
+}
+
+// Le message du bonus s'ouvre au milieu du gestionnaire, après le score et l'effacement de la figure :
+// derrière lui la fenêtre montre déjà ce nouvel état, et de nouveau ce que le message a changé en se fermant.
+TEST_F(VueKorvaneQt, DerriereUnMessageLaFenetreMontreLEtatDejaChange)
+{
+    const auto montré = [this](const QString& texte) {
+        for (QWidget* w : vue.findChildren<QWidget*>()) {
+            const auto* étiquette = qobject_cast<QLabel*>(w);
+            const auto* bouton = qobject_cast<QPushButton*>(w);
+            if (((étiquette && étiquette->text() == texte) || (bouton && bouton->text() == texte)) &&
+                w->isVisibleTo(&vue))
+                return true;
+        }
+        return false;
+    };
+    bool scoreDerrière = false;
+    bool analyseDerrière = false;
+    bool scoreAprès = false;
+    QTimer::singleShot(0, [&] {
+        scoreDerrière = montré(QStringLiteral("Score : 1/1"));
+        analyseDerrière = montré(QStringLiteral("Analyse"));
+        k.EtiScore.Caption = "Score : 2/2";
+        if (QWidget* message = QApplication::activeModalWidget())
+            message->close();
+    });
+    vue.Gérer([&] {
+        k.EtiScore.Caption = "Score : 1/1";
+        k.BtonVelmor.Visible = true;
+        k.AfficherTexte("Bonus", "Un bonus !", BoutonsTexte::Fermer);
+        scoreAprès = montré(QStringLiteral("Score : 2/2"));
+    });
+    EXPECT_TRUE(scoreDerrière);
+    EXPECT_TRUE(analyseDerrière);
+    EXPECT_TRUE(scoreAprès);
+}
+
+// Les raccourcis usuels passent par la vraie table des raccourcis de Qt : la commande de menu montre le sien,
+// le bouton du zoom le prend, et une commande inactive (rien à annuler) ne fait rien.
+TEST_F(VueKorvaneQt, LesRaccourcisUsuelsFontCeQueFontLeursCommandes)
+{
+    vue.activateWindow();
+    QApplication::processEvents();
+    const auto presser = [this](int touche) {
+        QKeyEvent appui(QEvent::KeyPress, touche, Qt::ControlModifier,
+                        touche == Qt::Key_Plus ? QStringLiteral("+") : QStringLiteral("-"));
+        QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : &vue, &appui);
+    };
+
+    QMenu* fichier = vue.menuBar()->actions()[0]->menu();
+    ASSERT_NE(fichier, nullptr);
+    EXPECT_EQ(fichier->actions()[0]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+
+    const std::int32_t xMax = m.XMax;
+    presser(Qt::Key_Minus);
+    EXPECT_EQ(m.XMax, xMax + 1000);
+    presser(Qt::Key_Plus);
+    EXPECT_EQ(m.XMax, xMax);
+
+    ASSERT_FALSE(k.BtonAnnule.Enabled && k.BtonAnnule.Visible);
+    QKeyEvent annuler(QEvent::KeyPress, Qt::Key_Z, Qt::ControlModifier, QStringLiteral("z"));
+    QApplication::sendEvent(&vue, &annuler);
+    EXPECT_EQ(m.NbPoints, 0u);
 }

@@ -296,7 +296,6 @@ TEST_F(KorvaneConstructionTest, LeSurvolMontreCePointDansLaTolerance)
         k.Ecran.MouseMove(0, 2 * u + c.dx, u + c.dy);
         EXPECT_EQ(k.EtiX.Visible, c.dessus);
         EXPECT_EQ(k.EtiX.Caption, c.dessus ? "Ce point" : "");
-        EXPECT_EQ(k.PointeurSouris, c.dessus ? 99 : 0);
         EXPECT_EQ(k.Ecran.Cadre.MousePointer, c.dessus ? Pointeur::Personnalisé : Pointeur::Normal);
         EXPECT_EQ(k.PointsProches[1], c.dessus ? 1 : 0);
         if (c.dessus) {
@@ -326,7 +325,7 @@ TEST_F(KorvaneConstructionTest, EchapSuspendLOutilJusquAuProchainArmement)
     EXPECT_EQ(plateforme.FenêtresOuvertes.back(), GenreFenêtre<Coordonnées>());
     EXPECT_FALSE(m.ModeModifPoint);
     EXPECT_EQ(m.ModeChoixPoint, 0);
-    EXPECT_EQ(k.PointeurSouris, 0);
+    EXPECT_EQ(k.Ecran.Cadre.MousePointer, Pointeur::Normal);
     EXPECT_EQ(m.Points[1].X, "2");
 }
 
