@@ -1,11 +1,12 @@
 // Vue Qt du dialogue des coordonnées d'un point.
-#include "qt/FiltreClic.h"
+#include "qt/Activable.h"
 #include "qt/VueDialogue.h"
 #include "ui/Coordonnees.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <array>
 #include <memory>
 
 namespace {
@@ -39,7 +40,10 @@ public:
             QLabel* caseP = Étiquette(modèle.Position[i]);
             caseP->setFrameStyle(QFrame::Box | QFrame::Plain);
             caseP->setObjectName(QStringLiteral("Position%1").arg(i));
-            new FiltreClic(caseP, [this, &modèle, i] { Gérer([&modèle, i] { modèle.Position_Click(i); }); });
+            cases[i] = caseP;
+            new Activable(
+                caseP, [this, &modèle, i] { Gérer([&modèle, i] { modèle.Position_Click(i); }); }, {},
+                [this, i](int touche) { return ChoisirVoisine(i, touche); });
         }
 
         QPushButton* ok = Bouton(modèle.BtonValider, [this, &modèle] {
@@ -53,6 +57,26 @@ public:
     }
 
 private:
+    // Les flèches vont à la case voisine et la choisissent, comme entre des boutons d'option :
+    // 1 haut-gauche, 2 bas-gauche, 3 bas-droite, 4 haut-droite.
+    bool ChoisirVoisine(std::size_t i, int touche)
+    {
+        constexpr std::size_t autreColonne[] = {0, 4, 3, 2, 1};
+        constexpr std::size_t autreLigne[] = {0, 2, 1, 4, 3};
+        const bool àGauche = i <= 2;
+        const bool enHaut = i == 1 || i == 4;
+        std::size_t voisine = 0;
+        if ((touche == Qt::Key_Left && !àGauche) || (touche == Qt::Key_Right && àGauche))
+            voisine = autreColonne[i];
+        else if ((touche == Qt::Key_Up && !enHaut) || (touche == Qt::Key_Down && enHaut))
+            voisine = autreLigne[i];
+        if (voisine == 0)
+            return false;
+        cases[voisine]->setFocus(Qt::TabFocusReason);
+        Gérer([this, voisine] { modèle.Position_Click(voisine); });
+        return true;
+    }
+
     // La zone en faute reçoit le focus, ses caractères fautifs sélectionnés.
     void MontrerFaute()
     {
@@ -70,6 +94,7 @@ private:
     QLineEdit* saisieX = nullptr;
     QLineEdit* saisieY = nullptr;
     QLineEdit* nomPoint = nullptr;
+    std::array<QLabel*, Coordonnées::NbPositions + 1> cases{}; // de 1 à NbPositions
 };
 
 } // namespace

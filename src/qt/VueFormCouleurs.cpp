@@ -1,5 +1,5 @@
 // Vue Qt de la palette des couleurs.
-#include "qt/FiltreClic.h"
+#include "qt/Activable.h"
 #include "qt/VueDialogue.h"
 #include "ui/FormCouleurs.h"
 
@@ -36,8 +36,8 @@ public:
             QLabel* caseCouleur = Étiquette(modèle.Label2[i]);
             caseCouleur->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             caseCouleur->setObjectName(QStringLiteral("Label2_%1").arg(i));
-            new FiltreClic(caseCouleur,
-                           [this, &modèle, i] { Gérer([&modèle, i] { modèle.Label2_Click(i); }); });
+            new Activable(caseCouleur,
+                          [this, &modèle, i] { Gérer([&modèle, i] { modèle.Label2_Click(i); }); });
         }
         QLabel* sélection = Étiquette(modèle.ShapeSel);
         sélection->setAttribute(Qt::WA_TransparentForMouseEvents);

@@ -19,9 +19,12 @@ public:
         texte->setFrameShape(QFrame::NoFrame);
         texte->setFocusPolicy(Qt::NoFocus);
         Étiquette(modèle.LabConsigne);
-        Bouton(modèle.BtonValider, [&modèle] { modèle.BtonValider_Click(); });
+        QPushButton* valider = Bouton(modèle.BtonValider, [&modèle] { modèle.BtonValider_Click(); });
         Bouton(modèle.BtonAnnuler, [&modèle] { modèle.BtonAnnuler_Click(); });
-        Bouton(modèle.BtonFermer, [&modèle] { modèle.BtonFermer_Click(); });
+        QPushButton* fermer = Bouton(modèle.BtonFermer, [&modèle] { modèle.BtonFermer_Click(); });
+        Lier(valider, modèle.BtonValider, [valider, fermer, &modèle] {
+            (modèle.BtonValider.Visible ? valider : fermer)->setDefault(true);
+        });
     }
 };
 

@@ -1,10 +1,12 @@
 #include "qt/VueKorvane.h"
 
+#include "qt/Activable.h"
 #include "qt/Recopie.h"
 #include "qt/WidgetCanevas.h"
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenuBar>
@@ -12,30 +14,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <algorithm>
 
 namespace {
-
-// Une étiquette qui réagit au clic et au survol, comme les lignes des cibles et les couleurs.
-class ÉtiquetteRéactive : public QLabel {
-public:
-    ÉtiquetteRéactive(std::function<void()> clic, std::function<void()> survol, QWidget* parent)
-        : QLabel(parent), clic(std::move(clic)), survol(std::move(survol))
-    {
-        setMouseTracking(true);
-    }
-
-protected:
-    void mousePressEvent(QMouseEvent* évènement) override
-    {
-        if (évènement->button() == Qt::LeftButton)
-            clic();
-    }
-    void mouseMoveEvent(QMouseEvent*) override { survol(); }
-
-private:
-    std::function<void()> clic;
-    std::function<void()> survol;
-};
 
 // Le fond de la fenêtre : le pointeur qui s'y promène efface la mise en évidence des cibles.
 class Fond : public QWidget {
@@ -53,14 +34,15 @@ private:
     std::function<void()> survol;
 };
 
-// Un bouton qui signale le survol (les boutons du zoom remettent la flèche).
+// Un bouton qui signale le survol (les boutons du zoom remettent la flèche). Tab l'atteint sans que la
+// souris déplace le focus ; Espace ou Entrée le pressent.
 class BoutonRéactif : public QPushButton {
 public:
     BoutonRéactif(std::function<void()> survol, QWidget* parent)
         : QPushButton(parent), survol(std::move(survol))
     {
         setMouseTracking(true);
-        setFocusPolicy(Qt::NoFocus);
+        setFocusPolicy(Qt::TabFocus);
     }
 
 protected:
@@ -68,6 +50,13 @@ protected:
     {
         survol();
         QPushButton::mouseMoveEvent(évènement);
+    }
+    void keyPressEvent(QKeyEvent* évènement) override
+    {
+        if (évènement->key() == Qt::Key_Return || évènement->key() == Qt::Key_Enter)
+            click();
+        else
+            QPushButton::keyPressEvent(évènement);
     }
 
 private:
@@ -139,6 +128,29 @@ QPixmap Médaille(QSize taille)
     return image;
 }
 
+// Range des widgets d'un même parent en lignes (Horizontal : de haut en bas, chaque ligne de gauche à
+// droite) ou en colonnes (Vertical : de gauche à droite, chaque colonne de haut en bas). Une ligne réunit
+// les widgets dont le bord tombe dans la première moitié du premier d'entre eux.
+void RangerEnLignes(std::vector<QWidget*>& widgets, Qt::Orientation sens)
+{
+    const bool lignes = sens == Qt::Horizontal;
+    const auto début = [lignes](const QWidget* w) { return lignes ? w->y() : w->x(); };
+    const auto épaisseur = [lignes](const QWidget* w) { return lignes ? w->height() : w->width(); };
+    const auto avance = [lignes](const QWidget* w) { return lignes ? w->x() : w->y(); };
+    const auto parAvance = [&avance](const QWidget* a, const QWidget* b) { return avance(a) < avance(b); };
+
+    std::stable_sort(widgets.begin(), widgets.end(),
+                     [&début](const QWidget* a, const QWidget* b) { return début(a) < début(b); });
+    auto premier = widgets.begin();
+    for (auto w = widgets.begin(); w != widgets.end(); ++w) {
+        if (début(*w) >= début(*premier) + épaisseur(*premier) / 2) {
+            std::stable_sort(premier, w, parAvance);
+            premier = w;
+        }
+    }
+    std::stable_sort(premier, widgets.end(), parAvance);
+}
+
 } // namespace
 
 VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
@@ -206,8 +218,10 @@ VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
     for (Contrôle& c : modèle.Etixy)
         Étiquette(c, fond);
 
-    const auto ligneActive = [this](std::vector<Contrôle>& tableau) {
-        return [this, &tableau](std::size_t i) -> QWidget* {
+    // Les formes d'une ligne de cible répondent à la souris ; Tab ne s'arrête qu'une fois par ligne, sur son
+    // texte.
+    const auto ligneActive = [this](std::vector<Contrôle>& tableau, bool auClavier) {
+        return [this, &tableau, auClavier](std::size_t i) -> QWidget* {
             // Un élément d'un tableau se désigne par son indice : son adresse change quand le tableau
             // grandit.
             auto clic = [this, &tableau, i] {
@@ -216,12 +230,16 @@ VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
             auto survol = [this, &tableau, i] {
                 Gérer([this, &tableau, i] { this->modèle.SurvolerÉlément(tableau, i); });
             };
-            return new ÉtiquetteRéactive(clic, survol, fond);
+            auto* ligne = new QLabel(fond);
+            new Activable(ligne, clic, survol);
+            if (!auClavier)
+                ligne->setFocusPolicy(Qt::NoFocus);
+            return ligne;
         };
     };
-    tableaux.push_back({&modèle.ShapeTypeFig1, ligneActive(modèle.ShapeTypeFig1), {}});
-    tableaux.push_back({&modèle.ShapeTypeFig2, ligneActive(modèle.ShapeTypeFig2), {}});
-    tableaux.push_back({&modèle.LabTypeFig, ligneActive(modèle.LabTypeFig), {}});
+    tableaux.push_back({&modèle.ShapeTypeFig1, ligneActive(modèle.ShapeTypeFig1, false), {}});
+    tableaux.push_back({&modèle.ShapeTypeFig2, ligneActive(modèle.ShapeTypeFig2, false), {}});
+    tableaux.push_back({&modèle.LabTypeFig, ligneActive(modèle.LabTypeFig, true), {}});
 
     auto* panneauExo = Forme(modèle.PictureExo, fond);
     Étiquette(modèle.EtiNomExo, panneauExo);
@@ -254,9 +272,10 @@ QLabel* VueKorvane::Étiquette(const Contrôle& c, QWidget* parent)
 
 QLabel* VueKorvane::ÉtiquetteActive(Contrôle& c, QWidget* parent)
 {
-    auto* étiquette =
-        new ÉtiquetteRéactive([this, &c] { Gérer([this, &c] { modèle.Cliquer(c); }); },
-                              [this, &c] { Gérer([this, &c] { modèle.Survoler(c); }); }, parent);
+    auto* étiquette = new QLabel(parent);
+    new Activable(
+        étiquette, [this, &c] { Gérer([this, &c] { modèle.Cliquer(c); }); },
+        [this, &c] { Gérer([this, &c] { modèle.Survoler(c); }); });
     liens.push_back({étiquette, &c, [étiquette, &c] { étiquette->setText(VersLégende(c.Caption)); }});
     return étiquette;
 }
@@ -339,6 +358,44 @@ void VueKorvane::SynchroniserTableau(TableauLié& tableau)
     }
 }
 
+// Tab suit l'ordre de lecture : les outils de gauche de haut en bas, puis les couleurs, le zoom, et le
+// panneau de droite ; dans un cadre (les couleurs, l'exercice) ligne par ligne. Les contrôles se placent
+// d'après la taille de la fenêtre et les lignes des cibles vont et viennent : l'ordre se refait avec eux.
+void VueKorvane::OrdonnerTabulation()
+{
+    std::vector<std::pair<QWidget*, std::vector<QWidget*>>> groupes; // un widget du fond, ses contrôles
+    for (QWidget* w : fond->findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        QWidget* groupe = w;
+        while (groupe->parentWidget() != fond)
+            groupe = groupe->parentWidget();
+        auto trouvé = std::find_if(groupes.begin(), groupes.end(),
+                                   [groupe](const auto& g) { return g.first == groupe; });
+        if (trouvé == groupes.end())
+            trouvé = groupes.insert(groupes.end(), {groupe, {}});
+        trouvé->second.push_back(w);
+    }
+    std::vector<QWidget*> têtes;
+    for (auto& [groupe, contrôles] : groupes)
+        têtes.push_back(groupe);
+    RangerEnLignes(têtes, Qt::Vertical);
+
+    std::vector<QPointer<QWidget>> ordre;
+    for (QWidget* tête : têtes) {
+        auto& contrôles = std::find_if(groupes.begin(), groupes.end(), [tête](const auto& g) {
+                              return g.first == tête;
+                          })->second;
+        RangerEnLignes(contrôles, Qt::Horizontal);
+        ordre.insert(ordre.end(), contrôles.begin(), contrôles.end());
+    }
+    if (ordre == ordreTabulation)
+        return;
+    ordreTabulation = ordre;
+    for (std::size_t i = 1; i < ordre.size(); ++i)
+        setTabOrder(ordre[i - 1], ordre[i]);
+}
+
 void VueKorvane::SynchroniserTaille()
 {
     const QRect voulu = RectanglePixels(modèle.Form);
@@ -367,6 +424,7 @@ void VueKorvane::Rafraîchir()
     if (médaille->pixmap().size() != médaille->size())
         médaille->setPixmap(Médaille(médaille->size()));
     SynchroniserTaille();
+    OrdonnerTabulation();
     enRafraîchissement = false;
 }
 

@@ -5,6 +5,7 @@
 #include "ui/Korvane.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <unordered_map>
 #include <vector>
@@ -53,6 +54,7 @@ private:
     void PoserRaccourcis();
     void SynchroniserTableau(TableauLié& tableau);
     void SynchroniserTaille();
+    void OrdonnerTabulation();
 
     Korvane& modèle;
     QWidget* fond;
@@ -61,5 +63,6 @@ private:
     std::vector<Lien> liens;
     std::unordered_map<const Contrôle*, QAction*> actionsDesMenus;
     std::vector<TableauLié> tableaux;
+    std::vector<QPointer<QWidget>> ordreTabulation; // un widget détruit ne s'y confond pas avec un nouveau
     bool enRafraîchissement = false;
 };
