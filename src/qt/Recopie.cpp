@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -37,6 +38,18 @@ QCursor PointeurPersonnalisé()
     peintre.drawLine(16, 2, 16, 30);
     peintre.drawLine(2, 16, 30, 16);
     return QCursor(image, 16, 16);
+}
+
+// Un lecteur d'écran annonce la légende ; un contrôle sans lettre ni chiffre dans sa légende (une image,
+// « ↶ ») se nomme par sa bulle, ou par le nom qu'on lui a donné pour cela.
+QString NomAccessible(const Contrôle& c)
+{
+    if (!c.NomAccessible.empty())
+        return VersQString(c.NomAccessible);
+    const QString légende = VersQString(c.Caption);
+    const bool parlante =
+        std::any_of(légende.begin(), légende.end(), [](QChar o) { return o.isLetterOrNumber(); });
+    return parlante ? QString() : VersQString(c.ToolTipText);
 }
 
 } // namespace
@@ -77,6 +90,7 @@ void RecopierContrôle(QWidget& widget, const Contrôle& c)
         widget.setGeometry(rectangle);
     widget.setEnabled(c.Enabled);
     widget.setToolTip(VersQString(c.ToolTipText));
+    widget.setAccessibleName(NomAccessible(c));
 
     // On repart de la palette par défaut pour qu'une couleur retirée du modèle disparaisse aussi.
     QPalette palette = QApplication::palette(&widget);

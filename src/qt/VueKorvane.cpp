@@ -1,5 +1,6 @@
 #include "qt/VueKorvane.h"
 
+#include "model/DescriptionFigure.h"
 #include "qt/Activable.h"
 #include "qt/Recopie.h"
 #include "qt/WidgetCanevas.h"
@@ -167,6 +168,7 @@ VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
                              canevas->setFocus();
                              this->modèle.Ecran.DemandeFocus = false;
                          }
+                         canevas->setAccessibleDescription(VersQString(DescriptionFigure(this->modèle.m)));
                          canevas->update();
                      }});
     for (Contrôle* c : {&modèle.EtiO, &modèle.EtiI, &modèle.EtiJ, &modèle.EtiX, &modèle.EtiY})

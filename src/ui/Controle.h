@@ -23,6 +23,9 @@ struct Contrôle {
     std::optional<Couleur> ForeColor;
     double FontSize = 8.25;
     std::string ToolTipText;
+    // Ce qu'annonce un lecteur d'écran quand ni la légende ni la bulle ne nomment le contrôle (une image,
+    // une couleur, un signe).
+    std::string NomAccessible;
     Pointeur MousePointer = Pointeur::Normal;
 };
 

@@ -21,6 +21,8 @@ constexpr std::array<Couleur, 8> CouleursNuancier = {{
     {192, 0, 0},
     {255, 255, 0},
 }};
+constexpr std::array<const char*, 8> NomsNuancier = {"Bleu", "Magenta", "Rouge",       "Orange",
+                                                     "Gris", "Noir",    "Rouge foncé", "Jaune"};
 
 Contrôle ÉlémentMenu(std::string légende, bool actif = true)
 {
@@ -116,6 +118,7 @@ void Korvane::DessinerContrôles()
     Form.Height = 768 * 15;
 
     Ecran.Cadre = Dessiné("", 800, 350, 10360, 9570);
+    Ecran.Cadre.NomAccessible = "Repère";
     Ecran.Cadre.BackColor = Couleur{255, 255, 255};
 
     BtonPointCoor = Dessiné("M (x,y)", 100, 350, 600, 450);
@@ -144,6 +147,7 @@ void Korvane::DessinerContrôles()
             Dessiné("", 60 + static_cast<int>(k % 2) * 250, 90 + static_cast<int>(k / 2) * 420, 220, 360);
         EtiCoul[k].BackColor = CouleursNuancier[k];
         EtiCoul[k].ToolTipText = "Change la couleur du tracé";
+        EtiCoul[k].NomAccessible = NomsNuancier[k];
     }
     EtiCoulSuite = Dessiné("...", 60, 1800, 470, 330);
     EtiCoulSuite.ToolTipText = "Autres couleurs pour la figure";
@@ -159,7 +163,9 @@ void Korvane::DessinerContrôles()
 
     LabelEch = Dessiné("Echelle :", 4800, 10070, 900, 300);
     BtonEchMoins = Dessiné("+", 5710, 10040, 360, 360);
+    BtonEchMoins.NomAccessible = "Zoom avant";
     BtonEchPlus = Dessiné("-", 6080, 10040, 360, 360);
+    BtonEchPlus.NomAccessible = "Zoom arrière";
     EtiEchelle = Dessiné("", 6450, 10070, 700, 300);
     EtiEchelle.BackColor = CouleurPanneau;
 
@@ -194,6 +200,7 @@ void Korvane::DessinerContrôles()
     LabAfficheScore = Dessiné("", 11360, 3950, 3600, 957);
     Shape3 = Dessiné("", 11560, 3950, 957, 957);
     ImaBton = Shape3;
+    ImaBton.NomAccessible = "Score";
     ShapeScore = Dessiné("", 11799, 4189, 479, 479);
     ShapeScore.Visible = false;
     EtiScore = Dessiné("Score : 0/0", 12800, 4100, 1600, 300);
@@ -215,7 +222,9 @@ void Korvane::DessinerContrôles()
     EtiExercice = Dessiné("", 200, 500, 3200, 2800);
     BtonOk = Dessiné("x", 3240, 0, 360, 360);
     BtonOk.Visible = false;
+    BtonOk.NomAccessible = "Fin de l'exercice";
     BtonSuite = Dessiné("-->", 3000, 2940, 600, 360);
+    BtonSuite.NomAccessible = "Suite de l'énoncé";
     BtonSuite.Visible = false;
 }
 
