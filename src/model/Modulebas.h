@@ -19,6 +19,8 @@ inline constexpr std::size_t LimiteTracés = 255;
 inline constexpr std::size_t PasTableaux = 10;
 
 inline constexpr Couleur CouleurFenêtre{181, 165, 115};
+inline constexpr Couleur CouleurQuadrillage{0, 255, 255};
+inline constexpr Couleur CouleurAxes{100, 100, 0};
 inline constexpr Couleur CouleurBordure{141, 125, 75};
 inline constexpr Couleur CouleurPanneau{223, 207, 157};
 inline constexpr Couleur CouleurFondScore{223, 207, 157};
@@ -73,9 +75,6 @@ struct Modulebas {
     bool ChoixCouleurTrait = false;
     std::int16_t ÉpaisseurTrait = 1;
     std::uint8_t Précision = 1;
-    std::int16_t Rouge = 0;
-    std::int16_t Vert = 0;
-    std::int16_t Bleu = 255;
 
     // Repère : unités du canevas par unité du repère et bords du plan visible.
     std::int32_t Unité = 0;

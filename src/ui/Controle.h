@@ -14,7 +14,6 @@ struct Contrôle {
     bool Enabled = true;
     bool Visible = true;
     bool Checked = false; // coche des menus, choix des boutons d'option
-    std::string Tag;      // " 1" ou "" pour les options d'affichage
     int Left = 0;         // position et taille en twips
     int Top = 0;
     int Width = 0;

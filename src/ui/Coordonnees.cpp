@@ -290,7 +290,7 @@ void Coordonnées::BtonValider_Click()
     if (!CalculSansFaute(SaisieX) || !CalculSansFaute(SaisieY)) {
         return;
     }
-    TagItemPlacerPt = "";
+    validé = true;
     m.XSaisi = SaisieX.Caption;
     m.YSaisi = SaisieY.Caption;
     m.NomSaisi = NomPoint.Caption;
@@ -299,7 +299,7 @@ void Coordonnées::BtonValider_Click()
 
 void Coordonnées::BtonAnnuler_Click()
 {
-    TagItemPlacerPt = " 1";
+    validé = false;
     m.NomSaisi = m.NomSauvé;
     m.PositionSaisie = m.PositionSauvée;
     m.PositionSuivante = m.PositionSuivanteSauvée;

@@ -15,8 +15,8 @@
 
 // Avant MontrerModal : NomSaisi (le nom proposé), PositionSaisie, PositionSuivante, ModeModifPoint,
 // Précision, XMax, YMax, Unité ; pour une modification, SaisieX et SaisieY déjà remplies.
-// Après : TagItemPlacerPt ("" validé, " 1" annulé) à recopier dans le tag de ItemPlacerPt ; s'il est
-// vide, NomSaisi, XSaisi, YSaisi et PositionSaisie tiennent le point ; PositionSuivante est à jour.
+// Après : Validé() dit si l'élève a validé ; alors NomSaisi, XSaisi, YSaisi et PositionSaisie tiennent le
+// point ; PositionSuivante est à jour.
 class Coordonnées : public Fenêtre {
 public:
     static constexpr std::size_t NbPositions = 4;
@@ -36,7 +36,7 @@ public:
     void Position_Click(std::size_t i);
     void Calcul_ErreurCarac(int position, CodeFaute code);
 
-    std::string TagItemPlacerPt = " 1";
+    bool Validé() const { return validé; }
 
     Contrôle LabCons;
     Contrôle LabX;
@@ -69,6 +69,7 @@ private:
     // La dernière faute signalée : sa place dans le texte et le nombre de caractères à sélectionner.
     std::optional<std::size_t> PosErreur;
     std::size_t LongErreur = 0;
+    bool validé = false; // jusqu'à OK, le dialogue compte comme annulé (la croix, Échap)
 };
 
 // « ,5 » et « .5 » prennent un zéro devant, puis la première virgule devient un point.

@@ -257,11 +257,9 @@ void Korvane::ConstruireMenus()
     ItemPolygone = ÉlémentMenu("Tracer un P&olygone", false);
     ItemLong = ÉlémentMenu("Afficher les &longueurs", false);
     ItemAngle = ÉlémentMenu("Afficher les &angles", false);
-    // Le quadrillage et les axes sont affichés dès le dessin : la coche et l'étiquette « 1 ».
-    for (Contrôle* option : {&ItemTracerLumarc, &ItemQuadrillage}) {
+    // Le quadrillage et les axes sont affichés dès le dessin.
+    for (Contrôle* option : {&ItemTracerLumarc, &ItemQuadrillage})
         option->Checked = true;
-        option->Tag = " 1";
-    }
 
     MenuOptions = ÉlémentMenu("&Options");
     ItemTfin = ÉlémentMenu("Traits &fins");
@@ -346,9 +344,6 @@ void Korvane::Form_Load()
     ShapeScore.BackColor = CouleurTexteScore;
     ColorerLigneCible(0, CouleurPanneau);
 
-    m.Rouge = 0;
-    m.Vert = 0;
-    m.Bleu = 255;
     m.CouleurTrait = {0, 0, 255};
     m.NumCouleurTrait = 22;
     m.ÉpaisseurTrait = 1;
@@ -447,7 +442,6 @@ void Korvane::PréparerCanevas()
     for (Contrôle* option : {&ItemTracerLumarc, &ItemQuadrillage}) {
         if (!option->Checked) {
             option->Checked = true;
-            option->Tag = " 1";
             RedessinerTout();
         }
     }
@@ -474,10 +468,8 @@ void Korvane::RéinitialiserFenêtre()
 
 void Korvane::InitOptions()
 {
-    for (Contrôle* option : {&ItemQuadrillage, &ItemTracerLumarc}) {
+    for (Contrôle* option : {&ItemQuadrillage, &ItemTracerLumarc})
         option->Checked = true;
-        option->Tag = " 1";
-    }
     BtonAbandon.Visible = false;
     Form.MousePointer = Pointeur::Normal;
     Ecran.Cadre.MousePointer = Pointeur::Normal;

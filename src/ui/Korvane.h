@@ -80,8 +80,8 @@ public:
     void BtonEchMoins_Click();
     void BtonEchPlus_Click();
     void BtonEch_MouseMove();
-    void TracerQuadrillage();
-    void TracerAxes();
+    void TracerQuadrillage(Couleur teinte);
+    void TracerAxes(Couleur teinte);
     void NuméroterQuadrants();
     // Une étiquette prend la taille de son texte ; on la pose par son coin haut-gauche en unités de
     // l'échelle.
@@ -157,7 +157,6 @@ public:
     void FinDuJeu();
     void ItemRéinitialiser_Click();
     // La cible en cours, telle que le choix l'a recopiée.
-    Cible CibleCourante() const;
 
     // KorvaneExercices.cpp : les exercices guidés, leur panneau et son glissement.
     void LancerExercice(const Exercice& exercice);
@@ -229,8 +228,7 @@ public:
 
     // Jeu des cibles.
     std::array<Cible, NbCibles> TableCibles{};
-    std::string NomCible, FigureDemandée, FigureAdmise, PropriétéExclue;
-    std::uint8_t NumCible = 0;
+    std::uint8_t NumCible = 0; // la ligne de la cible choisie dans TableCibles
     bool OuvertureFigure = false;
     bool EnregistrementFigure = false;
     bool LectureRatée = false;

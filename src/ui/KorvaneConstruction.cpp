@@ -14,12 +14,6 @@ constexpr char32_t ToucheÉchapCanevas = 27;
 constexpr const char* LégendeSurvol = "Ce point";
 constexpr const char* ConsigneSommets = "Donner le nom des sommets du polygone :";
 
-// Le tag de ItemPlacerPt garde l'issue du dialogue des coordonnées : vide s'il a été validé.
-bool Validé(const Contrôle& itemPlacerPt)
-{
-    return itemPlacerPt.Tag.empty();
-}
-
 } // namespace
 
 void Korvane::BrancherConstruction()
@@ -50,17 +44,13 @@ void Korvane::ItemPlacerPt_Click()
 
     Coordonnées dialogue(m, plateforme, Form);
     plateforme.MontrerModal(dialogue);
-    ItemPlacerPt.Tag = dialogue.TagItemPlacerPt;
 
-    if (Validé(ItemPlacerPt)) {
+    if (dialogue.Validé()) {
         // Le refus du nom (« Ce point existe déjà ») laisse l'activation telle qu'elle était.
         if (!Opérations.AjouterPoint())
             return;
         AppliquerActivation(ÉtapeConstruction::AutrePoint);
         // Un seul point à dessiner : le reste du canevas ne bouge pas.
-        m.Rouge = 0;
-        m.Vert = 0;
-        m.Bleu = 255;
         const double x = m.Unité * ValeurCoordonnée(m.XSaisi);
         const double y = m.Unité * ValeurCoordonnée(m.YSaisi);
         PlacerNom(m.NbPoints, x, y, m.PositionSaisie, m.NomSaisi);
@@ -108,9 +98,6 @@ void Korvane::ItemModifierPoint_Click()
 // Un point est « sous » le pointeur dans un carré de demi-côté Tolérance, comparé en simple précision.
 void Korvane::Ecran_MouseMove(int, double x, double y)
 {
-    m.Rouge = 0;
-    m.Vert = 0;
-    m.Bleu = 255;
     EtiX.Visible = false;
     EtiX.Caption.clear();
     Ecran.Cadre.MousePointer = Pointeur::Normal;
@@ -169,10 +156,9 @@ void Korvane::ModifierPointChoisi()
     dialogue.SaisieX.Caption = point.X;
     dialogue.SaisieY.Caption = point.Y;
     plateforme.MontrerModal(dialogue);
-    ItemPlacerPt.Tag = dialogue.TagItemPlacerPt;
     EtiX.Visible = false;
 
-    if (Validé(ItemPlacerPt)) {
+    if (dialogue.Validé()) {
         const RésultatModification résultat = Opérations.ModifierPoint();
         // Un nom déjà pris : l'outil reste armé pour que l'élève reprenne le point.
         if (résultat == RésultatModification::Refusé)

@@ -4,21 +4,10 @@
 
 void Korvane::Etat_Outils()
 {
-    if (QuadrillageAffiché()) {
-        m.Rouge = 0;
-        m.Vert = 255;
-        m.Bleu = 255;
-        TracerQuadrillage();
-    }
-    if (AxesAffichés()) {
-        m.Rouge = 100;
-        m.Vert = 100;
-        m.Bleu = 0;
-        TracerAxes();
-    }
-    m.Rouge = 0;
-    m.Vert = 0;
-    m.Bleu = 255;
+    if (QuadrillageAffiché())
+        TracerQuadrillage(CouleurQuadrillage);
+    if (AxesAffichés())
+        TracerAxes(CouleurAxes);
 }
 
 void Korvane::RedessinerTout()

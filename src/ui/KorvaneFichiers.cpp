@@ -63,7 +63,6 @@ void Korvane::OuvrirFigureChoisie(const std::string& nom)
         LireFigure();
         if (m.ModeFichier) {
             AfficherÉtatFigureOuverte();
-            FigureDemandée = "Aucune figure";
             m.CheminDocumentsMémorisé = m.CheminDocuments;
         } else {
             // Rien n'a été fermé : la figure d'avant reste, avec la disposition qui va avec elle.

@@ -34,11 +34,6 @@ void Korvane::BrancherJeu()
     Brancher(BtonOk, &Korvane::BtonOk_Click);
 }
 
-Cible Korvane::CibleCourante() const
-{
-    return {NomCible, TableCibles[NumCible].NbSommets, PropriétéExclue, FigureDemandée, FigureAdmise};
-}
-
 void Korvane::BtonVelmor_Click()
 {
     m.ModeChoixPoint = 0;
@@ -53,7 +48,7 @@ void Korvane::BtonVelmor_Click()
         description = analyseur.DescriptionFig();
         figure = analyseur.Figure();
     }
-    const TexteÀAfficher analyse = JugerAnalyse(m, CibleCourante(), description, figure);
+    const TexteÀAfficher analyse = JugerAnalyse(m, TableCibles[NumCible], description, figure);
     AfficherTexte(analyse.Titre, analyse.Texte, BoutonsTexte::Fermer);
     EtiScore.Caption = LégendeScore(m);
     if (!m.FigureRéussie)
@@ -99,10 +94,6 @@ void Korvane::LabTypeFig_Click(std::size_t index)
     if (!ChoixPossible(m))
         return;
     const Cible& cible = TableCibles[index];
-    FigureDemandée = cible.FigureDemandée;
-    FigureAdmise = cible.FigureAdmise;
-    PropriétéExclue = cible.PropriétéExclue;
-    NomCible = cible.Nom;
     NumCible = static_cast<std::uint8_t>(index);
 
     const TexteÀAfficher confirmation = ConfirmationChoix(cible);

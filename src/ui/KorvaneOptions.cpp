@@ -15,12 +15,10 @@ constexpr Couleur FondInitial{254, 255, 215};
 constexpr Couleur TraitInitial{0, 0, 0};
 constexpr std::int32_t NumTraitInitial = 40;
 
-// Une option tenue par sa coche et par son tag (" 1" allumée, "" éteinte), toujours d'accord.
+// Une option d'affichage est tenue par la coche de sa commande.
 void Basculer(Contrôle& option)
 {
-    const bool allumée = option.Tag.empty();
-    option.Tag = allumée ? " 1" : "";
-    option.Checked = allumée;
+    option.Checked = !option.Checked;
 }
 
 } // namespace

@@ -117,10 +117,8 @@ void Korvane::BtonEch_MouseMove()
     Form.MousePointer = Pointeur::Flèche;
 }
 
-void Korvane::TracerQuadrillage()
+void Korvane::TracerQuadrillage(Couleur teinte)
 {
-    const Couleur teinte{static_cast<std::uint8_t>(m.Rouge), static_cast<std::uint8_t>(m.Vert),
-                         static_cast<std::uint8_t>(m.Bleu)};
     Ecran.DrawWidth = 1;
     const double largeurPixels = static_cast<double>(Ecran.Cadre.Width) / plateforme.TwipsParPixelX();
     const double hauteurPixels = static_cast<double>(Ecran.Cadre.Height) / plateforme.TwipsParPixelY();
@@ -131,10 +129,8 @@ void Korvane::TracerQuadrillage()
     Ecran.DrawWidth = m.ÉpaisseurTrait;
 }
 
-void Korvane::TracerAxes()
+void Korvane::TracerAxes(Couleur teinte)
 {
-    const Couleur teinte{static_cast<std::uint8_t>(m.Rouge), static_cast<std::uint8_t>(m.Vert),
-                         static_cast<std::uint8_t>(m.Bleu)};
     Ecran.DrawWidth = 2;
     const double u = m.Unité;
     Ecran.Line(0, m.YMax, 0, m.YMin, teinte);

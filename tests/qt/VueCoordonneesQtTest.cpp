@@ -69,7 +69,7 @@ TEST(VueCoordonnees, LeNomTapeEtOKRendentLePoint)
     d.plateforme.MontrerModal(d.fenêtre);
     EXPECT_EQ(nomVu, QStringLiteral("b"));
     EXPECT_TRUE(d.fenêtre.EstFermée());
-    EXPECT_EQ(d.fenêtre.TagItemPlacerPt, "");
+    EXPECT_TRUE(d.fenêtre.Validé());
     EXPECT_EQ(d.m.NomSaisi, "b");
     EXPECT_EQ(d.m.XSaisi, "0.5");
     EXPECT_EQ(d.m.YSaisi, "RAC(4)");
@@ -101,7 +101,7 @@ TEST(VueCoordonnees, UneFauteDeCalculSelectionneLeCaractereFautif)
     EXPECT_EQ(titre, QString::fromUtf8(TitreAnalyseCalcul.data(), TitreAnalyseCalcul.size()));
     EXPECT_EQ(texte.toStdString(), MessageRacineNégative);
     EXPECT_EQ(sélection, QStringLiteral("-"));
-    EXPECT_EQ(d.fenêtre.TagItemPlacerPt, " 1");
+    EXPECT_FALSE(d.fenêtre.Validé());
     EXPECT_EQ(d.m.XSaisi, "");
 }
 
@@ -115,7 +115,7 @@ TEST(VueCoordonnees, EchapDansLeNomAnnule)
     });
     d.plateforme.MontrerModal(d.fenêtre);
     EXPECT_TRUE(d.fenêtre.EstFermée());
-    EXPECT_EQ(d.fenêtre.TagItemPlacerPt, " 1");
+    EXPECT_FALSE(d.fenêtre.Validé());
     EXPECT_EQ(d.m.NomSaisi, "A");
 }
 

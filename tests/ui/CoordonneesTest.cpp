@@ -126,7 +126,7 @@ TEST(Coordonnees, AnnulerOuFermerRestaureLesValeursDOuverture)
         ASSERT_FALSE(f.EstFermée());
         parLeCadre ? f.Form_QueryUnload() : f.BtonAnnuler_Click();
         EXPECT_TRUE(f.EstFermée());
-        EXPECT_EQ(f.TagItemPlacerPt, " 1");
+        EXPECT_FALSE(f.Validé());
         EXPECT_EQ(d.m.NomSaisi, "A");
         EXPECT_EQ(d.m.PositionSaisie, 1);
         EXPECT_EQ(d.m.PositionSuivante, 2);
@@ -189,7 +189,7 @@ TEST(Coordonnees, CoordonneesAcceptees)
         EXPECT_TRUE(d.plateforme.Journal.Messages.empty());
         EXPECT_TRUE(d.plateforme.MessagesSystème.empty());
         EXPECT_TRUE(f.EstFermée());
-        EXPECT_EQ(f.TagItemPlacerPt, "");
+        EXPECT_TRUE(f.Validé());
         EXPECT_EQ(f.SaisieX.Caption, xSaisi);
         EXPECT_EQ(d.m.XSaisi, xSaisi);
         EXPECT_EQ(d.m.YSaisi, "-1");
@@ -230,7 +230,7 @@ TEST(Coordonnees, SaisiesRefuseesAvecLeurMessage)
         }
         EXPECT_TRUE(d.plateforme.MessagesSystème.empty());
         EXPECT_FALSE(f.EstFermée());
-        EXPECT_EQ(f.TagItemPlacerPt, " 1");
+        EXPECT_FALSE(f.Validé());
         EXPECT_EQ(d.m.XSaisi, "");
     }
 }
@@ -288,5 +288,5 @@ TEST(Coordonnees, UneFauteParGroupeEtLOrdonneeApresLAbscisse)
     EXPECT_TRUE(f.EstFermée());
     EXPECT_EQ(d.m.XSaisi, "2");
     EXPECT_EQ(d.m.YSaisi, "4.25");
-    EXPECT_EQ(f.TagItemPlacerPt, "");
+    EXPECT_TRUE(f.Validé());
 }

@@ -102,7 +102,6 @@ TEST_F(KorvaneConstructionTest, ChaquePointPlaceSeDessineSeulEtSuitLesLignesDAct
         EXPECT_TRUE(k.BtonAnnule.Enabled && k.BtonEfface.Enabled && k.BtonModifPoint.Enabled &&
                     k.ItemModifierPoint.Enabled && k.ItemEnregistrer.Enabled);
         EXPECT_EQ(k.BtonPolygone.Enabled && k.ItemPolygone.Enabled, m.NbPoints == 3);
-        EXPECT_EQ(k.ItemPlacerPt.Tag, "");
     }
     EXPECT_EQ(k.EtiStatut.Caption, "Figure libre");
     EXPECT_TRUE(plateforme.Journal.Messages.empty());
@@ -118,7 +117,6 @@ TEST_F(KorvaneConstructionTest, UnNomPrisOuUnDialogueAnnuleNAjouteRienEtLaPropos
     plateforme.QuandSOuvre<Coordonnées>([](Coordonnées& d) { d.BtonAnnuler_Click(); });
     k.Cliquer(k.ItemPlacerPt);
     k.Cliquer(k.ItemPlacerPt);
-    EXPECT_EQ(k.ItemPlacerPt.Tag, " 1");
     EXPECT_EQ(Historique(), std::vector<std::string>{"Point A"});
     EXPECT_EQ(k.Ecran.Marques().size(), marques);
     EXPECT_EQ(k.EtiPoint.size(), 2u);

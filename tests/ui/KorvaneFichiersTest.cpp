@@ -54,7 +54,6 @@ TEST_F(KorvaneFichiersTest, UneFigureOuverteSuspendLeJeuEtAfficheSonFichier)
     // Le fichier garde les axes et cache le quadrillage.
     EXPECT_TRUE(k.AxesAffichés());
     EXPECT_FALSE(k.QuadrillageAffiché());
-    EXPECT_EQ(k.ItemQuadrillage.Tag, "");
 
     EXPECT_EQ(k.EtiStatut.Caption, "Figure du fichier : triangle-rectangle.lum");
     EXPECT_EQ(k.BtonFermer.Left, k.EtiStatut.Left + k.EtiStatut.Width + 200);
@@ -62,7 +61,6 @@ TEST_F(KorvaneFichiersTest, UneFigureOuverteSuspendLeJeuEtAfficheSonFichier)
     EXPECT_TRUE(k.BtonFermer.Visible && k.BtonVelmor.Visible && k.BtonVelmor.Enabled);
     EXPECT_TRUE(k.ItemFermerFig.Enabled && k.ItemEnregistrer.Enabled);
     EXPECT_FALSE(k.ItemOuvrirFig.Enabled || k.SousMenuConstructions.Enabled);
-    EXPECT_EQ(k.FigureDemandée, "Aucune figure");
     EXPECT_EQ(k.EtiPoint.size(), 4u);
     EXPECT_EQ(m.CheminDocumentsMémorisé, Données.string());
 
@@ -79,7 +77,6 @@ TEST_F(KorvaneFichiersTest, UnFichierRefuseLaisseLaFigureLEchelleEtLesOptions)
     ASSERT_TRUE(Placer({{"A", "0", "0"}, {"B", "2,5", "1"}}));
     k.BtonEchPlus_Click();
     k.ItemQuadrillage.Checked = false;
-    k.ItemQuadrillage.Tag = "";
     k.RedessinerTout();
     const auto xMax = m.XMax;
     const auto statut = k.EtiStatut.Caption;

@@ -53,7 +53,6 @@ TEST_F(KorvaneOptionsTest, RepereEtQuadrillageGardentCocheEtTagEgauxEtRedessinen
             PoserTémoin();
             k.Cliquer(c.item);
             EXPECT_EQ(c.item.Checked, allumé);
-            EXPECT_EQ(c.item.Tag, allumé ? " 1" : "");
             EXPECT_TRUE(Redessiné());
             EXPECT_EQ(Teintes(c.teinte) > 0, allumé);
             AttendreFigure(m.CouleurTrait); // la figure reste
@@ -71,7 +70,6 @@ TEST_F(KorvaneOptionsTest, LesQuadrantsSeMontrentAuxCoinsDeLaVueSansRedessin)
     PoserTémoin();
     k.Cliquer(k.itemNumQuadrants);
     EXPECT_TRUE(k.itemNumQuadrants.Checked);
-    EXPECT_EQ(k.itemNumQuadrants.Tag, "");
     EXPECT_FALSE(Redessiné());
     for (const Contrôle& q : k.EtiQuad)
         EXPECT_TRUE(q.Visible);

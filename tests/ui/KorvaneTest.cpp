@@ -39,7 +39,6 @@ TEST_F(KorvaneTest, AuDemarrageSeulsPlacerUnPointLesOptionsOuvrirLesExercicesEtL
     EXPECT_FALSE(k.BtonVelmor.Visible || k.BtonFermer.Visible || k.BtonAbandon.Visible);
     EXPECT_TRUE(k.BtonAnnule.Visible && k.BtonEfface.Visible && k.FrameCouleur.Visible);
     EXPECT_TRUE(k.QuadrillageAffiché() && k.AxesAffichés());
-    EXPECT_EQ(k.ItemQuadrillage.Tag, " 1");
     EXPECT_FALSE(k.QuadrantsNumérotés());
     EXPECT_TRUE(k.ItemTfin.Checked && !k.ItemTépais.Checked);
     EXPECT_EQ(k.EtiEchelle.Caption, " 1");
