@@ -428,8 +428,7 @@ void Korvane::PréparerCanevas()
     for (Contrôle* c : {&LabelEch, &BtonEchPlus, &BtonEchMoins, &EtiEchelle, &EtiEtape, &EtiComEtape})
         c->Visible = true;
     FrameCouleur.Visible = false;
-    for (Contrôle* c : {&ItemPlacerPt, &BtonPolygone, &ItemPolygone, &ItemFermerFig})
-        c->Enabled = false;
+    AppliquerActivation(ÉtapeConstruction::CanevasPréparé);
     for (Contrôle* c : {&BtonFermer, &BtonVelmor, &BtonAnnule, &BtonEfface})
         c->Visible = false;
 
@@ -450,7 +449,7 @@ void Korvane::PréparerCanevas()
 void Korvane::RéinitialiserFenêtre()
 {
     BtonFermer.Visible = false;
-    ItemFermerFig.Enabled = false;
+    AppliquerActivation(ÉtapeConstruction::SansFigureOuverte);
     EtiStatut.Visible = true;
     Ecran.Cadre.Visible = true;
 
@@ -474,27 +473,6 @@ void Korvane::InitOptions()
     Form.MousePointer = Pointeur::Normal;
     Ecran.Cadre.MousePointer = Pointeur::Normal;
     m.ModeChoixPoint = 0;
-}
-
-void Korvane::MajOutils()
-{
-    if (m.NbTracés == 0) {
-        FermerFigure();
-        return;
-    }
-    for (Contrôle* c : {&BtonEfface, &BtonAnnule, &BtonModifPoint, &ItemModifierPoint})
-        c->Enabled = true;
-    if (m.PolygoneTracé)
-        return;
-    BtonPointCoor.Enabled = ItemPlacerPt.Enabled = true;
-    for (Contrôle* c : {&BtonLong, &ItemLong, &BtonAngle, &ItemAngle})
-        c->Enabled = false;
-    if (m.NbPoints == 0) {
-        for (Contrôle* c : {&BtonEfface, &BtonAnnule, &BtonModifPoint, &ItemModifierPoint})
-            c->Enabled = false;
-    }
-    if (m.NbPoints >= 3)
-        BtonPolygone.Enabled = ItemPolygone.Enabled = true;
 }
 
 namespace {
@@ -536,6 +514,31 @@ const std::vector<RègleActivation>& TableActivation()
           &K::BtonLong, &K::ItemLong, &K::BtonAngle, &K::ItemAngle, &K::BtonEfface, &K::BtonAnnule,
           &K::ItemEnregistrer}},
         {ÉtapeConstruction::PointModifié, {&K::ItemEnregistrer}, {}},
+        {ÉtapeConstruction::CanevasPréparé,
+         {},
+         {&K::ItemPlacerPt, &K::BtonPolygone, &K::ItemPolygone, &K::ItemFermerFig}},
+        {ÉtapeConstruction::SansFigureOuverte, {}, {&K::ItemFermerFig}},
+        // Une figure lue : ses outils suivent ce qu'elle contient, comme si l'élève l'avait construite.
+        {ÉtapeConstruction::FigureOuverte,
+         {&K::ItemFermerFig, &K::ItemEnregistrer, &K::BtonVelmor, &K::BtonEfface, &K::BtonAnnule,
+          &K::BtonModifPoint, &K::ItemModifierPoint},
+         {&K::ItemOuvrirFig, &K::SousMenuConstructions}},
+        {ÉtapeConstruction::FigureOuverteSansPolygone,
+         {&K::BtonPointCoor, &K::ItemPlacerPt},
+         {&K::BtonLong, &K::ItemLong, &K::BtonAngle, &K::ItemAngle}},
+        {ÉtapeConstruction::FigureOuverteSansPoint,
+         {},
+         {&K::BtonEfface, &K::BtonAnnule, &K::BtonModifPoint, &K::ItemModifierPoint}},
+        {ÉtapeConstruction::FigureFermée,
+         {&K::SousMenuConstructions},
+         {&K::ItemFermerFig, &K::ItemEnregistrer, &K::BtonModifPoint, &K::ItemModifierPoint, &K::BtonLong,
+          &K::ItemLong, &K::BtonAngle, &K::ItemAngle}},
+        {ÉtapeConstruction::FigureProposée, {&K::BtonPointCoor, &K::ItemPlacerPt}, {&K::BtonVelmor}},
+        {ÉtapeConstruction::CibleEngagée, {}, {&K::SousMenuConstructions, &K::ItemOuvrirFig}},
+        {ÉtapeConstruction::CibleTerminée, {&K::SousMenuConstructions}, {}},
+        {ÉtapeConstruction::ExerciceLancé, {}, {&K::ItemOuvrirFig}},
+        {ÉtapeConstruction::ExerciceTerminé, {&K::ItemOuvrirFig}, {}},
+        {ÉtapeConstruction::JeuRéinitialisé, {&K::SousMenuConstructions, &K::ItemOuvrirFig}, {}},
     };
     return table;
 }
@@ -591,9 +594,6 @@ void Korvane::FermerFigure()
     m.PositionSuivante = 1;
     m.PositionSaisie = 0;
     BtonFermer.Visible = BtonVelmor.Visible = false;
-    ItemFermerFig.Enabled = ItemEnregistrer.Enabled = false;
-    SousMenuConstructions.Enabled = true;
-    for (Contrôle* c : {&BtonModifPoint, &ItemModifierPoint, &BtonLong, &ItemLong, &BtonAngle, &ItemAngle})
-        c->Enabled = false;
+    AppliquerActivation(ÉtapeConstruction::FigureFermée);
     NouvelleFigure();
 }

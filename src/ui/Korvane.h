@@ -32,7 +32,8 @@ struct Raccourci {
     Contrôle* Commande;
 };
 
-// Les étapes de la construction après lesquelles l'activation des commandes change.
+// Les étapes de la construction, des fichiers, du jeu et des exercices après lesquelles l'activation des
+// commandes change ; chacune est une ligne de la table d'activation.
 enum class ÉtapeConstruction {
     NouvelleFigure,
     PremierPoint,
@@ -44,6 +45,18 @@ enum class ÉtapeConstruction {
     AnnulationAucunPoint,
     ToutEffacé,
     PointModifié,
+    CanevasPréparé,
+    SansFigureOuverte,
+    FigureOuverte,
+    FigureOuverteSansPolygone,
+    FigureOuverteSansPoint,
+    FigureFermée,
+    FigureProposée,
+    CibleEngagée,
+    CibleTerminée,
+    ExerciceLancé,
+    ExerciceTerminé,
+    JeuRéinitialisé,
 };
 
 // Les boutons pour lesquels on ouvre la fenêtre des textes longs.
@@ -64,7 +77,6 @@ public:
     void PréparerCanevas();
     void RéinitialiserFenêtre();
     void InitOptions();
-    void MajOutils();
     void AppliquerActivation(ÉtapeConstruction étape);
     void AfficherTexte(const std::string& titre, const std::string& texte, BoutonsTexte boutons);
 

@@ -38,12 +38,11 @@ void Korvane::ColorerLigneCible(std::size_t i, Couleur couleur)
 
 void Korvane::ProposerFigure()
 {
-    BtonVelmor.Visible = BtonVelmor.Enabled = false;
-    BtonAbandon.Visible = false;
+    BtonVelmor.Visible = BtonAbandon.Visible = false;
     EtiStatut.Caption = StatutChoix;
     OuvertureFigure = false;
     DisposerFenêtre();
-    BtonPointCoor.Enabled = ItemPlacerPt.Enabled = true;
+    AppliquerActivation(ÉtapeConstruction::FigureProposée);
     PréparerChoix(m);
     RedessinerTout();
 }

@@ -214,8 +214,6 @@ void Korvane::BtonEfface_Click()
     Etat_Outils();
     Opérations.ViderFigure();
     RedessinerPoints();
-    BtonPointCoor.Enabled = ItemPlacerPt.Enabled = true;
-    ItemEnregistrer.Enabled = false;
 }
 
 void Korvane::BtonLong_Click()

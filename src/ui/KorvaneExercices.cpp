@@ -18,7 +18,7 @@ void Korvane::LancerExercice(const Exercice& exercice)
     PictureExo.BackColor = CouleurPanneau;
     EtiNomExo.BackColor = CouleurBordure;
     PictureExo.Visible = BtonSuite.Visible = true;
-    ItemOuvrirFig.Enabled = false;
+    AppliquerActivation(ÉtapeConstruction::ExerciceLancé);
     BtonVelmor.Visible = BtonFermer.Visible = false;
 }
 
@@ -52,7 +52,7 @@ void Korvane::BtonOk_Click()
         c->Visible = false;
     ArrêterGlissement();
     TerminerExercice(m);
-    ItemOuvrirFig.Enabled = true;
+    AppliquerActivation(ÉtapeConstruction::ExerciceTerminé);
     EtiStatut.Caption = StatutChoix;
     DisposerLigneÉtat();
     BtonEfface_Click();

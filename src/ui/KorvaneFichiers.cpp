@@ -56,7 +56,7 @@ void Korvane::OuvrirFichierFigure(const std::string& chemin)
 void Korvane::OuvrirFigureChoisie(const std::string& nom)
 {
     if (nom.empty()) {
-        ItemFermerFig.Enabled = false;
+        AppliquerActivation(ÉtapeConstruction::SansFigureOuverte);
         OuvertureFigure = false;
     } else {
         m.NomFichierFig = nom;
@@ -121,11 +121,20 @@ void Korvane::AppliquerFigure(const FigureFichier& figure)
 void Korvane::AfficherÉtatFigureOuverte()
 {
     BtonFermer.Visible = true;
-    ItemFermerFig.Enabled = ItemEnregistrer.Enabled = true;
-    ItemOuvrirFig.Enabled = SousMenuConstructions.Enabled = false;
-    BtonVelmor.Enabled = true;
     m.NbPointsMax = LimitePoints;
-    MajOutils();
+    AppliquerActivation(ÉtapeConstruction::FigureOuverte);
+    // Un fichier sans rien à montrer se referme aussitôt.
+    if (m.NbTracés == 0) {
+        FermerFigure();
+        return;
+    }
+    if (m.PolygoneTracé)
+        return;
+    AppliquerActivation(ÉtapeConstruction::FigureOuverteSansPolygone);
+    if (m.NbPoints == 0)
+        AppliquerActivation(ÉtapeConstruction::FigureOuverteSansPoint);
+    if (m.NbPoints >= 3)
+        AppliquerActivation(ÉtapeConstruction::TroisièmePoint);
 }
 
 void Korvane::ItemEnregistrer_Click()

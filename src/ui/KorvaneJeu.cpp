@@ -57,7 +57,7 @@ void Korvane::BtonVelmor_Click()
     const SuiteRéussite suite = ConclureRéussite(m);
     BtonVelmor.Visible = false;
     // La cible atteinte est finie : les exercices redeviennent possibles, comme après un abandon.
-    SousMenuConstructions.Enabled = true;
+    AppliquerActivation(ÉtapeConstruction::CibleTerminée);
     BtonEfface_Click();
     if (suite.MessageBonus) {
         AfficherTexte(suite.MessageBonus->Titre, suite.MessageBonus->Texte, BoutonsTexte::Fermer);
@@ -106,12 +106,11 @@ void Korvane::LabTypeFig_Click(std::size_t index)
     BtonFermer.Visible = false;
     EtiStatut.Caption = StatutCible(cible);
     EngagerCible(m, cible);
-    SousMenuConstructions.Enabled = false;
+    AppliquerActivation(ÉtapeConstruction::CibleEngagée);
     DisposerFenêtre();
     ColorerLigneCible(index, CouleurBordure);
     LabTypeFig[index].Enabled = false;
     BtonVelmor.Visible = BtonAbandon.Visible = true;
-    ItemOuvrirFig.Enabled = false;
     EtiScore.Caption = LégendeScore(m);
     ShapeScore.Visible = true;
 }
@@ -122,7 +121,7 @@ void Korvane::BtonAbandon_Click()
     for (Contrôle& ligne : LabTypeFig)
         ligne.BackColor = CouleurPanneau;
     const SuiteDuJeu suite = AbandonnerCible(m);
-    SousMenuConstructions.Enabled = true;
+    AppliquerActivation(ÉtapeConstruction::CibleTerminée);
     BtonEfface_Click();
     if (suite == SuiteDuJeu::FinDuJeu)
         FinDuJeu();
@@ -151,12 +150,11 @@ void Korvane::ItemRéinitialiser_Click()
         ColorerLigneCible(i, CouleurPanneau);
     }
     ShapeScore.Visible = false;
-    SousMenuConstructions.Enabled = true;
+    AppliquerActivation(ÉtapeConstruction::JeuRéinitialisé);
     BtonEfface_Click();
     BtonFermer.Visible = false;
     ArrêterGlissement();
     PictureExo.Visible = BtonOk.Visible = BtonSuite.Visible = false;
-    ItemOuvrirFig.Enabled = true;
     EtiScore.Caption = LégendeScore(m);
     EtiBonus.Caption = LégendeBonus(m);
     ProposerFigure();
