@@ -1,4 +1,5 @@
 #include "model/OperationsFigure.h"
+#include "model/TraceHistorique.h"
 
 #include "model/AfficherMessage.h"
 #include "model/Caracteres.h"
@@ -105,7 +106,7 @@ bool OpérationsFigure::AjouterPoint()
     point.Y = m.YSaisi;
     point.Nom = m.NomSaisi;
     point.Position = m.PositionSaisie;
-    AjouterEntréeHistorique("Point " + m.NomSaisi);
+    AjouterEntréeHistorique(EntréePoint(m.NomSaisi));
     return true;
 }
 
@@ -166,7 +167,7 @@ bool OpérationsFigure::AjouterPolygone()
 {
     if (!PeutAjouterTracé())
         return false;
-    AjouterEntréeHistorique("Polygone " + m.ChaîneSommets);
+    AjouterEntréeHistorique(EntréePolygone(m.ChaîneSommets));
     ConstruirePolygone();
     return true;
 }
@@ -187,7 +188,7 @@ void OpérationsFigure::AnnulerTracé()
     if (m.NbTracés == 0)
         return;
 
-    if (m.Tracés[m.NbTracés].starts_with("Polygone")) {
+    if (EstEntréePolygone(m.Tracés[m.NbTracés])) {
         m.PolygoneTracé = false;
     } else if (m.NbPoints > 0) {
         fenêtre.DétruireÉtiquettePoint(m.NbPoints);

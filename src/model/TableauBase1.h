@@ -14,7 +14,7 @@ public:
 
     std::size_t Dimension() const { return éléments.size(); }
 
-    // Comme « ReDim Preserve » : les entrées gardées restent, les nouvelles sont vides.
+    // Les entrées gardées restent, les nouvelles sont vides.
     void Redimensionner(std::size_t dimension) { éléments.resize(dimension); }
 
 private:

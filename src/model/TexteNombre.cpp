@@ -67,11 +67,11 @@ std::string Décimale(const Chiffres& c, char séparateur, bool zéroDevant)
     return texte;
 }
 
-std::string Exponentielle(const Chiffres& c, char séparateur)
+std::string Exponentielle(const Chiffres& c)
 {
     std::string texte(1, c.chiffres[0]);
     if (c.chiffres.size() > 1) {
-        texte += séparateur;
+        texte += '.';
         texte += c.chiffres.substr(1);
     }
     texte += c.exposant < 0 ? "E-" : "E+";
@@ -82,11 +82,11 @@ std::string Exponentielle(const Chiffres& c, char séparateur)
     return texte;
 }
 
-std::string FormeGénérale(double v, char séparateur, bool zéroDevant)
+std::string FormeGénérale(double v)
 {
     const Chiffres c = ChiffresSignificatifs(v);
     const bool exponentielle = c.chiffres != "0" && (c.exposant < -4 || c.exposant >= 15);
-    return exponentielle ? Exponentielle(c, séparateur) : Décimale(c, séparateur, zéroDevant);
+    return exponentielle ? Exponentielle(c) : Décimale(c, '.', false);
 }
 
 } // namespace
@@ -95,16 +95,8 @@ std::string TexteNumérique(double v)
 {
     if (!std::isfinite(v))
         return v > 0 ? " " + TexteNonFini(v) : TexteNonFini(v);
-    const std::string corps = FormeGénérale(v, '.', false);
+    const std::string corps = FormeGénérale(v);
     return (std::signbit(v) && v != 0 ? "-" : " ") + corps;
-}
-
-std::string TexteNumériqueRégional(double v, char séparateur)
-{
-    if (!std::isfinite(v))
-        return TexteNonFini(v);
-    const std::string corps = FormeGénérale(v, séparateur, true);
-    return std::signbit(v) && v != 0 ? "-" + corps : corps;
 }
 
 std::string TexteDécimal(double v)

@@ -7,10 +7,6 @@
 // devant le point (" .5", "-.5"), la forme exponentielle hors de 1E-4 <= |v| < 1E+15 (" 1E+15", " 1E-05").
 std::string TexteNumérique(double v);
 
-// Le même nombre tel que l'affiche l'utilisateur : sans blanc de signe, un zéro devant le séparateur
-// décimal, et le séparateur de ses réglages régionaux (« , » ou « . ») : "0,5", "-1,25", "1,5E-07".
-std::string TexteNumériqueRégional(double v, char séparateur);
-
 // L'écriture décimale du calcul : 15 chiffres significatifs, jamais d'exposant, "-" pour un négatif,
 // un zéro devant le point ("0.5", "-0.5", "1000000000000000000").
 std::string TexteDécimal(double v);

@@ -61,7 +61,8 @@ std::pair<int, int> CoinEtQuart(double centre, double rayon)
     return {entier, quart};
 }
 
-int BoutonVB(Qt::MouseButtons boutons)
+// Les boutons pressés tels que le modèle les compte : 1 gauche, 2 droit, 4 milieu.
+int BoutonsDuModèle(Qt::MouseButtons boutons)
 {
     return (boutons & Qt::LeftButton ? 1 : 0) | (boutons & Qt::RightButton ? 2 : 0) |
            (boutons & Qt::MiddleButton ? 4 : 0);
@@ -148,7 +149,7 @@ void WidgetCanevas::mousePressEvent(QMouseEvent* évènement)
     if (!modèle.MouseDown)
         return;
     const QPointF p = VersÉchelle(évènement->position());
-    modèle.MouseDown(BoutonVB(évènement->button()), p.x(), p.y());
+    modèle.MouseDown(BoutonsDuModèle(évènement->button()), p.x(), p.y());
     aprèsÉvènement();
 }
 
@@ -157,7 +158,7 @@ void WidgetCanevas::mouseMoveEvent(QMouseEvent* évènement)
     if (!modèle.MouseMove)
         return;
     const QPointF p = VersÉchelle(évènement->position());
-    modèle.MouseMove(BoutonVB(évènement->buttons()), p.x(), p.y());
+    modèle.MouseMove(BoutonsDuModèle(évènement->buttons()), p.x(), p.y());
     aprèsÉvènement();
 }
 

@@ -9,8 +9,6 @@ class FormLong : public FormMesures {
 public:
     FormLong(const std::vector<std::string>& TabLongueurs, const Contrôle& principale);
 
-    void AfficherLongueurs() { AfficherPremièrePage(); }
-
     std::vector<Contrôle>& LabLong = Lignes;
     std::size_t& PageLong = Page;
 };

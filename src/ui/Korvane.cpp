@@ -32,7 +32,7 @@ Contrôle ÉlémentMenu(std::string légende, bool actif = true)
     return c;
 }
 
-// La division de Visual Basic qui arrondit au plus proche, les moitiés vers le pair.
+// Arrondit au plus proche, les moitiés vers l'entier pair.
 int ArrondiPair(double v)
 {
     return static_cast<int>(std::nearbyint(v));

@@ -2,6 +2,7 @@
 // et l'ouverture des fenêtres des longueurs et des angles.
 #include "calc/ValeurCoordonnee.h"
 #include "model/Caracteres.h"
+#include "model/TraceHistorique.h"
 #include "ui/CommandesMesures.h"
 #include "ui/Coordonnees.h"
 #include "ui/FormChoixPoint.h"
@@ -194,7 +195,7 @@ void Korvane::BtonAnnule_Click()
     Ecran.Cls();
     Etat_Outils();
     if (m.NbTracés > 0) {
-        const bool polygone = m.Tracés[m.NbTracés].starts_with("Polygone");
+        const bool polygone = EstEntréePolygone(m.Tracés[m.NbTracés]);
         Opérations.AnnulerTracé();
         if (polygone)
             AppliquerActivation(ÉtapeConstruction::AnnulationPolygone);
