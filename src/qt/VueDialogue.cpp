@@ -81,7 +81,7 @@ void VueDialogue::Montrer()
 
 void VueDialogue::Lier(QWidget* widget, const Contrôle& c, std::function<void()> recopierPropre)
 {
-    liens.push_back({widget, &c, std::move(recopierPropre)});
+    liaison.Lier(widget, c, std::move(recopierPropre));
 }
 
 QLabel* VueDialogue::Étiquette(Contrôle& c)
@@ -89,7 +89,7 @@ QLabel* VueDialogue::Étiquette(Contrôle& c)
     auto* étiquette = new QLabel(this);
     étiquette->setWordWrap(true);
     étiquette->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Lier(étiquette, c, [étiquette, &c] { étiquette->setText(VersLégende(c.Caption)); });
+    liaison.LierÉtiquette(étiquette, c);
     return étiquette;
 }
 
@@ -98,7 +98,7 @@ QPushButton* VueDialogue::Bouton(Contrôle& c, std::function<void()> clic)
     auto* bouton = new QPushButton(this);
     bouton->setAutoDefault(false);
     connect(bouton, &QPushButton::clicked, this, [this, clic = std::move(clic)] { Gérer(clic); });
-    Lier(bouton, c, [bouton, &c] { bouton->setText(VersQString(c.Caption)); });
+    liaison.LierBouton(bouton, c);
     return bouton;
 }
 
@@ -181,10 +181,7 @@ void VueDialogue::Rafraîchir()
     if (form.BackColor)
         palette.setColor(QPalette::Window, VersQColor(*form.BackColor));
     setPalette(palette);
-    for (const Lien& lien : liens) {
-        RecopierContrôle(*lien.widget, *lien.contrôle);
-        lien.recopierPropre();
-    }
+    liaison.Recopier();
     rafraîchissement = false;
 }
 
@@ -192,8 +189,7 @@ void VueDialogue::Rafraîchir()
 void VueDialogue::moveEvent(QMoveEvent* évènement)
 {
     QDialog::moveEvent(évènement);
-    modèle.Form.Left = static_cast<int>(std::lround(x() * TwipsParPixelX()));
-    modèle.Form.Top = static_cast<int>(std::lround(y() * TwipsParPixelY()));
+    RetenirPosition(modèle.Form, pos());
 }
 
 // La croix du cadre et la touche Échap passent par Form_QueryUnload, qui décide de fermer ou non.

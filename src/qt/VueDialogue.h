@@ -2,12 +2,12 @@
 // et après chaque gestionnaire un seul passage qui recopie l'état des contrôles sur les widgets.
 #pragma once
 
+#include "qt/Liaison.h"
 #include "qt/Vue.h"
 #include "ui/Fenetre.h"
 
 #include <QDialog>
 #include <functional>
-#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -49,13 +49,7 @@ protected:
     void reject() override;
 
 private:
-    struct Lien {
-        QWidget* widget;
-        const Contrôle* contrôle;
-        std::function<void()> recopierPropre; // légende, coche, texte : ce qui dépend du genre de widget
-    };
-
     Fenêtre& modèle;
-    std::vector<Lien> liens;
+    Liaison liaison;
     bool rafraîchissement = false;
 };

@@ -163,14 +163,14 @@ VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
 
     canevas = new WidgetCanevas(
         modèle.Ecran, [this] { Rafraîchir(); }, fond);
-    liens.push_back({canevas, &modèle.Ecran.Cadre, [this] {
-                         if (this->modèle.Ecran.DemandeFocus) {
-                             canevas->setFocus();
-                             this->modèle.Ecran.DemandeFocus = false;
-                         }
-                         canevas->setAccessibleDescription(VersQString(DescriptionFigure(this->modèle.m)));
-                         canevas->update();
-                     }});
+    liaison.Lier(canevas, modèle.Ecran.Cadre, [this] {
+        if (this->modèle.Ecran.DemandeFocus) {
+            canevas->setFocus();
+            this->modèle.Ecran.DemandeFocus = false;
+        }
+        canevas->setAccessibleDescription(VersQString(DescriptionFigure(this->modèle.m)));
+        canevas->update();
+    });
     for (Contrôle* c : {&modèle.EtiO, &modèle.EtiI, &modèle.EtiJ, &modèle.EtiX, &modèle.EtiY})
         Étiquette(*c, canevas);
     for (Contrôle& c : modèle.EtiQuad)
@@ -268,7 +268,7 @@ QLabel* VueKorvane::Étiquette(const Contrôle& c, QWidget* parent)
     auto* étiquette = new QLabel(parent);
     étiquette->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     étiquette->setWordWrap(true);
-    liens.push_back({étiquette, &c, [étiquette, &c] { étiquette->setText(VersLégende(c.Caption)); }});
+    liaison.LierÉtiquette(étiquette, c);
     return étiquette;
 }
 
@@ -278,7 +278,7 @@ QLabel* VueKorvane::ÉtiquetteActive(Contrôle& c, QWidget* parent)
     new Activable(
         étiquette, [this, &c] { Gérer([this, &c] { modèle.Cliquer(c); }); },
         [this, &c] { Gérer([this, &c] { modèle.Survoler(c); }); });
-    liens.push_back({étiquette, &c, [étiquette, &c] { étiquette->setText(VersLégende(c.Caption)); }});
+    liaison.LierÉtiquette(étiquette, c);
     return étiquette;
 }
 
@@ -286,14 +286,14 @@ QPushButton* VueKorvane::Bouton(Contrôle& c, QWidget* parent)
 {
     auto* bouton = new BoutonRéactif([this, &c] { Gérer([this, &c] { modèle.Survoler(c); }); }, parent);
     connect(bouton, &QPushButton::clicked, this, [this, &c] { Gérer([this, &c] { modèle.Cliquer(c); }); });
-    liens.push_back({bouton, &c, [bouton, &c] { bouton->setText(VersQString(c.Caption)); }});
+    liaison.LierBouton(bouton, c);
     return bouton;
 }
 
 QWidget* VueKorvane::Forme(const Contrôle& c, QWidget* parent)
 {
     auto* forme = new QWidget(parent);
-    liens.push_back({forme, &c, [] {}});
+    liaison.Lier(forme, c);
     return forme;
 }
 
@@ -312,13 +312,13 @@ void VueKorvane::ConstruireMenus(QMenu* menu, const std::vector<EntréeMenu>& en
                     [this, &c] { Gérer([this, &c] { modèle.Cliquer(c); }); });
             actionsDesMenus[&c] = action;
         }
-        liens.push_back({nullptr, &c, [action, &c] {
-                             action->setText(VersQString(c.Caption));
-                             action->setEnabled(c.Enabled);
-                             action->setVisible(c.Visible);
-                             action->setCheckable(c.Checked);
-                             action->setChecked(c.Checked);
-                         }});
+        liaison.Lier(nullptr, c, [action, &c] {
+            action->setText(VersQString(c.Caption));
+            action->setEnabled(c.Enabled);
+            action->setVisible(c.Visible);
+            action->setCheckable(c.Checked);
+            action->setChecked(c.Checked);
+        });
     }
 }
 
@@ -416,11 +416,7 @@ void VueKorvane::Rafraîchir()
         palette.setColor(QPalette::Window, VersQColor(*modèle.Form.BackColor));
     fond->setPalette(palette);
     fond->setCursor(CurseurQt(modèle.Form.MousePointer));
-    for (const Lien& lien : liens) {
-        if (lien.widget)
-            RecopierContrôle(*lien.widget, *lien.contrôle);
-        lien.recopierPropre();
-    }
+    liaison.Recopier();
     for (TableauLié& tableau : tableaux)
         SynchroniserTableau(tableau);
     if (médaille->pixmap().size() != médaille->size())
@@ -444,8 +440,7 @@ void VueKorvane::resizeEvent(QResizeEvent* évènement)
 void VueKorvane::moveEvent(QMoveEvent* évènement)
 {
     QMainWindow::moveEvent(évènement);
-    modèle.Form.Left = static_cast<int>(std::lround(x() * TwipsParPixelX()));
-    modèle.Form.Top = static_cast<int>(std::lround(y() * TwipsParPixelY()));
+    RetenirPosition(modèle.Form, pos());
 }
 
 void VueKorvane::closeEvent(QCloseEvent* évènement)

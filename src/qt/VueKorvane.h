@@ -1,6 +1,7 @@
 // La vue Qt de la fenêtre principale : menus, canevas, outils et panneaux, recopiés après chaque évènement.
 #pragma once
 
+#include "qt/Liaison.h"
 #include "qt/Vue.h"
 #include "ui/Korvane.h"
 
@@ -34,11 +35,6 @@ protected:
     void closeEvent(QCloseEvent* évènement) override;
 
 private:
-    struct Lien {
-        QWidget* widget;
-        const Contrôle* contrôle;
-        std::function<void()> recopierPropre;
-    };
     // Un tableau de contrôles qui grandit et rétrécit : les widgets suivent sa taille.
     struct TableauLié {
         std::vector<Contrôle>* contrôles;
@@ -60,7 +56,7 @@ private:
     QWidget* fond;
     WidgetCanevas* canevas;
     QLabel* médaille;
-    std::vector<Lien> liens;
+    Liaison liaison;
     std::unordered_map<const Contrôle*, QAction*> actionsDesMenus;
     std::vector<TableauLié> tableaux;
     std::vector<QPointer<QWidget>> ordreTabulation; // un widget détruit ne s'y confond pas avec un nouveau
