@@ -24,7 +24,7 @@ lignes=$(wc -l <"$travail/sortie.json")
 i=0
 while [ "$i" -lt "$passages" ]; do
     debut=$(date +%s%N)
-    taskset -c 0 "$analyse" --json "$travail"/figures/*.lum >/dev/null
+    taskset -c 0 "$analyse" --json "$travail"/figures/*.lum >/dev/null 2>&1
     fin=$(date +%s%N)
     echo $(((fin - debut) / 1000000)) >>"$travail/durees"
     i=$((i + 1))

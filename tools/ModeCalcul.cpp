@@ -1,14 +1,13 @@
 #include "ModeCalcul.h"
 
+#include "Echappement.h"
 #include "calc/ClassCalcul.h"
 #include "calc/MessagesCalcul.h"
-#include "calc/ValeurCoordonnee.h"
+#include "calc/ValeurNumerique.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <cstdio>
-#include <string>
 
 namespace {
 
@@ -28,49 +27,45 @@ QString EnQString(std::string_view texte)
     return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
 }
 
-void ÉcrireLigne(const std::string& ligne)
+// L'expression une seule fois, puis une ligne courte par faute : la sortie reste à la taille de l'entrée.
+void ÉcrireTexte(const std::string& expression, const RésultatCalcul& résultat, SortieVérifiée& sortie)
 {
-    std::fwrite(ligne.data(), 1, ligne.size(), stdout);
-    std::fputc('\n', stdout);
-}
-
-void ÉcrireTexte(const std::string& expression, const RésultatCalcul& résultat)
-{
+    const bool sansRésultat = résultat.Texte.empty() && !résultat.SansFaute();
+    sortie.Ligne(Lisible(expression + (sansRésultat ? " : sans résultat" : " = " + résultat.Texte)));
     for (const FauteCalcul& faute : résultat.Fautes)
-        ÉcrireLigne(expression + " : faute " + std::to_string(static_cast<int>(faute.Code)) +
-                    " en position " + std::to_string(faute.Position) + " : " +
-                    std::string(MessageFaute(faute.Code)));
-    if (!résultat.Texte.empty() || résultat.SansFaute())
-        ÉcrireLigne(expression + " = " + résultat.Texte);
+        sortie.Ligne("  faute " + std::to_string(static_cast<int>(faute.Code)) + " en position " +
+                     std::to_string(faute.Position) + " : " + std::string(MessageFaute(faute.Code)));
 }
 
-void ÉcrireJson(const std::string& expression, const RésultatCalcul& résultat)
+void ÉcrireJson(const std::string& expression, const RésultatCalcul& résultat, SortieVérifiée& sortie)
 {
     QJsonArray erreurs;
     for (const FauteCalcul& faute : résultat.Fautes)
         erreurs.append(QJsonObject{{"code", static_cast<int>(faute.Code)},
                                    {"position", faute.Position},
                                    {"message", EnQString(MessageFaute(faute.Code))}});
+    // La valeur de la coordonnée est celle du résultat à 12 décimales : inutile de tout recalculer.
     const QJsonObject objet{{"expression", EnQString(expression)},
                             {"resultat", EnQString(résultat.Texte)},
-                            {"valeur", ValeurCoordonnée(expression)},
+                            {"valeur", ValeurNumérique(résultat.Texte)},
                             {"erreurs", erreurs}};
-    ÉcrireLigne(QJsonDocument(objet).toJson(QJsonDocument::Compact).toStdString());
+    sortie.Ligne(QJsonDocument(objet).toJson(QJsonDocument::Compact).toStdString());
 }
 
 } // namespace
 
-CodeSortie ModeCalcul(const QStringList& expressions, bool json)
+Bilan ModeCalcul(const std::vector<std::string>& expressions, bool json, SortieVérifiée& sortie)
 {
-    bool fautes = false;
-    for (const QString& argument : expressions) {
-        const std::string expression = argument.toStdString();
+    Bilan bilan;
+    for (const std::string& expression : expressions) {
+        if (sortie.EnFaute())
+            break;
         const RésultatCalcul résultat = Calculer(expression);
-        fautes = fautes || !résultat.SansFaute();
+        ++(résultat.SansFaute() ? bilan.Réussies : bilan.Refusées);
         if (json)
-            ÉcrireJson(expression, résultat);
+            ÉcrireJson(expression, résultat, sortie);
         else
-            ÉcrireTexte(expression, résultat);
+            ÉcrireTexte(expression, résultat, sortie);
     }
-    return fautes ? CodeSortie::AvecFaute : CodeSortie::SansFaute;
+    return bilan;
 }

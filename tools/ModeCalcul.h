@@ -2,8 +2,11 @@
 #pragma once
 
 #include "CodesSortie.h"
+#include "SortieVerifiee.h"
 
-#include <QStringList>
+#include <string>
+#include <vector>
 
-// Écrit, pour chaque expression, son résultat ou ses fautes (en texte, ou un objet JSON par ligne).
-CodeSortie ModeCalcul(const QStringList& expressions, bool json);
+// Écrit, pour chaque expression, son résultat puis ses fautes (en texte, ou un objet JSON par ligne) ;
+// s'arrête dès que la sortie est en faute.
+Bilan ModeCalcul(const std::vector<std::string>& expressions, bool json, SortieVérifiée& sortie);

@@ -1,6 +1,8 @@
 #include "ModeFichiers.h"
 
+#include "Echappement.h"
 #include "MessagerieRetenue.h"
+#include "RaisonSysteme.h"
 #include "analysis/ClassAnaPoly.h"
 #include "analysis/Mesures.h"
 #include "calc/ValeurCoordonnee.h"
@@ -12,7 +14,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -35,11 +40,45 @@ struct RapportFigure {
     std::optional<std::vector<LigneMesure>> Angles;
 };
 
+struct OctetsLus {
+    std::optional<std::string> Octets;
+    std::string Raison; // quand le fichier n'a pas pu être lu
+};
+
+// Le fichier lu ici plutôt que par la lecture des figures : elle ne dit pas pourquoi elle n'a rien lu.
+OctetsLus LireOctets(const std::string& fichier)
+{
+    std::error_code erreur;
+    const auto état = std::filesystem::status(fichier, erreur);
+    if (état.type() == std::filesystem::file_type::not_found)
+        return {std::nullopt, "fichier introuvable"};
+    if (erreur)
+        return {std::nullopt, "fichier illisible (" + RaisonSystème(erreur.value()) + ")"};
+    if (état.type() == std::filesystem::file_type::directory)
+        return {std::nullopt, "c'est un dossier"};
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> flux(std::fopen(fichier.c_str(), "rb"),
+                                                               std::fclose);
+    if (!flux)
+        return {std::nullopt, "fichier illisible (" + RaisonSystème(errno) + ")"};
+    std::string octets;
+    char tampon[65536];
+    for (std::size_t lu; (lu = std::fread(tampon, 1, sizeof tampon, flux.get())) > 0;)
+        octets.append(tampon, lu);
+    if (std::ferror(flux.get()))
+        return {std::nullopt, "fichier illisible (" + RaisonSystème(errno) + ")"};
+    return {std::move(octets), {}};
+}
+
 RapportFigure Analyser(const std::string& fichier)
 {
     RapportFigure rapport;
     rapport.Fichier = fichier;
-    const auto lecture = LireFichierFigure(fichier);
+    const OctetsLus octets = LireOctets(fichier);
+    if (!octets.Octets) {
+        rapport.Erreur = octets.Raison;
+        return rapport;
+    }
+    const auto lecture = LireOctetsFigure(*octets.Octets);
     if (!lecture.Figure) {
         rapport.Erreur = lecture.Refus->Message.Texte;
         return rapport;
@@ -83,13 +122,7 @@ QJsonValue MesuresOuNul(const std::optional<std::vector<LigneMesure>>& lignes)
     return tableau;
 }
 
-void ÉcrireLigne(const std::string& ligne)
-{
-    std::fwrite(ligne.data(), 1, ligne.size(), stdout);
-    std::fputc('\n', stdout);
-}
-
-void ÉcrireJson(const RapportFigure& rapport)
+void ÉcrireJson(const RapportFigure& rapport, SortieVérifiée& sortie)
 {
     const Modulebas& m = rapport.Modèle;
     QJsonValue points = QJsonValue::Null;
@@ -120,7 +153,7 @@ void ÉcrireJson(const RapportFigure& rapport)
                             {"messages", messages},
                             {"longueurs", MesuresOuNul(rapport.Longueurs)},
                             {"angles", MesuresOuNul(rapport.Angles)}};
-    ÉcrireLigne(QJsonDocument(objet).toJson(QJsonDocument::Compact).toStdString());
+    sortie.Ligne(QJsonDocument(objet).toJson(QJsonDocument::Compact).toStdString());
 }
 
 std::string Joindre(const std::vector<LigneMesure>& lignes)
@@ -131,8 +164,10 @@ std::string Joindre(const std::vector<LigneMesure>& lignes)
     return texte;
 }
 
-void ÉcrireTexte(const RapportFigure& rapport)
+void ÉcrireTexte(const RapportFigure& rapport, SortieVérifiée& sortie)
 {
+    // Les noms et les coordonnées viennent du fichier : tout ce qui s'écrit est rendu lisible.
+    const auto ÉcrireLigne = [&sortie](const std::string& ligne) { sortie.Ligne(Lisible(ligne)); };
     ÉcrireLigne(rapport.Fichier);
     if (rapport.Erreur) {
         ÉcrireLigne("  Refusé : " + *rapport.Erreur);
@@ -158,16 +193,23 @@ void ÉcrireTexte(const RapportFigure& rapport)
 
 } // namespace
 
-CodeSortie ModeFichiers(const QStringList& fichiers, bool json)
+Bilan ModeFichiers(const std::vector<std::string>& fichiers, bool json, SortieVérifiée& sortie)
 {
-    bool refus = false;
-    for (const QString& fichier : fichiers) {
-        const RapportFigure rapport = Analyser(fichier.toStdString());
-        refus = refus || rapport.Erreur.has_value();
+    Bilan bilan;
+    for (const std::string& fichier : fichiers) {
+        if (sortie.EnFaute())
+            break;
+        const RapportFigure rapport = Analyser(fichier);
+        if (rapport.Erreur) {
+            ++bilan.Refusées;
+            std::fprintf(stderr, "velmor-analyse : %s\n", Lisible(fichier + " : " + *rapport.Erreur).c_str());
+        } else {
+            ++bilan.Réussies;
+        }
         if (json)
-            ÉcrireJson(rapport);
+            ÉcrireJson(rapport, sortie);
         else
-            ÉcrireTexte(rapport);
+            ÉcrireTexte(rapport, sortie);
     }
-    return refus ? CodeSortie::AvecFaute : CodeSortie::SansFaute;
+    return bilan;
 }

@@ -2,9 +2,11 @@
 #pragma once
 
 #include "CodesSortie.h"
+#include "SortieVerifiee.h"
 
-#include <QStringList>
+#include <string>
+#include <vector>
 
-// Écrit, pour chaque fichier, son résumé en français ou un objet JSON par ligne ; AvecFaute dès qu'un
-// fichier est refusé.
-CodeSortie ModeFichiers(const QStringList& fichiers, bool json);
+// Écrit, pour chaque fichier, son résumé en français ou un objet JSON par ligne ; chaque refus est dit
+// aussi, avec sa raison, sur la sortie d'erreur. S'arrête dès que la sortie est en faute.
+Bilan ModeFichiers(const std::vector<std::string>& fichiers, bool json, SortieVérifiée& sortie);

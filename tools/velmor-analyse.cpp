@@ -1,61 +1,97 @@
 // velmor-analyse : calculs et analyse de figures en ligne de commande.
 #include "CodesSortie.h"
+#include "Echappement.h"
+#include "LigneCommande.h"
 #include "ModeCalcul.h"
 #include "ModeFichiers.h"
+#include "RaisonSysteme.h"
+#include "SortieVerifiee.h"
 
-#include <QCommandLineParser>
-#include <QCoreApplication>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 namespace {
 
-constexpr const char* Usage = "usage : velmor-analyse [--json] --calcul EXPRESSION ...\n"
-                              "        velmor-analyse [--json] FICHIER.lum ...\n";
+constexpr const char* Utilisation = "Utilisation :\n"
+                                    "  velmor-analyse [--json] FICHIER.lum ...\n"
+                                    "  velmor-analyse [--json] --calcul EXPRESSION ...\n"
+                                    "  velmor-analyse --help | --version\n";
 
-int ErreurUsage(const QString& raison)
+constexpr const char* Aide =
+    "\n"
+    "Analyse les figures de Velmor comme le ferait la fenêtre (phrase, longueurs et angles), ou calcule\n"
+    "des coordonnées comme le dialogue des coordonnées (12 décimales) : des fichiers, ou --calcul, pas\n"
+    "les deux.\n"
+    "\n"
+    "Options :\n"
+    "  --json               un objet JSON par ligne au lieu du résumé en français\n"
+    "  --calcul EXPRESSION  calcule chaque expression qui suit ; tout ce qui suit --calcul est une\n"
+    "                       expression, même « -2^2 »\n"
+    "  --                   tout ce qui suit est un fichier, même « -a.lum »\n"
+    "  -h, --help           affiche cette aide\n"
+    "  -v, --version        affiche la version\n"
+    "\n"
+    "Les refus et le bilan (figures lues et refusées, calculs en faute) vont sur la sortie d'erreur.\n"
+    "\n"
+    "Codes de sortie :\n"
+    "  0  tout a été calculé ou lu\n"
+    "  1  une expression en faute, un fichier refusé, ou la sortie n'a pas pu être écrite\n"
+    "  2  erreur d'usage";
+
+int ErreurUsage(const std::string& raison)
 {
-    if (!raison.isEmpty())
-        std::fprintf(stderr, "velmor-analyse : %s\n", qUtf8Printable(raison));
-    std::fputs(Usage, stderr);
+    std::fprintf(stderr, "velmor-analyse : %s\n%sEssayez « velmor-analyse --help ».\n",
+                 Lisible(raison).c_str(), Utilisation);
     return static_cast<int>(CodeSortie::Usage);
+}
+
+// Au singulier pour 0 et 1, comme on le dit en français.
+std::string Compte(std::size_t n, const std::string& singulier, const std::string& pluriel)
+{
+    return std::to_string(n) + " " + (n > 1 ? pluriel : singulier);
+}
+
+std::string TexteBilan(Demande quoi, const Bilan& bilan)
+{
+    if (quoi == Demande::Calcul)
+        return Compte(bilan.Réussies, "calcul sans faute", "calculs sans faute") + ", " +
+               std::to_string(bilan.Refusées) + " en faute.";
+    return Compte(bilan.Réussies, "figure lue", "figures lues") + ", " +
+           Compte(bilan.Refusées, "refusée", "refusées") + ".";
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication application(argc, argv);
-    QCoreApplication::setApplicationName("velmor-analyse");
+    SortieVérifiée sortie(stdout);
+    const LectureLigneCommande lecture = LireLigneCommande(std::vector<std::string>(argv + 1, argv + argc));
+    if (!lecture.Commande)
+        return ErreurUsage(lecture.Erreur);
+    const LigneCommande& commande = *lecture.Commande;
 
-    // Tout ce qui suit --calcul est une expression, même « -2^2 » que l'analyseur prendrait pour une option.
-    const QStringList arguments = QCoreApplication::arguments();
-    const qsizetype marqueCalcul = arguments.indexOf("--calcul");
-    const QStringList options = arguments.mid(0, marqueCalcul);
-    const QStringList expressions = marqueCalcul < 0 ? QStringList() : arguments.mid(marqueCalcul + 1);
-
-    QCommandLineParser analyseur;
-    analyseur.setApplicationDescription("Calculs des coordonnées et analyse des figures de Velmor.");
-    const QCommandLineOption aide(QStringList{"h", "help"}, "Affiche cette aide.");
-    const QCommandLineOption json("json", "Un objet JSON par ligne.");
-    analyseur.addOption(aide);
-    analyseur.addOption(json);
-    analyseur.addPositionalArgument("FICHIER.lum", "Les figures à analyser comme le ferait la fenêtre.",
-                                    "[FICHIER.lum ...]");
-    analyseur.addPositionalArgument("EXPRESSION",
-                                    "Après --calcul, les expressions à calculer (12 décimales).",
-                                    "--calcul EXPRESSION ...");
-    if (!analyseur.parse(options))
-        return ErreurUsage(analyseur.errorText());
-    if (analyseur.isSet(aide)) {
-        std::fputs(qUtf8Printable(analyseur.helpText()), stdout);
-        return static_cast<int>(CodeSortie::SansFaute);
+    Bilan bilan;
+    switch (commande.Quoi) {
+    case Demande::Aide:
+        sortie.Ligne(std::string(Utilisation) + Aide);
+        break;
+    case Demande::Version:
+        sortie.Ligne("velmor-analyse " VELMOR_VERSION);
+        break;
+    case Demande::Calcul:
+        bilan = ModeCalcul(commande.Entrées, commande.Json, sortie);
+        break;
+    case Demande::Fichiers:
+        bilan = ModeFichiers(commande.Entrées, commande.Json, sortie);
+        break;
     }
-    const QStringList fichiers = analyseur.positionalArguments();
-    if (marqueCalcul < 0 && !fichiers.isEmpty())
-        return static_cast<int>(ModeFichiers(fichiers, analyseur.isSet(json)));
-    if (!fichiers.isEmpty())
-        return ErreurUsage("argument inattendu : " + fichiers.first());
-    if (marqueCalcul < 0 || expressions.isEmpty())
-        return ErreurUsage(QString());
-    return static_cast<int>(ModeCalcul(expressions, analyseur.isSet(json)));
+    if (!sortie.Terminer()) {
+        std::fprintf(stderr, "velmor-analyse : écriture impossible sur la sortie standard (%s)\n",
+                     RaisonSystème(sortie.Erreur()).c_str());
+        return static_cast<int>(CodeSortie::AvecFaute);
+    }
+    if (commande.Quoi == Demande::Calcul || commande.Quoi == Demande::Fichiers)
+        std::fprintf(stderr, "velmor-analyse : %s\n", TexteBilan(commande.Quoi, bilan).c_str());
+    return static_cast<int>(bilan.Refusées > 0 ? CodeSortie::AvecFaute : CodeSortie::SansFaute);
 }

@@ -105,8 +105,10 @@ private:
     void Faute(CodeFaute code, int position)
     {
         fautes.push_back({code, position});
-        arrêt = code != CodeFaute::ParenthèsesVides;
+        arrêt = true;
     }
+
+    void Prévenir(CodeFaute code, int position) { fautes.push_back({code, position}); }
 
     void Lire(const Jeton& jeton)
     {
@@ -184,12 +186,13 @@ private:
         if (attenteOpérande) {
             if (débutNiveau) {
                 const EnAttente& ouverture = attentes.back();
+                // Une fonction sans argument n'a pas de valeur : tout le calcul s'arrête là.
                 if (ouverture.sorte == SorteAttente::Fonction) {
                     const int nom = ouverture.position + static_cast<int>(ouverture.jeton->LongueurNom);
                     return Faute(CodeFaute::ParenthèsesVides, nom - 1);
                 }
                 // Des parenthèses vides valent 0, on prévient et on continue.
-                Faute(CodeFaute::ParenthèsesVides, ouverture.position);
+                Prévenir(CodeFaute::ParenthèsesVides, ouverture.position);
                 opérandes.push_back({0, std::nullopt});
             } else {
                 opérandes.push_back({0, std::string()});

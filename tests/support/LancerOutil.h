@@ -1,5 +1,7 @@
-// Lance velmor-analyse construit et rend sa sortie standard et son code de sortie.
+// Lance velmor-analyse construit et rend sa sortie standard, sa sortie d'erreur et son code de sortie.
 #pragma once
+
+#include "support/DossierTemporaire.h"
 
 #include <cstdio>
 #include <string>
@@ -8,6 +10,7 @@
 
 struct SortieOutil {
     std::string Texte;
+    std::string Erreurs;
     int Code = -1;
 };
 
@@ -19,12 +22,16 @@ inline std::string EntreApostrophes(const std::string& argument)
     return cité + "'";
 }
 
-inline SortieOutil LancerVelmorAnalyse(const std::vector<std::string>& arguments)
+// redirection, pour le shell, remplace la sortie standard lue par le test : « >/dev/full », « >&- ».
+inline SortieOutil LancerVelmorAnalyse(const std::vector<std::string>& arguments,
+                                       const std::string& redirection = "")
 {
+    const DossierTemporaire dossier;
+    const auto erreurs = dossier.Chemin() / "erreurs";
     std::string commande = EntreApostrophes(VELMOR_ANALYSE);
     for (const std::string& argument : arguments)
         commande += " " + EntreApostrophes(argument);
-    commande += " 2>/dev/null";
+    commande += " 2>" + EntreApostrophes(erreurs.string()) + " " + redirection;
     FILE* tube = popen(commande.c_str(), "r");
     if (!tube)
         return {};
@@ -34,5 +41,6 @@ inline SortieOutil LancerVelmorAnalyse(const std::vector<std::string>& arguments
         sortie.Texte.append(tampon, lu);
     const int état = pclose(tube);
     sortie.Code = WIFEXITED(état) ? WEXITSTATUS(état) : -1;
+    sortie.Erreurs = LireTout(erreurs);
     return sortie;
 }

@@ -1,3 +1,4 @@
+#include "support/DossierTemporaire.h"
 #include "support/LancerOutil.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,39 @@ TEST(VelmorAnalyseFichiers, ResumeChaqueFigureEnFrancais)
                                 "  Angles : A = 90° ; B = 36,9° ; C = 53,1°\n" +
                                 Données +
                                 "/absent.lum\n"
-                                "  Refusé : Ce fichier n'a pas pu être ouvert ou interprété : soit il "
-                                "n'est pas conforme soit il est altéré.\n");
+                                "  Refusé : fichier introuvable\n");
+}
+
+// Chaque refus dit sa raison sur la sortie d'erreur ; le bilan vient à la fin.
+TEST(VelmorAnalyseFichiers, DitPourquoiChaqueFichierEstRefuse)
+{
+    const std::string tronqué = Données + "/triangle-tronque.lum";
+    // Même root ne lit rien à l'adresse 0 de sa propre mémoire : la lecture échoue après l'ouverture.
+    const std::string illisible = "/proc/self/mem";
+    const auto sortie = LancerVelmorAnalyse(
+        {Données + "/triangle-rectangle.lum", Données + "/absent.lum", Données, illisible, tronqué});
+    EXPECT_EQ(sortie.Code, 1);
+    EXPECT_EQ(sortie.Erreurs,
+              "velmor-analyse : " + Données + "/absent.lum : fichier introuvable\n" +
+                  "velmor-analyse : " + Données + " : c'est un dossier\n" + "velmor-analyse : " + illisible +
+                  " : fichier illisible (erreur d'entrée-sortie)\n" + "velmor-analyse : " + tronqué +
+                  " : Ce fichier n'a pas pu être ouvert ou interprété : soit il n'est pas "
+                  "conforme soit il est altéré.\n"
+                  "velmor-analyse : 1 figure lue, 4 refusées.\n");
+    EXPECT_NE(sortie.Texte.find(illisible + "\n  Refusé : fichier illisible (erreur d'entrée-sortie)\n"),
+              std::string::npos);
+}
+
+// Un texte de fichier ne colore ni n'efface le terminal de celui qui lit le résumé.
+TEST(VelmorAnalyseFichiers, EchappeLesCaracteresDeControleDuFichier)
+{
+    const DossierTemporaire dossier;
+    std::string octets = LireTout(Données + "/triangle-rectangle.lum");
+    const std::string abscisseB = "\r\n4\r\n0\r\nB";
+    octets.replace(octets.find(abscisseB), abscisseB.size(), "\r\n4\x1b[2J\x7f\r\n0\r\nB");
+    const auto fichier = dossier.Écrire("controle.lum", octets);
+    const auto sortie = LancerVelmorAnalyse({fichier.string()});
+    EXPECT_EQ(sortie.Code, 0);
+    EXPECT_NE(sortie.Texte.find("B(4\\x1b[2J\\x7f ; 0)"), std::string::npos) << sortie.Texte;
+    EXPECT_EQ(sortie.Texte.find_first_of("\x1b\x7f"), std::string::npos);
 }

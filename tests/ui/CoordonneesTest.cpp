@@ -250,6 +250,8 @@ TEST(Coordonnees, FautesDuCalculParLaBoiteDuSysteme)
         {"*-3", CodeFaute::OpérationsDeSuite, IcôneMessage::Critique, 0, 2},
         {"(1+2", CodeFaute::FermanteManquante, IcôneMessage::Critique, 0, 1},
         {"()+1", CodeFaute::ParenthèsesVides, IcôneMessage::Information, 1, 1},
+        // Une fonction sans argument, même au fond de parenthèses, ne montre la boîte qu'une fois.
+        {"((RAC()))+1", CodeFaute::ParenthèsesVides, IcôneMessage::Information, 5, 1},
         {"1/0", CodeFaute::CalculImpossible, IcôneMessage::Critique, 2, 1},
     };
     for (const auto& c : cas) {

@@ -1,0 +1,9 @@
+// Les textes venus d'un fichier ou de la ligne de commande, rendus sûrs pour un terminal.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Les caractères de contrôle (C0, DEL et, en UTF-8, C1) deviennent \xHH ou \u00HH : un fichier ne peut
+// ni colorer, ni effacer, ni réécrire le terminal de celui qui lit le résumé.
+std::string Lisible(std::string_view texte);

@@ -1,0 +1,39 @@
+#include "LigneCommande.h"
+
+LectureLigneCommande LireLigneCommande(const std::vector<std::string>& arguments)
+{
+    LigneCommande commande;
+    bool calcul = false;
+    bool fichiersSeulement = false;
+    std::vector<std::string> fichiers;
+    for (auto argument = arguments.begin(); argument != arguments.end(); ++argument) {
+        if (fichiersSeulement || argument->empty() || *argument == "-" || argument->front() != '-') {
+            fichiers.push_back(*argument);
+        } else if (*argument == "--calcul") {
+            calcul = true;
+            commande.Entrées.assign(argument + 1, arguments.end());
+            break;
+        } else if (*argument == "--help" || *argument == "-h") {
+            return {LigneCommande{Demande::Aide, false, {}}, {}};
+        } else if (*argument == "--version" || *argument == "-v") {
+            return {LigneCommande{Demande::Version, false, {}}, {}};
+        } else if (*argument == "--json") {
+            commande.Json = true;
+        } else if (*argument == "--") {
+            fichiersSeulement = true;
+        } else {
+            return {std::nullopt, "option inconnue : " + *argument};
+        }
+    }
+    if (calcul && !fichiers.empty())
+        return {std::nullopt, "des fichiers ou --calcul, pas les deux"};
+    if (calcul && commande.Entrées.empty())
+        return {std::nullopt, "aucune expression après --calcul"};
+    if (!calcul && fichiers.empty())
+        return {std::nullopt, "ni fichier ni --calcul"};
+    if (calcul)
+        commande.Quoi = Demande::Calcul;
+    else
+        commande.Entrées = std::move(fichiers);
+    return {std::move(commande), {}};
+}
