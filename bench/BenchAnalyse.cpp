@@ -64,6 +64,49 @@ void AnglesDécagone(benchmark::State& état)
         benchmark::DoNotOptimize(LignesAngles(m, messagerie, suite, ","));
 }
 
+// 186 sommets confondus, chacun donné par deux calculs de 2 000 caractères qui valent 0 ; un nom par point,
+// pris dans les lettres latines étendues (Ā, ā, Ă...) pour que chaque sommet soit un point différent.
+FigureFichier PolygoneDeCalculsLongs()
+{
+    constexpr std::size_t NbSommets = 186;
+    std::string calcul = "0";
+    while (calcul.size() < 2000)
+        calcul += "+1-1";
+    FigureFichier figure;
+    std::string sommets;
+    for (std::size_t i = 0; i < NbSommets; ++i) {
+        const auto lettre = static_cast<unsigned>(0x100 + i);
+        const std::string nom{static_cast<char>(0xc0 | (lettre >> 6)),
+                              static_cast<char>(0x80 | (lettre & 0x3f))};
+        PointFig p;
+        p.X = calcul;
+        p.Y = calcul;
+        p.Nom = nom;
+        figure.Points.push_back(p);
+        figure.Tracés.push_back("Point " + nom);
+        sommets += nom;
+    }
+    figure.Tracés.push_back("Polygone " + sommets);
+    return figure;
+}
+
+// Ce que fait velmor-analyse d'une figure : la phrase, puis les longueurs et les angles du polygone.
+void AnalyseCalculsLongs(benchmark::State& état)
+{
+    const FigureFichier figure = PolygoneDeCalculsLongs();
+    Modulebas m;
+    ChargerFigure(m, figure);
+    MessagerieMuette messagerie;
+    const std::string suite = *PolygoneDeLaFigure(figure);
+    for (auto _ : état) {
+        ClassAnaPoly analyse(m, messagerie);
+        analyse.NomSommets(SuiteFermée(figure));
+        benchmark::DoNotOptimize(analyse.DescriptionFig());
+        benchmark::DoNotOptimize(LignesLongueurs(m, messagerie, suite, ","));
+        benchmark::DoNotOptimize(LignesAngles(m, messagerie, suite, ","));
+    }
+}
+
 } // namespace
 
 BENCHMARK_CAPTURE(Description, triangle, Triangle(), 0);
@@ -72,3 +115,4 @@ BENCHMARK_CAPTURE(Description, quadrilatere_croise, QuadrilatèreCroisé(), 0);
 BENCHMARK_CAPTURE(Description, decagone, PolygoneRégulier(10), 50);
 BENCHMARK(LongueursDécagone);
 BENCHMARK(AnglesDécagone);
+BENCHMARK(AnalyseCalculsLongs)->Unit(benchmark::kMillisecond);

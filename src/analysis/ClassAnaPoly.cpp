@@ -45,7 +45,6 @@ const std::string& ClassAnaPoly::NomSommets() const
 
 std::string ClassAnaPoly::DescriptionFig()
 {
-    positions.clear();
     return DécrireFigure(nomSommets);
 }
 
@@ -56,7 +55,6 @@ const std::string& ClassAnaPoly::Figure() const
 
 bool ClassAnaPoly::PolyCroisé()
 {
-    positions.clear();
     IndexerSommets(nomSommets);
     return TestCroisé(nomSommets);
 }
@@ -83,7 +81,6 @@ void ClassAnaPoly::NumPoint4(std::size_t n)
 
 double ClassAnaPoly::DistancePointPoint()
 {
-    positions.clear();
     const auto caractères = Caractères(nomSommets);
     IndexerSommets(caractères.empty() ? nomSommets : nomSommets + caractères.front());
     return DistanceSommets(numPoint1, numPoint1 + 1u);
@@ -91,13 +88,11 @@ double ClassAnaPoly::DistancePointPoint()
 
 bool ClassAnaPoly::TestAng()
 {
-    positions.clear();
     return AngleRentrant(numPoint1, numPoint2, numPoint3, numPoint4);
 }
 
 double ClassAnaPoly::Angle()
 {
-    positions.clear();
     return AngleSommets(numPoint1, numPoint2, numPoint3);
 }
 
@@ -117,31 +112,31 @@ void ClassAnaPoly::IndexerSommets(const std::string& noms)
                 m.IndSommets[j] = static_cast<std::uint8_t>(i);
 }
 
-const PointFig& ClassAnaPoly::PointDuSommet(std::size_t k) const
+std::size_t ClassAnaPoly::NuméroDuSommet(std::size_t k) const
+{
+    if (k == 0 || k > m.IndSommets.Dimension())
+        return 0;
+    const std::size_t i = m.IndSommets[k];
+    return i > m.Points.Dimension() ? 0 : i;
+}
+
+ClassAnaPoly::Coordonnées ClassAnaPoly::Position(std::size_t numéro) const
 {
     // Un nom qui n'est celui d'aucun point se lit comme un point vide, à l'origine.
     static const PointFig aucun;
-    if (k == 0 || k > m.IndSommets.Dimension())
-        return aucun;
-    const std::size_t i = m.IndSommets[k];
-    if (i == 0 || i > m.Points.Dimension())
-        return aucun;
-    return m.Points[i];
-}
-
-ClassAnaPoly::Coordonnées ClassAnaPoly::Position(const PointFig& p) const
-{
-    for (const auto& [point, position] : positions)
-        if (point == &p)
-            return position;
-    const Coordonnées position{ValeurCoordonnée(p.X), ValeurCoordonnée(p.Y)};
-    positions.emplace_back(&p, position);
-    return position;
+    const PointFig& p = numéro == 0 ? aucun : m.Points[numéro];
+    if (numéro >= positions.size())
+        positions.resize(numéro + 1);
+    PositionRetenue& retenue = positions[numéro];
+    // Comparer les textes coûte bien moins que les calculer, même longs.
+    if (!retenue.Calculée || retenue.X != p.X || retenue.Y != p.Y)
+        retenue = {p.X, p.Y, {ValeurCoordonnée(p.X), ValeurCoordonnée(p.Y)}, true};
+    return retenue.Valeur;
 }
 
 ClassAnaPoly::Coordonnées ClassAnaPoly::Sommet(std::size_t k) const
 {
-    return Position(PointDuSommet(k));
+    return Position(NuméroDuSommet(k));
 }
 
 double ClassAnaPoly::DistanceSommets(std::size_t a, std::size_t b) const
@@ -248,7 +243,7 @@ bool ClassAnaPoly::TestCroisé(const std::string& noms) const
     std::vector<Droite> côtés;
     côtés.reserve(n);
     for (std::size_t k = 1; k <= n; ++k)
-        côtés.push_back(CalculerDroite(PointDuSommet(k), PointDuSommet(suivant(k))));
+        côtés.push_back(CalculerDroite(k, suivant(k)));
     for (std::size_t i = 1; i <= n; ++i) {
         const Droite& l1 = côtés[i - 1];
         for (std::size_t j = 1; j <= n; ++j) {
@@ -269,10 +264,10 @@ bool ClassAnaPoly::TestCroisé(const std::string& noms) const
     return false;
 }
 
-Droite ClassAnaPoly::CalculerDroite(const PointFig& p1, const PointFig& p2) const
+Droite ClassAnaPoly::CalculerDroite(std::size_t k1, std::size_t k2) const
 {
-    const auto [x1, y1] = Position(p1);
-    const auto [x2, y2] = Position(p2);
+    const auto [x1, y1] = Sommet(k1);
+    const auto [x2, y2] = Sommet(k2);
     Droite l{.X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2};
     const double dx = x2 - x1;
     const double dy = y2 - y1;
@@ -321,24 +316,24 @@ bool ClassAnaPoly::PointDansSegment(const Droite& l, double x, double y)
     return xmin <= x && x <= xmax && ymin <= y && y <= ymax;
 }
 
-Droite ClassAnaPoly::CalculerDroiteCartésienne(const PointFig& p1, const PointFig& p2) const
+Droite ClassAnaPoly::CalculerDroiteCartésienne(std::size_t k1, std::size_t k2) const
 {
-    const auto [x1, y1] = Position(p1);
-    const auto [x2, y2] = Position(p2);
+    const auto [x1, y1] = Sommet(k1);
+    const auto [x2, y2] = Sommet(k2);
     const double dx = x2 - x1;
     const double dy = y2 - y1;
     return {.A = dy, .B = -dx, .C = y1 * dx - x1 * dy, .X1 = x1, .Y1 = y1, .X2 = x2, .Y2 = y2};
 }
 
-double ClassAnaPoly::DistancePointDroite(const PointFig& p, const Droite& l) const
+double ClassAnaPoly::DistancePointDroite(std::size_t k, const Droite& l) const
 {
-    const auto [x, y] = Position(p);
+    const auto [x, y] = Sommet(k);
     return std::abs(l.A * x + l.B * y + l.C) / std::sqrt(l.A * l.A + l.B * l.B);
 }
 
 bool ClassAnaPoly::AngleRentrant(std::size_t p1, std::size_t p2, std::size_t p3, std::size_t& p4) const
 {
-    const Droite l = CalculerDroiteCartésienne(PointDuSommet(p1), PointDuSommet(p3));
+    const Droite l = CalculerDroiteCartésienne(p1, p3);
     const auto côté = [&l](Coordonnées c) { return Signe(l.A * c.x + l.B * c.y + l.C); };
     const int s = côté(Sommet(p2));
     if (p4 == 0) {
@@ -362,5 +357,5 @@ bool ClassAnaPoly::AngleRentrant(std::size_t p1, std::size_t p2, std::size_t p3,
     // Dans un quadrilatère, le sommet opposé est du même côté que le sommet rentrant, et plus loin.
     if (côté(Sommet(p4)) * s != 1)
         return false;
-    return DistancePointDroite(PointDuSommet(p2), l) < DistancePointDroite(PointDuSommet(p4), l);
+    return DistancePointDroite(p2, l) < DistancePointDroite(p4, l);
 }

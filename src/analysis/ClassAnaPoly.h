@@ -44,10 +44,11 @@ private:
 
     // Géométrie.
     void IndexerSommets(const std::string& noms);
-    const PointFig& PointDuSommet(std::size_t k) const;
-    // Les textes d'un point ne sont calculés qu'une fois par appel public : la description d'un
-    // décagone les demanderait sinon plus de mille fois.
-    Coordonnées Position(const PointFig& p) const;
+    // Le numéro dans Points du sommet k, 0 pour un nom qui n'est celui d'aucun point.
+    std::size_t NuméroDuSommet(std::size_t k) const;
+    // Les textes d'un point ne sont calculés qu'une fois par analyse, quel que soit le nombre de
+    // comparaisons : seul un point dont les textes ont changé depuis est calculé à nouveau.
+    Coordonnées Position(std::size_t numéro) const;
     Coordonnées Sommet(std::size_t k) const;
     double DistanceSommets(std::size_t a, std::size_t b) const;
     bool SommetsConfondus(std::size_t a, std::size_t b) const;
@@ -62,12 +63,12 @@ private:
                               const std::vector<std::pair<std::size_t, std::size_t>>& paires,
                               const std::string& message);
     bool TestCroisé(const std::string& noms) const;
-    Droite CalculerDroite(const PointFig& p1, const PointFig& p2) const;
+    Droite CalculerDroite(std::size_t k1, std::size_t k2) const;
     Intersection IntersectionDroites(const Droite& l1, const Droite& l2) const;
     static bool CadresDisjoints(const Droite& l1, const Droite& l2);
     static bool PointDansSegment(const Droite& l, double x, double y);
-    Droite CalculerDroiteCartésienne(const PointFig& p1, const PointFig& p2) const;
-    double DistancePointDroite(const PointFig& p, const Droite& l) const;
+    Droite CalculerDroiteCartésienne(std::size_t k1, std::size_t k2) const;
+    double DistancePointDroite(std::size_t k, const Droite& l) const;
     bool AngleRentrant(std::size_t p1, std::size_t p2, std::size_t p3, std::size_t& p4) const;
 
     // Classement.
@@ -96,5 +97,12 @@ private:
     std::size_t numPoint2 = 0;
     std::size_t numPoint3 = 0;
     std::size_t numPoint4 = 0;
-    mutable std::vector<std::pair<const PointFig*, Coordonnées>> positions;
+    struct PositionRetenue {
+        std::string X;
+        std::string Y;
+        Coordonnées Valeur;
+        bool Calculée = false;
+    };
+    // Par numéro de point ; l'entrée 0 est celle des noms sans point.
+    mutable std::vector<PositionRetenue> positions;
 };
