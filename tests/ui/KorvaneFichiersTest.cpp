@@ -5,6 +5,9 @@
 #include "ui/FormAide.h"
 #include "ui/FormFichier.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
 const std::filesystem::path Données = VELMOR_DONNEES_TESTS;
@@ -92,6 +95,10 @@ TEST_F(KorvaneFichiersTest, UnFichierRefuseLaisseLaFigureLEchelleEtLesOptions)
     const Cas cas[] = {
         {"fichier tronqué", tronqué, "Gestion des fichier",
          "Ce fichier n'a pas pu être ouvert ou interprété : soit il n'est pas conforme soit il est altéré."},
+        // Passé 1 Mio, le fichier n'est pas chargé.
+        {"trop gros", "Figure du logiciel Lumarc\r\nExemple\r\n" + std::string(2 << 20, '\n'),
+         "Gestion des fichier",
+         "Ce fichier n'a pas pu être ouvert ou interprété : soit il n'est pas conforme soit il est altéré."},
         {"autre programme", "Dessin\r\nExemple\r\n", "Gestion des fichier",
          "Ce fichier n'est pas compatible avec cette application."},
         {"sans Exemple", "Figure du logiciel Lumarc\r\nAutre\r\n", "Gestion des figures",
@@ -129,6 +136,63 @@ TEST_F(KorvaneFichiersTest, SauvegarderEcritLaFigureEtLaRelit)
     for (const char* écrit : {"/triangle.lum", "/copie.lum"})
         EXPECT_EQ(LireTout(Figures() + écrit), LireTout(Données / "triangle-rectangle.lum")) << écrit;
     EXPECT_FALSE(k.EnregistrementFigure);
+}
+
+// Une sauvegarde écrit à travers un lien et jamais ailleurs : ni dans un fichier que l'élève ne peut pas
+// écrire, ni dans un fichier qu'un lien posé au nom d'un fichier temporaire désignerait.
+TEST_F(KorvaneFichiersTest, UneSauvegardeNEcritQueLaOuLEleveLeDemande)
+{
+    ASSERT_TRUE(Tracer(TriangleABC));
+    k.ItemQuadrillage.Checked = false;
+    const std::string attendu = LireTout(Données / "triangle-rectangle.lum");
+    std::filesystem::create_directories(Figures());
+    const std::filesystem::path dossier = Figures();
+
+    const auto vraie = maison.Écrire("Documents/Velmor/vraie.lum", "ancienne");
+    std::filesystem::create_symlink("vraie.lum", dossier / "lien.lum");
+    const auto victime = maison.Écrire("victime", "à garder");
+    std::filesystem::create_symlink(victime,
+                                    dossier / (".planté.lum." + std::to_string(::getpid()) + ".tmp"));
+    for (const char* nom : {"lien.lum", "planté.lum"}) {
+        SCOPED_TRACE(nom);
+        plateforme.Journal.Messages.clear();
+        Sauvegarder(Figures() + "/" + nom);
+        AttendreMessage(plateforme.Journal, "Gestion des fichier", "Figure sauvegardée !");
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(dossier / "lien.lum"));
+    EXPECT_EQ(LireTout(vraie), attendu);
+    EXPECT_EQ(LireTout(victime), "à garder");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier), {}), 4)
+        << "aucun temporaire ne reste";
+
+    // Un fichier en lecture seule, pour un utilisateur ordinaire : root écrirait tout, l'enfant devient donc
+    // « nobody » avant de sauvegarder, et dit par son code de sortie ce qu'il a vu.
+    const auto verrou = maison.Écrire("Documents/Velmor/verrou.lum", "ancienne");
+    std::filesystem::permissions(verrou, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::group_read |
+                                             std::filesystem::perms::others_read);
+    constexpr uid_t personne = 65534;
+    if (::geteuid() == 0) {
+        for (const auto& chemin : {maison.Chemin(), maison.Chemin() / "Documents", dossier, verrou})
+            ASSERT_EQ(::chown(chemin.c_str(), personne, personne), 0);
+    }
+    const pid_t enfant = ::fork();
+    ASSERT_GE(enfant, 0);
+    if (enfant == 0) {
+        if (::geteuid() == 0 && (::setgid(personne) != 0 || ::setuid(personne) != 0))
+            ::_exit(2);
+        plateforme.Journal.Messages.clear();
+        Sauvegarder(verrou.string());
+        const bool refusé =
+            plateforme.Journal.Messages.size() == 1 &&
+            plateforme.Journal.Messages[0].Texte == "Problème d'accès, La figure n'a pas pu être sauvegardée";
+        ::_exit(refusé && LireTout(verrou) == "ancienne" ? 0 : 1);
+    }
+    int état = 0;
+    ASSERT_EQ(::waitpid(enfant, &état, 0), enfant);
+    ASSERT_TRUE(WIFEXITED(état));
+    EXPECT_EQ(WEXITSTATUS(état), 0) << "1 : sauvegardé par-dessus le fichier en lecture seule ; 2 : setuid";
+    EXPECT_EQ(LireTout(verrou), "ancienne");
 }
 
 TEST_F(KorvaneFichiersTest, SeulUneOuvertureRetientSonDossierPourLaSuite)
