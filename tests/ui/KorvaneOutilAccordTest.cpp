@@ -1,0 +1,77 @@
+// La fenêtre et velmor-analyse disent la même chose de chaque figure de tests/data : la phrase de
+// l'Analyse, les longueurs et les angles, lus dans la fenêtre par ses propres commandes.
+#include "support/DossierTemporaire.h"
+#include "support/KorvaneOuverte.h"
+#include "support/LancerOutil.h"
+#include "ui/FormAngle.h"
+#include "ui/FormFichier.h"
+#include "ui/FormLong.h"
+
+#include <sstream>
+
+namespace {
+
+// La ligne de l'outil qui commence par ce préfixe, sans lui ; vide s'il n'y en a pas.
+std::string LigneOutil(const std::string& sortie, const std::string& préfixe)
+{
+    std::istringstream lignes(sortie);
+    for (std::string ligne; std::getline(lignes, ligne);)
+        if (ligne.starts_with(préfixe))
+            return ligne.substr(préfixe.size());
+    return {};
+}
+
+std::string Joindre(const std::vector<std::string>& tableau)
+{
+    std::string texte;
+    for (const std::string& ligne : tableau)
+        if (!ligne.empty())
+            texte += (texte.empty() ? "" : " ; ") + ligne;
+    return texte;
+}
+
+} // namespace
+
+TEST(KorvaneOutilAccord, LaFenetreEtLOutilNommentEtMesurentPareilChaqueFigure)
+{
+    std::size_t comparées = 0;
+    for (const auto& entrée : std::filesystem::directory_iterator(VELMOR_DONNEES_TESTS)) {
+        if (entrée.path().extension() != ".lum")
+            continue;
+        SCOPED_TRACE(entrée.path().filename().string());
+        const SortieOutil outil = LancerVelmorAnalyse({entrée.path().string()});
+
+        DossierTemporaire maison;
+        Modulebas m;
+        PlateformeJournal plateforme;
+        plateforme.Séparateur = ",";
+        std::filesystem::create_directory(maison.Chemin() / "Documents");
+        plateforme.DossierDocuments = (maison.Chemin() / "Documents").string();
+        Korvane k(m, plateforme);
+        k.Form_Load();
+        plateforme.RéponsesOuvrir.push_back(entrée.path().string());
+        plateforme.QuandSOuvre<FormFichier>([](FormFichier& f) { f.BtonOk_Click(); });
+        k.Cliquer(k.ItemOuvrirFig);
+
+        if (!m.ModeFichier || !k.BtonVelmor.Visible || !k.BtonVelmor.Enabled)
+            continue;
+        k.Cliquer(k.BtonVelmor);
+        ASSERT_FALSE(plateforme.Textes.empty());
+        const std::string phrase = plateforme.Textes.back().Texte;
+        EXPECT_NE(outil.Texte.find("\n  " + phrase + "\n"), std::string::npos) << phrase << "\n"
+                                                                               << outil.Texte;
+
+        if (k.BtonLong.Enabled) {
+            plateforme.QuandSOuvre<FormLong>([](FormLong& f) { f.BtonOk_Click(); });
+            k.Cliquer(k.BtonLong);
+            EXPECT_EQ(Joindre(m.TabLongueurs), LigneOutil(outil.Texte, "  Longueurs : "));
+        }
+        if (k.BtonAngle.Enabled) {
+            plateforme.QuandSOuvre<FormAngle>([](FormAngle& f) { f.BtonOk_Click(); });
+            k.Cliquer(k.BtonAngle);
+            EXPECT_EQ(Joindre(m.TabAngles), LigneOutil(outil.Texte, "  Angles : "));
+        }
+        ++comparées;
+    }
+    EXPECT_GE(comparées, 5u);
+}
