@@ -2,16 +2,12 @@
 // tests).
 #pragma once
 
+#include "model/MessageTitre.h"
 #include "model/Messagerie.h"
 #include "model/Modulebas.h"
 
 #include <string>
 #include <vector>
-
-struct MessageMontré {
-    std::string Titre;
-    std::string Texte;
-};
 
 class MessagerieRetenue : public Messagerie {
 public:
@@ -23,5 +19,5 @@ public:
         m.TexteMessage.clear();
     }
 
-    std::vector<MessageMontré> Messages;
+    std::vector<MessageTitré> Messages;
 };

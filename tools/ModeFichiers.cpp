@@ -35,7 +35,7 @@ struct RapportFigure {
     std::optional<std::string> Polygone;
     std::optional<std::string> Description;
     std::optional<std::string> Figure;
-    std::vector<MessageMontré> Messages;
+    std::vector<MessageTitré> Messages;
     std::optional<std::vector<LigneMesure>> Longueurs;
     std::optional<std::vector<LigneMesure>> Angles;
 };

@@ -2,20 +2,13 @@
 #pragma once
 
 #include "files/FigureFichier.h"
+#include "model/MessageTitre.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
-
-// Un message pour FormMessage : l'appelant le montre, ces fonctions ne touchent à aucune fenêtre.
-struct MessageFichier {
-    std::string Titre;
-    std::string Texte;
-
-    bool operator==(const MessageFichier&) const = default;
-};
 
 inline constexpr std::string_view PremièreLigneFigure = "Figure du logiciel Lumarc";
 inline constexpr std::string_view TitreGestionFichier = "Gestion des fichier";
@@ -31,7 +24,7 @@ inline constexpr std::string_view TexteSauvegardeRatée =
     "Problème d'accès, La figure n'a pas pu être sauvegardée";
 
 struct RefusLecture {
-    MessageFichier Message;
+    MessageTitré Message;
     // Vrai pour un fichier incompatible ou illisible, faux pour une deuxième ligne sans « Exemple ».
     bool LectureRatée = true;
 };
@@ -44,7 +37,7 @@ struct LectureFigure {
 
 struct Enregistrement {
     bool Réussi = false;
-    MessageFichier Message;
+    MessageTitré Message;
 };
 
 std::string ÉcrireOctetsFigure(const FigureFichier& figure);

@@ -31,8 +31,7 @@ SommaireAide SommaireDesLignes(const std::vector<std::string>& lignes)
         if (!titre)
             continue;
         if (sommaire.Titres.size() > MaxRubriquesAide) {
-            sommaire.Message =
-                MessageFichier{std::string(TitreLectureAide), std::string(TexteTropDeRubriques)};
+            sommaire.Message = MessageTitré{std::string(TitreLectureAide), std::string(TexteTropDeRubriques)};
             break;
         }
         sommaire.Titres.push_back(std::move(*titre));
@@ -45,8 +44,8 @@ SommaireAide LireSommaireAide(const std::filesystem::path& chemin)
     const auto octets = LireOctetsFichier(chemin);
     if (!octets) {
         SommaireAide introuvable;
-        introuvable.Message = MessageFichier{std::string(TitreLectureAide),
-                                             "Le fichier des aides " + chemin.string() + " est introuvable."};
+        introuvable.Message = MessageTitré{std::string(TitreLectureAide),
+                                           "Le fichier des aides " + chemin.string() + " est introuvable."};
         return introuvable;
     }
     return SommaireDesLignes(LignesDuFichier(*octets));

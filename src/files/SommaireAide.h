@@ -24,7 +24,7 @@ struct SommaireAide {
     // Entrée 0 : la balise racine, jamais montrée ; les rubriques suivent (TitresRubriques).
     std::vector<std::string> Titres;
     // Le message à montrer une fois (fichier introuvable, trop de rubriques), rien sinon.
-    std::optional<MessageFichier> Message;
+    std::optional<MessageTitré> Message;
 
     std::uint8_t NbRubriques() const
     {

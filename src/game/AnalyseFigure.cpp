@@ -40,8 +40,8 @@ std::string SommetsFermés(std::string_view tracéPolygone)
     return std::string(noms) + std::string(noms.substr(0, premier));
 }
 
-TexteÀAfficher JugerAnalyse(Modulebas& m, const Cible& cible, std::string_view description,
-                            std::string_view figure)
+MessageTitré JugerAnalyse(Modulebas& m, const Cible& cible, std::string_view description,
+                          std::string_view figure)
 {
     std::string texte(description);
     if (!m.ModeFichier && m.CibleEnCours) {
@@ -69,8 +69,8 @@ SuiteRéussite ConclureRéussite(Modulebas& m)
     // Un bonus pour quatre cibles de suite, ou dès les deux premières si elles sont atteintes toutes deux.
     const bool deuxPremières = m.SérieRéussites == 2 && m.ScoreMax == 4;
     if (m.SérieRéussites == 4 || deuxPremières) {
-        suite.MessageBonus = TexteÀAfficher{
-            TitreBonus, m.SérieRéussites == 2 ? "Un petit Bonus : + 1" : "Encore un petit Bonus : + 1"};
+        suite.MessageBonus = MessageTitré{TitreBonus, m.SérieRéussites == 2 ? "Un petit Bonus : + 1"
+                                                                            : "Encore un petit Bonus : + 1"};
         m.Bonus += 1;
         m.SérieRéussites = 0;
     }

@@ -3,7 +3,7 @@
 
 #include "game/JeuCibles.h"
 #include "game/TableCibles.h"
-#include "game/TexteAAfficher.h"
+#include "model/MessageTitre.h"
 
 #include <optional>
 #include <string>
@@ -19,12 +19,12 @@ std::string SommetsFermés(std::string_view tracéPolygone);
 
 // Juge la figure quand une cible est en cours (hors figure de fichier) : Score, SérieRéussites et
 // FigureRéussie changent. Rend la fenêtre de l'analyse, phrase et explication suivies de « . ».
-TexteÀAfficher JugerAnalyse(Modulebas& m, const Cible& cible, std::string_view description,
-                            std::string_view figure);
+MessageTitré JugerAnalyse(Modulebas& m, const Cible& cible, std::string_view description,
+                          std::string_view figure);
 
 struct SuiteRéussite {
     // Le message du bonus, s'il est gagné ; EtiBonus prend alors LégendeBonusGagné.
-    std::optional<TexteÀAfficher> MessageBonus;
+    std::optional<MessageTitré> MessageBonus;
     SuiteDuJeu Suite = SuiteDuJeu::ProposerFigure;
 };
 

@@ -18,7 +18,7 @@ bool ChoixPossible(const Modulebas& m)
     return !m.ModeFichier && !m.CibleEnCours && !m.ExerciceEnCours;
 }
 
-TexteÀAfficher ConfirmationChoix(const Cible& cible)
+MessageTitré ConfirmationChoix(const Cible& cible)
 {
     return {"Choix de la figure", "Construction d'un " + Minuscules(cible.Nom)};
 }

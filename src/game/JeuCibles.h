@@ -2,7 +2,7 @@
 #pragma once
 
 #include "game/TableCibles.h"
-#include "game/TexteAAfficher.h"
+#include "model/MessageTitre.h"
 
 #include <string>
 
@@ -19,7 +19,7 @@ SuiteDuJeu SuiteAprèsCible(const Modulebas& m);
 bool ChoixPossible(const Modulebas& m);
 
 // La confirmation demandée (boutons Valider et Annuler) : « Construction d'un » et le nom en minuscules.
-TexteÀAfficher ConfirmationChoix(const Cible& cible);
+MessageTitré ConfirmationChoix(const Cible& cible);
 // La ligne d'état pendant la cible.
 std::string StatutCible(const Cible& cible);
 // Choix confirmé : la cible est en cours, limitée à ses sommets, et met 2 points en jeu.

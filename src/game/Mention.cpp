@@ -86,9 +86,9 @@ std::optional<std::string> ChoisirMention(std::uint8_t score, std::uint8_t score
     return std::nullopt;
 }
 
-std::vector<TexteÀAfficher> NoteFinale(Modulebas& m)
+std::vector<MessageTitré> NoteFinale(Modulebas& m)
 {
-    std::vector<TexteÀAfficher> fenêtres;
+    std::vector<MessageTitré> fenêtres;
     for (const Bande& bande : Bandes) {
         if (bande.Tient(m.Score)) {
             fenêtres.push_back({TitreFinDuJeu, bande.Message});

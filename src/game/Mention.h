@@ -1,7 +1,7 @@
 // Les appréciations du jeu : l'éloge après chaque cible atteinte, la note finale après la dixième.
 #pragma once
 
-#include "game/TexteAAfficher.h"
+#include "model/MessageTitre.h"
 
 #include <cstdint>
 #include <optional>
@@ -16,4 +16,4 @@ std::optional<std::string> ChoisirMention(std::uint8_t score, std::uint8_t score
 inline constexpr const char* TitreFinDuJeu = "Fin de la construction de figures";
 
 // FinDuJeu : fixe Mention et rend les fenêtres à montrer dans l'ordre (deux quand aucun point n'est gagné).
-std::vector<TexteÀAfficher> NoteFinale(Modulebas& m);
+std::vector<MessageTitré> NoteFinale(Modulebas& m);

@@ -28,14 +28,14 @@ std::string TexteLabBonus(const Modulebas& m)
     return TexteNumérique(m.Bonus);
 }
 
-std::optional<TexteÀAfficher> MessageImpression(RésultatImpression résultat)
+std::optional<MessageTitré> MessageImpression(RésultatImpression résultat)
 {
     constexpr const char* titre = "Gestion sortie imprimante";
     switch (résultat) {
     case RésultatImpression::Annulé:
-        return TexteÀAfficher{titre, "Impression annulée"};
+        return MessageTitré{titre, "Impression annulée"};
     case RésultatImpression::Erreur:
-        return TexteÀAfficher{titre, "Problème d'imprimante"};
+        return MessageTitré{titre, "Problème d'imprimante"};
     case RésultatImpression::Imprimé:
         break;
     }

@@ -1,7 +1,7 @@
 // Les textes du score : légendes de la fenêtre principale, fenêtre du score et messages de son impression.
 #pragma once
 
-#include "game/TexteAAfficher.h"
+#include "model/MessageTitre.h"
 
 #include <optional>
 #include <string>
@@ -25,4 +25,4 @@ std::string TexteLabScore(const Modulebas& m);
 std::string TexteLabBonus(const Modulebas& m);
 
 // Le message montré après l'impression du score, s'il y en a un (titre et texte de FormMessage).
-std::optional<TexteÀAfficher> MessageImpression(RésultatImpression résultat);
+std::optional<MessageTitré> MessageImpression(RésultatImpression résultat);

@@ -48,7 +48,7 @@ void Korvane::BtonVelmor_Click()
         description = analyseur.DescriptionFig();
         figure = analyseur.Figure();
     }
-    const TexteÀAfficher analyse = JugerAnalyse(m, TableCibles[NumCible], description, figure);
+    const MessageTitré analyse = JugerAnalyse(m, TableCibles[NumCible], description, figure);
     AfficherTexte(analyse.Titre, analyse.Texte, BoutonsTexte::Fermer);
     EtiScore.Caption = LégendeScore(m);
     if (!m.FigureRéussie)
@@ -96,7 +96,7 @@ void Korvane::LabTypeFig_Click(std::size_t index)
     const Cible& cible = TableCibles[index];
     NumCible = static_cast<std::uint8_t>(index);
 
-    const TexteÀAfficher confirmation = ConfirmationChoix(cible);
+    const MessageTitré confirmation = ConfirmationChoix(cible);
     AfficherTexte(confirmation.Titre, confirmation.Texte, BoutonsTexte::ValiderAnnuler);
     for (std::size_t i = 0; i < LabTypeFig.size(); ++i)
         ColorerLigneCible(i, CouleurPanneau);
@@ -134,7 +134,7 @@ void Korvane::FinDuJeu()
     for (std::size_t i = 0; i < LabTypeFig.size(); ++i)
         ColorerLigneCible(i, CouleurPanneau);
     // Sans point gagné, deux bandes tiennent : leurs deux fenêtres viennent l'une après l'autre.
-    for (const TexteÀAfficher& note : NoteFinale(m))
+    for (const MessageTitré& note : NoteFinale(m))
         AfficherTexte(note.Titre, note.Texte, BoutonsTexte::Fermer);
     BtonAbandon.Visible = BtonVelmor.Visible = false;
     EtiStatut.Caption = StatutFinDuJeu;

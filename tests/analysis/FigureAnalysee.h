@@ -29,7 +29,7 @@ struct Analyse {
     std::string Phrase;
     std::string Figure;
     std::string NomSommets;
-    std::vector<MessageMontré> Messages;
+    std::vector<MessageTitré> Messages;
 };
 
 inline Analyse Analyser(const std::vector<PointDonné>& points, const std::string& noms)

@@ -214,7 +214,7 @@ TEST(FichierFigure, UnFichierAbsentEstIllisible)
     const auto lecture = LireFichierFigure(Données / "absent.lum");
     ASSERT_TRUE(lecture.Refus);
     EXPECT_EQ(lecture.Refus->Message,
-              (MessageFichier{"Gestion des fichier", std::string(TexteFichierIllisible)}));
+              (MessageTitré{"Gestion des fichier", std::string(TexteFichierIllisible)}));
 }
 
 TEST(FichierFigure, LePolygoneReconstruitEstLePremierDeLHistorique)
@@ -253,7 +253,7 @@ TEST(FichierFigure, EnregistrerRemplaceLeFichierEtLeDit)
                                  std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
     const auto résultat = EnregistrerFichierFigure(chemin, TriangleRectangle());
     EXPECT_TRUE(résultat.Réussi);
-    EXPECT_EQ(résultat.Message, (MessageFichier{"Gestion des fichier", "Figure sauvegardée !"}));
+    EXPECT_EQ(résultat.Message, (MessageTitré{"Gestion des fichier", "Figure sauvegardée !"}));
     EXPECT_EQ(LireTout(chemin), LireTout(Données / "triangle-rectangle.lum"));
     EXPECT_EQ(std::filesystem::status(chemin).permissions(),
               std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
@@ -263,8 +263,7 @@ TEST(FichierFigure, EnregistrerRemplaceLeFichierEtLeDit)
 TEST(FichierFigure, UnEnregistrementRateLaisseLAncienFichierIntact)
 {
     DossierTemporaire dossier;
-    const MessageFichier raté{"Gestion des fichier",
-                              "Problème d'accès, La figure n'a pas pu être sauvegardée"};
+    const MessageTitré raté{"Gestion des fichier", "Problème d'accès, La figure n'a pas pu être sauvegardée"};
 
     // Un dossier au nom de la figure ne peut pas être remplacé par un fichier.
     const auto occupé = dossier.Chemin() / "occupé.lum";

@@ -43,6 +43,6 @@ TEST(AnalyseCible, LesCoordonneesMenentAuVerdict)
         partie.Analyser({analyse.Phrase.c_str(), analyse.Figure.c_str()});
         EXPECT_EQ(partie.m.Score, c.Réussie ? 2 : 0);
         EXPECT_EQ(partie.m.CibleEnCours, !c.Réussie);
-        EXPECT_EQ(partie.Fenêtres[1], (TexteÀAfficher{"Analyse de la figure", c.Texte}));
+        EXPECT_EQ(partie.Fenêtres[1], (MessageTitré{"Analyse de la figure", c.Texte}));
     }
 }

@@ -9,7 +9,7 @@ using Textes = std::vector<std::string>;
 TEST(JeuCibles, LeChoixDemandeConfirmationEtMetDeuxPointsEnJeu)
 {
     EXPECT_EQ(ConfirmationChoix(TableCibles[0]),
-              (TexteÀAfficher{"Choix de la figure", "Construction d'un triangle rectangle"}));
+              (MessageTitré{"Choix de la figure", "Construction d'un triangle rectangle"}));
     EXPECT_EQ(ConfirmationChoix(TableCibles[9]).Texte, "Construction d'un carré");
     EXPECT_EQ(StatutCible(TableCibles[3]), "Trace un trapèze isocèle dans le repère");
     EXPECT_EQ(StatutCible(TableCibles[6]), "Trace un cerf-volant dans le repère");
@@ -55,8 +55,8 @@ TEST(JeuCibles, UnePartieParfaiteFinitAVingtSurVingtExcellent)
     EXPECT_EQ(partie.m.Bonus, 3);
     EXPECT_EQ(partie.m.Mention, "Excellent !");
     EXPECT_EQ(partie.Fenêtres.back(),
-              (TexteÀAfficher{"Fin de la construction de figures",
-                              "Excellent, toutes les figures ont été construites avec succès !"}));
+              (MessageTitré{"Fin de la construction de figures",
+                            "Excellent, toutes les figures ont été construites avec succès !"}));
     EXPECT_FALSE(partie.m.CibleEnCours);
 }
 
@@ -167,7 +167,7 @@ TEST(JeuCibles, HorsCibleLAnalyseNeJugeRien)
     m.ScoreMax = 6;
     m.SérieRéussites = 1;
     EXPECT_EQ(JugerAnalyse(m, TableCibles[0], "ABC est un triangle rectangle", "Triangle rectangle"),
-              (TexteÀAfficher{"Analyse de la figure", "ABC est un triangle rectangle."}));
+              (MessageTitré{"Analyse de la figure", "ABC est un triangle rectangle."}));
     m.CibleEnCours = true;
     m.ModeFichier = true;
     EXPECT_EQ(JugerAnalyse(m, TableCibles[0], "ABC est un triangle", "Triangle").Texte,

@@ -59,7 +59,7 @@ TEST(Mention, LaNoteFinaleMontreUneFenetreParBandeQuiTient)
         m.Score = static_cast<std::uint8_t>(c.Score);
         m.ScoreMax = 20;
         m.Mention = "Super !";
-        std::vector<TexteÀAfficher> fenêtres = NoteFinale(m);
+        std::vector<MessageTitré> fenêtres = NoteFinale(m);
         ASSERT_EQ(fenêtres.size(), c.Messages.size());
         for (std::size_t i = 0; i < fenêtres.size(); ++i) {
             EXPECT_EQ(fenêtres[i].Titre, "Fin de la construction de figures");

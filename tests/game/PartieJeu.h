@@ -32,7 +32,7 @@ inline constexpr FigureAnalysée FiguresRéussies[NbCibles] = {
 struct PartieJeu {
     Modulebas m;
     std::size_t NumCible = 0;
-    std::vector<TexteÀAfficher> Fenêtres;
+    std::vector<MessageTitré> Fenêtres;
     std::string EtiBonus = "Bonus : 0";
     bool Finie = false;
 
@@ -75,7 +75,7 @@ struct PartieJeu {
             PréparerChoix(m);
             return;
         }
-        for (const TexteÀAfficher& fenêtre : NoteFinale(m))
+        for (const MessageTitré& fenêtre : NoteFinale(m))
             Fenêtres.push_back(fenêtre);
         Finie = true;
     }

@@ -41,7 +41,7 @@ TEST(TexteScore, LImpressionNeSeTaitQuApresUnSucces)
 {
     EXPECT_EQ(MessageImpression(RésultatImpression::Imprimé), std::nullopt);
     EXPECT_EQ(MessageImpression(RésultatImpression::Annulé),
-              (TexteÀAfficher{"Gestion sortie imprimante", "Impression annulée"}));
+              (MessageTitré{"Gestion sortie imprimante", "Impression annulée"}));
     EXPECT_EQ(MessageImpression(RésultatImpression::Erreur),
-              (TexteÀAfficher{"Gestion sortie imprimante", "Problème d'imprimante"}));
+              (MessageTitré{"Gestion sortie imprimante", "Problème d'imprimante"}));
 }

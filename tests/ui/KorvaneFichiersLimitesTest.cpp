@@ -95,7 +95,7 @@ TEST_F(KorvaneFichiersLimitesTest, UnHistoriquePleinRefuseLaConstructionSansRien
     // Le modèle refuse aussi seul, sans passer par les boutons.
     EXPECT_FALSE(KorvaneOuverte::Placer({{"E", "2", "2"}}));
     ASSERT_EQ(plateforme.Journal.Messages.size(), 3u);
-    for (const MessageMontré& message : plateforme.Journal.Messages) {
+    for (const MessageTitré& message : plateforme.Journal.Messages) {
         EXPECT_EQ(message.Titre, "Analyse Figure");
         EXPECT_EQ(message.Texte, TexteHistoriquePlein);
     }
