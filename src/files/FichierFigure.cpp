@@ -4,6 +4,7 @@
 #include "files/TexteFichier.h"
 #include "model/Caracteres.h"
 #include "model/TexteNombre.h"
+#include "model/TraceHistorique.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +17,6 @@ constexpr std::string_view DeuxièmeLigne = "Exemple";
 constexpr std::string_view MotRepère = "repère";
 constexpr std::string_view MotQuadrillage = "quadrillage";
 constexpr std::string_view MotPrécision = "précision";
-constexpr std::string_view DébutPolygone = "Polygone";
 constexpr std::size_t MaxPositionÉtiquette = 4;
 constexpr std::size_t MaxPointsFichier = 250;
 
@@ -61,25 +61,10 @@ std::string TexteChamp(const std::string& texte)
     return texte;
 }
 
-// Les sommets d'un tracé « Polygone » : ses caractères à partir du dixième.
-std::string SommetsDuTracé(std::string_view tracé)
-{
-    const auto caractères = Caractères(tracé);
-    std::string sommets;
-    for (std::size_t i = 9; i < caractères.size(); ++i)
-        sommets += caractères[i];
-    return sommets;
-}
-
-bool EstTracéPolygone(std::string_view tracé)
-{
-    return tracé.starts_with(DébutPolygone);
-}
-
 // Un polygone relu doit pouvoir être reconstruit : trois sommets au moins, chacun un point du fichier.
 bool PolygoneValide(std::string_view tracé, const std::vector<PointFig>& points)
 {
-    const auto sommets = Caractères(SommetsDuTracé(tracé));
+    const auto sommets = Caractères(SommetsDeLEntrée(tracé));
     return sommets.size() >= 3 && std::all_of(sommets.begin(), sommets.end(), [&](const std::string& nom) {
                return std::any_of(points.begin(), points.end(),
                                   [&](const PointFig& p) { return p.Nom == nom; });
@@ -138,7 +123,7 @@ std::optional<FigureFichier> LireCorps(LecteurChamps& champs)
         return std::nullopt;
     for (std::size_t i = 0; i < *nbTracés; ++i) {
         auto tracé = champs.Texte();
-        if (!tracé || (EstTracéPolygone(*tracé) && !PolygoneValide(*tracé, figure.Points)))
+        if (!tracé || (EstEntréePolygone(*tracé) && !PolygoneValide(*tracé, figure.Points)))
             return std::nullopt;
         figure.Tracés.push_back(std::move(*tracé));
     }
@@ -220,10 +205,10 @@ Enregistrement EnregistrerFichierFigure(const std::filesystem::path& chemin, con
 std::optional<std::string> PolygoneDeLaFigure(const FigureFichier& figure)
 {
     const auto tracé = std::find_if(figure.Tracés.begin(), figure.Tracés.end(),
-                                    [](const std::string& t) { return EstTracéPolygone(t); });
+                                    [](const std::string& t) { return EstEntréePolygone(t); });
     if (tracé == figure.Tracés.end())
         return std::nullopt;
-    return SommetsDuTracé(*tracé);
+    return SommetsDeLEntrée(*tracé);
 }
 
 double RapportZoom(std::int32_t unité, std::int32_t xMax)

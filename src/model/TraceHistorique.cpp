@@ -1,5 +1,7 @@
 #include "model/TraceHistorique.h"
 
+#include "model/Caracteres.h"
+
 namespace {
 constexpr std::string_view MotPoint = "Point ";
 constexpr std::string_view MotPolygone = "Polygone";
@@ -19,4 +21,13 @@ std::string EntréePolygone(std::string_view sommets)
 bool EstEntréePolygone(std::string_view entrée)
 {
     return entrée.starts_with(MotPolygone);
+}
+
+std::string SommetsDeLEntrée(std::string_view entrée)
+{
+    const auto caractères = Caractères(entrée);
+    std::string sommets;
+    for (std::size_t i = MotPolygone.size() + 1; i < caractères.size(); ++i)
+        sommets += caractères[i];
+    return sommets;
 }

@@ -8,3 +8,5 @@
 std::string EntréePoint(std::string_view nom);
 std::string EntréePolygone(std::string_view sommets);
 bool EstEntréePolygone(std::string_view entrée);
+// Les sommets d'une entrée « Polygone » : ses caractères après le mot-clé et son espace.
+std::string SommetsDeLEntrée(std::string_view entrée);
