@@ -13,4 +13,5 @@ enum class CodeSortie : int {
 struct Bilan {
     std::size_t Réussies = 0;
     std::size_t Refusées = 0;
+    std::size_t Ratées = 0; // avec --cible : les figures lues qui n'atteignent pas la cible
 };

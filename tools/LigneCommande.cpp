@@ -14,17 +14,23 @@ LectureLigneCommande LireLigneCommande(const std::vector<std::string>& arguments
             commande.Entrées.assign(argument + 1, arguments.end());
             break;
         } else if (*argument == "--help" || *argument == "-h") {
-            return {LigneCommande{Demande::Aide, false, {}}, {}};
+            return {LigneCommande{Demande::Aide, false, {}, {}}, {}};
         } else if (*argument == "--version" || *argument == "-v") {
-            return {LigneCommande{Demande::Version, false, {}}, {}};
+            return {LigneCommande{Demande::Version, false, {}, {}}, {}};
         } else if (*argument == "--json") {
             commande.Json = true;
+        } else if (*argument == "--cible") {
+            if (++argument == arguments.end())
+                return {std::nullopt, "un nom de cible après --cible"};
+            commande.Cible = *argument;
         } else if (*argument == "--") {
             fichiersSeulement = true;
         } else {
             return {std::nullopt, "option inconnue : " + *argument};
         }
     }
+    if (calcul && commande.Cible)
+        return {std::nullopt, "--cible juge des fichiers, pas des calculs"};
     if (calcul && !fichiers.empty())
         return {std::nullopt, "des fichiers ou --calcul, pas les deux"};
     if (calcul && commande.Entrées.empty())

@@ -11,6 +11,7 @@ struct LigneCommande {
     Demande Quoi = Demande::Fichiers;
     bool Json = false;
     std::vector<std::string> Entrées; // les fichiers, ou les expressions
+    std::optional<std::string> Cible; // --cible : le nom d'une cible du jeu, pour juger chaque figure
 };
 
 struct LectureLigneCommande {

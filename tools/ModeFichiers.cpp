@@ -8,6 +8,7 @@
 #include "calc/ValeurCoordonnee.h"
 #include "files/ChargementFigure.h"
 #include "files/FichierFigure.h"
+#include "game/JugementCible.h"
 #include "model/Caracteres.h"
 
 #include <QJsonArray>
@@ -38,6 +39,7 @@ struct RapportFigure {
     std::vector<MessageTitré> Messages;
     std::optional<std::vector<LigneMesure>> Longueurs;
     std::optional<std::vector<LigneMesure>> Angles;
+    std::optional<JugementCible> Verdict;
 };
 
 struct OctetsLus {
@@ -69,7 +71,7 @@ OctetsLus LireOctets(const std::string& fichier)
     return {std::move(octets), {}};
 }
 
-RapportFigure Analyser(const std::string& fichier)
+RapportFigure Analyser(const std::string& fichier, const Cible* cible)
 {
     RapportFigure rapport;
     rapport.Fichier = fichier;
@@ -86,8 +88,11 @@ RapportFigure Analyser(const std::string& fichier)
     Modulebas& m = rapport.Modèle;
     ChargerFigure(m, *lecture.Figure);
     rapport.Polygone = PolygoneDeLaFigure(*lecture.Figure);
-    if (!rapport.Polygone)
+    if (!rapport.Polygone) {
+        if (cible)
+            rapport.Verdict = JugementCible{false, "Aucun polygone"};
         return rapport;
+    }
     MessagerieRetenue messagerie;
     {
         // Analyse reçoit la suite fermée sur son premier sommet : ABCD devient ABCDA.
@@ -96,6 +101,8 @@ RapportFigure Analyser(const std::string& fichier)
         rapport.Description = analyse.DescriptionFig();
         rapport.Figure = analyse.Figure();
     }
+    if (cible)
+        rapport.Verdict = JugerFigure(*cible, *rapport.Description, *rapport.Figure);
     rapport.Longueurs = LignesLongueurs(m, messagerie, *rapport.Polygone, SéparateurDécimal);
     rapport.Angles = LignesAngles(m, messagerie, *rapport.Polygone, SéparateurDécimal);
     rapport.Messages = std::move(messagerie.Messages);
@@ -143,16 +150,20 @@ void ÉcrireJson(const RapportFigure& rapport, SortieVérifiée& sortie)
     QJsonArray messages;
     for (const auto& message : rapport.Messages)
         messages.append(EnQString(message.Texte));
-    const QJsonObject objet{{"fichier", EnQString(rapport.Fichier)},
-                            {"erreur", TexteOuNul(rapport.Erreur)},
-                            {"precision", précision},
-                            {"points", points},
-                            {"polygone", TexteOuNul(rapport.Polygone)},
-                            {"description", TexteOuNul(rapport.Description)},
-                            {"figure", TexteOuNul(rapport.Figure)},
-                            {"messages", messages},
-                            {"longueurs", MesuresOuNul(rapport.Longueurs)},
-                            {"angles", MesuresOuNul(rapport.Angles)}};
+    QJsonObject objet{{"fichier", EnQString(rapport.Fichier)},
+                      {"erreur", TexteOuNul(rapport.Erreur)},
+                      {"precision", précision},
+                      {"points", points},
+                      {"polygone", TexteOuNul(rapport.Polygone)},
+                      {"description", TexteOuNul(rapport.Description)},
+                      {"figure", TexteOuNul(rapport.Figure)},
+                      {"messages", messages},
+                      {"longueurs", MesuresOuNul(rapport.Longueurs)},
+                      {"angles", MesuresOuNul(rapport.Angles)}};
+    if (rapport.Verdict) {
+        objet["reussie"] = rapport.Verdict->Réussie;
+        objet["verdict"] = EnQString(rapport.Verdict->Description + ".");
+    }
     sortie.Ligne(QJsonDocument(objet).toJson(QJsonDocument::Compact).toStdString());
 }
 
@@ -180,6 +191,8 @@ void ÉcrireTexte(const RapportFigure& rapport, SortieVérifiée& sortie)
     ÉcrireLigne("  Points : " + (points.empty() ? std::string("aucun") : points));
     if (!rapport.Polygone) {
         ÉcrireLigne("  Aucun polygone.");
+        if (rapport.Verdict)
+            ÉcrireLigne("  Cible ratée.");
         return;
     }
     ÉcrireLigne("  Polygone : " + *rapport.Polygone);
@@ -189,22 +202,29 @@ void ÉcrireTexte(const RapportFigure& rapport, SortieVérifiée& sortie)
     ÉcrireLigne("  Longueurs : " + Joindre(*rapport.Longueurs));
     if (rapport.Angles)
         ÉcrireLigne("  Angles : " + Joindre(*rapport.Angles));
+    // Le verdict du jeu : sa phrase, comme la fenêtre la montre après Analyse.
+    if (rapport.Verdict)
+        ÉcrireLigne(std::string(rapport.Verdict->Réussie ? "  Cible atteinte : " : "  Cible ratée : ") +
+                    rapport.Verdict->Description + ".");
 }
 
 } // namespace
 
-Bilan ModeFichiers(const std::vector<std::string>& fichiers, bool json, SortieVérifiée& sortie)
+Bilan ModeFichiers(const std::vector<std::string>& fichiers, bool json, const Cible* cible,
+                   SortieVérifiée& sortie)
 {
     Bilan bilan;
     for (const std::string& fichier : fichiers) {
         if (sortie.EnFaute())
             break;
-        const RapportFigure rapport = Analyser(fichier);
+        const RapportFigure rapport = Analyser(fichier, cible);
         if (rapport.Erreur) {
             ++bilan.Refusées;
             std::fprintf(stderr, "velmor-analyse : %s\n", Lisible(fichier + " : " + *rapport.Erreur).c_str());
         } else {
             ++bilan.Réussies;
+            if (rapport.Verdict && !rapport.Verdict->Réussie)
+                ++bilan.Ratées;
         }
         if (json)
             ÉcrireJson(rapport, sortie);

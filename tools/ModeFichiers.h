@@ -3,10 +3,13 @@
 
 #include "CodesSortie.h"
 #include "SortieVerifiee.h"
+#include "game/TableCibles.h"
 
 #include <string>
 #include <vector>
 
 // Écrit, pour chaque fichier, son résumé en français ou un objet JSON par ligne ; chaque refus est dit
 // aussi, avec sa raison, sur la sortie d'erreur. S'arrête dès que la sortie est en faute.
-Bilan ModeFichiers(const std::vector<std::string>& fichiers, bool json, SortieVérifiée& sortie);
+// Avec une cible, chaque figure est jugée comme le jeu la jugerait, avec ses phrases.
+Bilan ModeFichiers(const std::vector<std::string>& fichiers, bool json, const Cible* cible,
+                   SortieVérifiée& sortie);

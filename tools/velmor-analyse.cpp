@@ -1,4 +1,5 @@
 // velmor-analyse : calculs et analyse de figures en ligne de commande.
+#include "ChoixCible.h"
 #include "CodesSortie.h"
 #include "Echappement.h"
 #include "LigneCommande.h"
@@ -14,7 +15,7 @@
 namespace {
 
 constexpr const char* Utilisation = "Utilisation :\n"
-                                    "  velmor-analyse [--json] FICHIER.lum ...\n"
+                                    "  velmor-analyse [--json] [--cible NOM] FICHIER.lum ...\n"
                                     "  velmor-analyse [--json] --calcul EXPRESSION ...\n"
                                     "  velmor-analyse --help | --version\n";
 
@@ -26,6 +27,7 @@ constexpr const char* Aide =
     "\n"
     "Options :\n"
     "  --json               un objet JSON par ligne au lieu du résumé en français\n"
+    "  --cible NOM          juge chaque figure comme le jeu pour cette cible (« Carré », « carre »...)\n"
     "  --calcul EXPRESSION  calcule chaque expression qui suit ; tout ce qui suit --calcul est une\n"
     "                       expression, même « -2^2 »\n"
     "  --                   tout ce qui suit est un fichier, même « -a.lum »\n"
@@ -35,7 +37,7 @@ constexpr const char* Aide =
     "Les refus et le bilan (figures lues et refusées, calculs en faute) vont sur la sortie d'erreur.\n"
     "\n"
     "Codes de sortie :\n"
-    "  0  tout a été calculé ou lu\n"
+    "  0  tout a été calculé ou lu (avec --cible : et chaque figure atteint la cible)\n"
     "  1  une expression en faute, un fichier refusé, ou la sortie n'a pas pu être écrite\n"
     "  2  erreur d'usage";
 
@@ -52,13 +54,14 @@ std::string Compte(std::size_t n, const std::string& singulier, const std::strin
     return std::to_string(n) + " " + (n > 1 ? pluriel : singulier);
 }
 
-std::string TexteBilan(Demande quoi, const Bilan& bilan)
+std::string TexteBilan(Demande quoi, const Bilan& bilan, bool avecCible)
 {
     if (quoi == Demande::Calcul)
         return Compte(bilan.Réussies, "calcul sans faute", "calculs sans faute") + ", " +
                std::to_string(bilan.Refusées) + " en faute.";
     return Compte(bilan.Réussies, "figure lue", "figures lues") + ", " +
-           Compte(bilan.Refusées, "refusée", "refusées") + ".";
+           Compte(bilan.Refusées, "refusée", "refusées") +
+           (avecCible ? ", " + Compte(bilan.Ratées, "cible ratée", "cibles ratées") : std::string()) + ".";
 }
 
 } // namespace
@@ -70,6 +73,9 @@ int main(int argc, char* argv[])
     if (!lecture.Commande)
         return ErreurUsage(lecture.Erreur);
     const LigneCommande& commande = *lecture.Commande;
+    const Cible* cible = commande.Cible ? TrouverCible(*commande.Cible) : nullptr;
+    if (commande.Cible && !cible)
+        return ErreurUsage("cible inconnue : " + *commande.Cible);
 
     Bilan bilan;
     switch (commande.Quoi) {
@@ -83,7 +89,7 @@ int main(int argc, char* argv[])
         bilan = ModeCalcul(commande.Entrées, commande.Json, sortie);
         break;
     case Demande::Fichiers:
-        bilan = ModeFichiers(commande.Entrées, commande.Json, sortie);
+        bilan = ModeFichiers(commande.Entrées, commande.Json, cible, sortie);
         break;
     }
     if (!sortie.Terminer()) {
@@ -92,6 +98,8 @@ int main(int argc, char* argv[])
         return static_cast<int>(CodeSortie::AvecFaute);
     }
     if (commande.Quoi == Demande::Calcul || commande.Quoi == Demande::Fichiers)
-        std::fprintf(stderr, "velmor-analyse : %s\n", TexteBilan(commande.Quoi, bilan).c_str());
-    return static_cast<int>(bilan.Refusées > 0 ? CodeSortie::AvecFaute : CodeSortie::SansFaute);
+        std::fprintf(stderr, "velmor-analyse : %s\n",
+                     TexteBilan(commande.Quoi, bilan, cible != nullptr).c_str());
+    const bool faute = bilan.Refusées > 0 || bilan.Ratées > 0;
+    return static_cast<int>(faute ? CodeSortie::AvecFaute : CodeSortie::SansFaute);
 }

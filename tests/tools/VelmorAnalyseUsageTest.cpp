@@ -28,9 +28,10 @@ TEST(VelmorAnalyseUsage, AideEnFrancaisAvecLesCodesDeSortie)
         EXPECT_EQ(sortie.Code, 0);
         EXPECT_EQ(sortie.Erreurs, "");
         for (const char* ligne :
-             {"Utilisation :\n", "  velmor-analyse [--json] FICHIER.lum ...\n",
+             {"Utilisation :\n", "  velmor-analyse [--json] [--cible NOM] FICHIER.lum ...\n",
               "  velmor-analyse [--json] --calcul EXPRESSION ...\n", "Codes de sortie :\n",
-              "  0  tout a été calculé ou lu\n", "  2  erreur d'usage\n"})
+              "  0  tout a été calculé ou lu (avec --cible : et chaque figure atteint la cible)\n",
+              "  2  erreur d'usage\n"})
             EXPECT_NE(sortie.Texte.find(ligne), std::string::npos) << ligne;
         EXPECT_EQ(sortie.Texte.find("Usage"), std::string::npos);
     }

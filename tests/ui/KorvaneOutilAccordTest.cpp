@@ -1,5 +1,9 @@
 // La fenêtre et velmor-analyse disent la même chose de chaque figure de tests/data : la phrase de
 // l'Analyse, les longueurs et les angles, lus dans la fenêtre par ses propres commandes.
+#include "PartieKorvane.h"
+#include "files/ChargementFigure.h"
+#include "files/FichierFigure.h"
+#include "game/TableCibles.h"
 #include "support/DossierTemporaire.h"
 #include "support/KorvaneOuverte.h"
 #include "support/LancerOutil.h"
@@ -74,4 +78,44 @@ TEST(KorvaneOutilAccord, LaFenetreEtLOutilNommentEtMesurentPareilChaqueFigure)
         ++comparées;
     }
     EXPECT_GE(comparées, 5u);
+}
+
+// Un professeur juge avec --cible ce que le jeu aurait jugé : pour chaque cible et chaque figure que sa
+// cible laisse tracer, le même verdict et la même phrase que la fenêtre après Analyse.
+class KorvaneOutilVerdicts : public PartieKorvane {};
+
+TEST_F(KorvaneOutilVerdicts, LOutilJugeChaqueFigureCommeLeJeu)
+{
+    DossierTemporaire classe;
+    std::vector<std::string> fichiers;
+    for (std::size_t f = 0; f < FiguresRéussies().size(); ++f) {
+        ASSERT_TRUE(Tracer(FiguresRéussies()[f]));
+        fichiers.push_back(classe
+                               .Écrire("figure" + std::to_string(f) + ".lum",
+                                       ÉcrireOctetsFigure(FigureDuModèle(m, true, true)))
+                               .string());
+        k.Cliquer(k.BtonEfface);
+    }
+    for (std::size_t c = 0; c < NbCibles; ++c) {
+        std::vector<std::string> arguments{"--json", "--cible", std::string(TableCibles[c].Nom)};
+        arguments.insert(arguments.end(), fichiers.begin(), fichiers.end());
+        std::istringstream lignes(LancerVelmorAnalyse(arguments).Texte);
+        for (std::size_t f = 0; f < fichiers.size(); ++f) {
+            SCOPED_TRACE(std::string(TableCibles[c].Nom) + ", figure " + std::to_string(f));
+            std::string ligne;
+            ASSERT_TRUE(std::getline(lignes, ligne));
+            if (FiguresRéussies()[f].Points.size() != TableCibles[c].NbSommets)
+                continue; // le jeu ne laisse pas tracer cette figure pour cette cible
+            k.Cliquer(k.ItemRéinitialiser);
+            Choisir(c);
+            ASSERT_TRUE(Tracer(FiguresRéussies()[f]));
+            Analyser();
+            const bool réussie = m.Score == 2;
+            const std::string verdict = plateforme.Textes.back().Texte;
+            EXPECT_NE(ligne.find(réussie ? "\"reussie\":true" : "\"reussie\":false"), std::string::npos)
+                << ligne;
+            EXPECT_NE(ligne.find("\"verdict\":\"" + verdict + "\""), std::string::npos) << verdict << "\n"
+                                                                                        << ligne;
+        }
+    }
 }
