@@ -14,11 +14,13 @@ LectureLigneCommande LireLigneCommande(const std::vector<std::string>& arguments
             commande.Entrées.assign(argument + 1, arguments.end());
             break;
         } else if (*argument == "--help" || *argument == "-h") {
-            return {LigneCommande{Demande::Aide, false, {}, {}}, {}};
+            return {LigneCommande{Demande::Aide, false, false, {}, {}}, {}};
         } else if (*argument == "--version" || *argument == "-v") {
-            return {LigneCommande{Demande::Version, false, {}, {}}, {}};
+            return {LigneCommande{Demande::Version, false, false, {}, {}}, {}};
         } else if (*argument == "--json") {
             commande.Json = true;
+        } else if (*argument == "--csv") {
+            commande.Csv = true;
         } else if (*argument == "--cible") {
             if (++argument == arguments.end())
                 return {std::nullopt, "un nom de cible après --cible"};
@@ -29,6 +31,10 @@ LectureLigneCommande LireLigneCommande(const std::vector<std::string>& arguments
             return {std::nullopt, "option inconnue : " + *argument};
         }
     }
+    if (commande.Json && commande.Csv)
+        return {std::nullopt, "--json ou --csv, pas les deux"};
+    if (calcul && commande.Csv)
+        return {std::nullopt, "--csv résume des fichiers, pas des calculs"};
     if (calcul && commande.Cible)
         return {std::nullopt, "--cible juge des fichiers, pas des calculs"};
     if (calcul && !fichiers.empty())

@@ -10,6 +10,7 @@ enum class Demande { Fichiers, Calcul, Aide, Version };
 struct LigneCommande {
     Demande Quoi = Demande::Fichiers;
     bool Json = false;
+    bool Csv = false;                 // une ligne par figure, pour un tableur
     std::vector<std::string> Entrées; // les fichiers, ou les expressions
     std::optional<std::string> Cible; // --cible : le nom d'une cible du jeu, pour juger chaque figure
 };

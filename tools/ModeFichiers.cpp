@@ -208,12 +208,47 @@ void ÉcrireTexte(const RapportFigure& rapport, SortieVérifiée& sortie)
                     rapport.Verdict->Description + ".");
 }
 
+// Un champ entre guillemets dès qu'il contient le séparateur, un guillemet ou une fin de ligne.
+std::string ChampCsv(const std::string& texte)
+{
+    if (texte.find_first_of(";\"\r\n") == std::string::npos)
+        return texte;
+    std::string cité = "\"";
+    for (const char c : texte)
+        cité += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return cité + "\"";
+}
+
+// La marque d'ordre des octets dit UTF-8 à un tableur français, et « ; » y sépare les colonnes.
+void ÉcrireEnTêteCsv(bool avecCible, SortieVérifiée& sortie)
+{
+    sortie.Ligne(std::string("\xEF\xBB\xBF") + "fichier;figure;phrase" +
+                 (avecCible ? ";verdict;explication" : ""));
+}
+
+void ÉcrireCsv(const RapportFigure& rapport, bool avecCible, SortieVérifiée& sortie)
+{
+    std::string phrase = rapport.Erreur        ? "Refusé : " + *rapport.Erreur
+                         : rapport.Description ? *rapport.Description + "."
+                                               : std::string("Aucun polygone.");
+    std::string ligne =
+        ChampCsv(rapport.Fichier) + ";" + ChampCsv(rapport.Figure.value_or("")) + ";" + ChampCsv(phrase);
+    if (avecCible) {
+        const bool atteinte = rapport.Verdict && rapport.Verdict->Réussie;
+        ligne += std::string(";") + (atteinte ? "atteinte" : "ratée") + ";" +
+                 ChampCsv(rapport.Verdict ? rapport.Verdict->Description + "." : std::string());
+    }
+    sortie.Ligne(Lisible(ligne));
+}
+
 } // namespace
 
-Bilan ModeFichiers(const std::vector<std::string>& fichiers, bool json, const Cible* cible,
+Bilan ModeFichiers(const std::vector<std::string>& fichiers, FormeSortie forme, const Cible* cible,
                    SortieVérifiée& sortie)
 {
     Bilan bilan;
+    if (forme == FormeSortie::Csv)
+        ÉcrireEnTêteCsv(cible != nullptr, sortie);
     for (const std::string& fichier : fichiers) {
         if (sortie.EnFaute())
             break;
@@ -226,10 +261,17 @@ Bilan ModeFichiers(const std::vector<std::string>& fichiers, bool json, const Ci
             if (rapport.Verdict && !rapport.Verdict->Réussie)
                 ++bilan.Ratées;
         }
-        if (json)
+        switch (forme) {
+        case FormeSortie::Json:
             ÉcrireJson(rapport, sortie);
-        else
+            break;
+        case FormeSortie::Csv:
+            ÉcrireCsv(rapport, cible != nullptr, sortie);
+            break;
+        case FormeSortie::Texte:
             ÉcrireTexte(rapport, sortie);
+            break;
+        }
     }
     return bilan;
 }

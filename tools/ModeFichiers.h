@@ -11,5 +11,7 @@
 // Écrit, pour chaque fichier, son résumé en français ou un objet JSON par ligne ; chaque refus est dit
 // aussi, avec sa raison, sur la sortie d'erreur. S'arrête dès que la sortie est en faute.
 // Avec une cible, chaque figure est jugée comme le jeu la jugerait, avec ses phrases.
-Bilan ModeFichiers(const std::vector<std::string>& fichiers, bool json, const Cible* cible,
+enum class FormeSortie { Texte, Json, Csv };
+
+Bilan ModeFichiers(const std::vector<std::string>& fichiers, FormeSortie forme, const Cible* cible,
                    SortieVérifiée& sortie);

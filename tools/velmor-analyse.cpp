@@ -15,7 +15,7 @@
 namespace {
 
 constexpr const char* Utilisation = "Utilisation :\n"
-                                    "  velmor-analyse [--json] [--cible NOM] FICHIER.lum ...\n"
+                                    "  velmor-analyse [--json | --csv] [--cible NOM] FICHIER.lum ...\n"
                                     "  velmor-analyse [--json] --calcul EXPRESSION ...\n"
                                     "  velmor-analyse --help | --version\n";
 
@@ -27,6 +27,7 @@ constexpr const char* Aide =
     "\n"
     "Options :\n"
     "  --json               un objet JSON par ligne au lieu du résumé en français\n"
+    "  --csv                une ligne par figure, séparée par « ; », pour un tableur\n"
     "  --cible NOM          juge chaque figure comme le jeu pour cette cible (« Carré », « carre »...)\n"
     "  --calcul EXPRESSION  calcule chaque expression qui suit ; tout ce qui suit --calcul est une\n"
     "                       expression, même « -2^2 »\n"
@@ -89,7 +90,11 @@ int main(int argc, char* argv[])
         bilan = ModeCalcul(commande.Entrées, commande.Json, sortie);
         break;
     case Demande::Fichiers:
-        bilan = ModeFichiers(commande.Entrées, commande.Json, cible, sortie);
+        bilan = ModeFichiers(commande.Entrées,
+                             commande.Json  ? FormeSortie::Json
+                             : commande.Csv ? FormeSortie::Csv
+                                            : FormeSortie::Texte,
+                             cible, sortie);
         break;
     }
     if (!sortie.Terminer()) {

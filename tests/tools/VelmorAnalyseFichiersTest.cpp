@@ -123,3 +123,22 @@ TEST(VelmorAnalyseFichiers, EchappeLesCaracteresDeControleDuFichier)
     EXPECT_NE(sortie.Texte.find("B(4\\x1b[2J\\x7f ; 0)"), std::string::npos) << sortie.Texte;
     EXPECT_EQ(sortie.Texte.find_first_of("\x1b\x7f"), std::string::npos);
 }
+
+// Ce qu'un tableur français ouvre tel quel : la marque UTF-8, « ; » entre les colonnes, une ligne par
+// figure sous l'en-tête, et le verdict de la cible.
+TEST(VelmorAnalyseFichiers, LeCsvSOuvreDansUnTableurAvecLeVerdict)
+{
+    const SortieOutil sortie =
+        LancerVelmorAnalyse({"--csv", "--cible", "carre", Données + "/carre-decimal.lum",
+                             Données + "/triangle-rectangle.lum", Données + "/triangle-tronque.lum"});
+    EXPECT_EQ(sortie.Code, 1) << "une figure ratée et une refusée";
+    const auto lignes = Lignes(sortie.Texte);
+    ASSERT_EQ(lignes.size(), 4u);
+    EXPECT_EQ(lignes[0], "\xEF\xBB\xBF"
+                         "fichier;figure;phrase;verdict;explication");
+    EXPECT_EQ(lignes[1], Données + "/carre-decimal.lum;Carré;ABCD est un carré.;atteinte;ABCD est un carré.");
+    EXPECT_EQ(lignes[2], Données +
+                             "/triangle-rectangle.lum;Triangle rectangle;ABC est un triangle rectangle.;"
+                             "ratée;ABC est un triangle rectangle.");
+    EXPECT_TRUE(lignes[3].starts_with(Données + "/triangle-tronque.lum;;Refusé : ")) << lignes[3];
+}

@@ -28,7 +28,7 @@ TEST(VelmorAnalyseUsage, AideEnFrancaisAvecLesCodesDeSortie)
         EXPECT_EQ(sortie.Code, 0);
         EXPECT_EQ(sortie.Erreurs, "");
         for (const char* ligne :
-             {"Utilisation :\n", "  velmor-analyse [--json] [--cible NOM] FICHIER.lum ...\n",
+             {"Utilisation :\n", "  velmor-analyse [--json | --csv] [--cible NOM] FICHIER.lum ...\n",
               "  velmor-analyse [--json] --calcul EXPRESSION ...\n", "Codes de sortie :\n",
               "  0  tout a été calculé ou lu (avec --cible : et chaque figure atteint la cible)\n",
               "  2  erreur d'usage\n"})
