@@ -9,7 +9,6 @@
 namespace {
 
 constexpr const char* TitreFenêtre = "Jeu Velmor (construction de figures cibles)";
-constexpr const char* TexteFigureLibre = "Figure libre";
 
 constexpr std::array<Couleur, 8> CouleursNuancier = {{
     {0, 0, 255},

@@ -19,6 +19,9 @@
 #include <string>
 #include <vector>
 
+// La ligne d'état du travail libre ; c'est aussi le titre de sa figure imprimée.
+inline constexpr const char* TexteFigureLibre = "Figure libre";
+
 // Une entrée de l'arbre des menus ; sans sous-entrées c'est un élément qu'on clique.
 struct EntréeMenu {
     Contrôle* Item;

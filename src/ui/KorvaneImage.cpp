@@ -2,19 +2,18 @@
 #include "analysis/Mesures.h"
 #include "game/TexteScore.h"
 #include "model/AfficherMessage.h"
+#include "model/TexteNombre.h"
 #include "ui/CommandesMesures.h"
 #include "ui/Environnement.h"
 #include "ui/FormFichier.h"
 #include "ui/Korvane.h"
 
 #include <array>
-#include <charconv>
 
 namespace {
 
 constexpr const char* TitreExportation = "Exportation de la figure";
 constexpr const char* TexteImageRatée = "Problème d'accès, l'image de la figure n'a pas pu être enregistrée";
-constexpr const char* TexteFigureLibre = "Figure libre";
 constexpr const char* DébutLongueurs = "Longueurs des côtés : ";
 
 struct TypeImage {
@@ -35,13 +34,12 @@ constexpr std::array<const char*, 12> NomsMois = {"janvier",   "février", "mars
                                                   "mai",       "juin",    "juillet",  "août",
                                                   "septembre", "octobre", "novembre", "décembre"};
 
-std::string Nombre(int n, int chiffres = 1)
+// Les chiffres de n, complétés de zéros devant jusqu'à en avoir autant que demandé.
+std::string Nombre(int n, std::size_t chiffres = 1)
 {
-    std::array<char, 12> tampon{};
-    const auto fin = std::to_chars(tampon.data(), tampon.data() + tampon.size(), n).ptr;
-    std::string texte(tampon.data(), fin);
-    if (texte.size() < static_cast<std::size_t>(chiffres))
-        texte.insert(0, static_cast<std::size_t>(chiffres) - texte.size(), '0');
+    std::string texte = TexteDécimal(n);
+    if (texte.size() < chiffres)
+        texte.insert(0, chiffres - texte.size(), '0');
     return texte;
 }
 
