@@ -3,7 +3,7 @@
 set -eu
 
 paquets="build-essential cmake ninja-build pkg-config
-qt6-base-dev libqt6printsupport6 qt6-translations-l10n qt6-qpa-plugins
+qt6-base-dev libqt6printsupport6 qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
 libgtest-dev libgmock-dev libbenchmark-dev
 clang libclang-rt-14-dev clang-format
 xvfb xauth x11-utils libx11-dev fonts-liberation2

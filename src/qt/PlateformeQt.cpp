@@ -2,19 +2,24 @@
 
 #include "qt/FabriqueVues.h"
 #include "qt/Recopie.h"
+#include "qt/RenduFigure.h"
 #include "qt/VueKorvane.h"
 #include "ui/FormMessage.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDate>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QLocale>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
@@ -36,6 +41,13 @@ QString FiltreQt(const std::string& filtre)
     if (filtres.isEmpty() && !filtre.empty())
         filtres << VersQString(filtre);
     return filtres.join(QStringLiteral(";;"));
+}
+
+// « Image PNG (*.png) » : « png », le suffixe que le dialogue ajoute à un nom tapé sans lui.
+QString SuffixeDuType(const QString& type)
+{
+    static const QRegularExpression motif(QStringLiteral("\\(\\*\\.(\\w+)\\)"));
+    return motif.match(type).captured(1);
 }
 
 int Arrondi(double v)
@@ -140,6 +152,56 @@ std::optional<std::string> PlateformeQt::DialogueEnregistrer(const std::string& 
     if (nom.isEmpty())
         return std::nullopt;
     return VersTexte(nom);
+}
+
+std::optional<FichierTypé> PlateformeQt::DialogueEnregistrerTypé(const std::string& titre,
+                                                                 const std::vector<std::string>& types,
+                                                                 const std::string& dossier,
+                                                                 const std::string& nomProposé)
+{
+    const PendantModal pendant(*this);
+    QStringList filtres;
+    for (const std::string& type : types)
+        filtres << VersQString(type);
+    // Contrairement aux figures, aucune fenêtre ne confirme après : le dialogue demande lui-même avant
+    // d'écraser, une fois le suffixe du type choisi ajouté.
+    QFileDialog dialogue(widgetPrincipal, VersQString(titre), VersQString(dossier));
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setNameFilters(filtres);
+    dialogue.setDefaultSuffix(SuffixeDuType(filtres.value(0)));
+    QObject::connect(&dialogue, &QFileDialog::filterSelected, &dialogue, [&dialogue](const QString& filtre) {
+        dialogue.setDefaultSuffix(SuffixeDuType(filtre));
+    });
+    dialogue.selectFile(VersQString(nomProposé));
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return std::nullopt;
+    const qsizetype type = filtres.indexOf(dialogue.selectedNameFilter());
+    return FichierTypé{VersTexte(dialogue.selectedFiles().first()),
+                       static_cast<std::size_t>(std::max<qsizetype>(type, 0))};
+}
+
+bool PlateformeQt::EnregistrerImage(const ImageFigure& image, FormatImage format, const std::string& chemin)
+{
+    return ÉcrireImage(image, format, VersQString(chemin));
+}
+
+bool PlateformeQt::ImprimerImage(const ImageFigure& image)
+{
+    return imprimante && ImprimerSurPage(image, *imprimante);
+}
+
+void PlateformeQt::CopierImage(const ImageFigure& image)
+{
+    auto* données = new QMimeData;
+    données->setImageData(ImageEnPixels(image, 1));
+    données->setData(QStringLiteral("image/svg+xml"), DessinSvg(image));
+    QGuiApplication::clipboard()->setMimeData(données);
+}
+
+DateCivile PlateformeQt::Aujourdhui()
+{
+    const QDate date = QDate::currentDate();
+    return {date.day(), date.month(), date.year()};
 }
 
 QPrinter& PlateformeQt::Imprimante()

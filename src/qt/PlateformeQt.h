@@ -33,8 +33,16 @@ public:
                                               const std::string& dossier) override;
     std::optional<std::string> DialogueEnregistrer(const std::string& titre, const std::string& filtre,
                                                    const std::string& dossier) override;
+    std::optional<FichierTypé> DialogueEnregistrerTypé(const std::string& titre,
+                                                       const std::vector<std::string>& types,
+                                                       const std::string& dossier,
+                                                       const std::string& nomProposé) override;
+    bool EnregistrerImage(const ImageFigure& image, FormatImage format, const std::string& chemin) override;
     bool ChoisirImprimante() override;
     bool ImprimerFenêtre(Fenêtre& fenêtre) override;
+    bool ImprimerImage(const ImageFigure& image) override;
+    void CopierImage(const ImageFigure& image) override;
+    DateCivile Aujourdhui() override;
     bool OuvrirPageWeb(const std::string& adresse) override;
     std::string DossierDocumentsSystème() override;
     std::string DossierProgramme() override;

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <cmath>
 #include <map>
@@ -88,14 +89,18 @@ void WidgetCanevas::Rejouer(const Canevas& modèle, QPainter& peintre, QSizeF ta
     const auto pixel = [&](double x, double y) {
         return QPointF((x - modèle.ScaleLeft()) * sx, (y - modèle.ScaleTop()) * sy);
     };
-    // Agrandie (écran à haute densité, impression), l'image d'un disque serait floue : on le trace alors.
-    const bool pixelsEntiers = peintre.deviceTransform().type() <= QTransform::TxTranslate;
+    // Un dessin SVG ou une page PDF n'a pas de pixels : chaque marque y reste un vrai trait ou un vrai
+    // disque.
+    const bool enPixels = peintre.paintEngine()->type() == QPaintEngine::Raster;
+    // Agrandie (écran à haute densité), l'image d'un disque serait floue : on le trace alors.
+    const bool pixelsEntiers = enPixels && peintre.deviceTransform().type() <= QTransform::TxTranslate;
     for (const Marque& marque : modèle.Marques()) {
         const QColor teinte = VersQColor(marque.Teinte);
         if (marque.Genre == GenreMarque::Ligne) {
             QPointF a = pixel(marque.X1, marque.Y1);
             QPointF b = pixel(marque.X2, marque.Y2);
-            if (marque.X1 == marque.X2 || marque.Y1 == marque.Y2) {
+            const bool droit = marque.X1 == marque.X2 || marque.Y1 == marque.Y2;
+            if (enPixels && droit) {
                 // Calé sur les pixels, un trait horizontal ou vertical couvre des rangées entières : il se
                 // remplit comme un rectangle. Lissé, chaque ligne du quadrillage se peignait pixel par pixel.
                 if (marque.X1 == marque.X2)
@@ -111,7 +116,8 @@ void WidgetCanevas::Rejouer(const Canevas& modèle, QPainter& peintre, QSizeF ta
                 continue;
             }
             QPen crayon(teinte, marque.Épaisseur);
-            crayon.setCapStyle(Qt::RoundCap);
+            // Un trait droit finit carré, comme le rectangle qui le remplit à l'écran.
+            crayon.setCapStyle(droit ? Qt::SquareCap : Qt::RoundCap);
             peintre.setPen(crayon);
             peintre.drawLine(a, b);
         } else {

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr const char* TitreFenêtre = "Jeu Velmor (construction de figures cibles)";
-constexpr const char* TexteFigureLibre = "Figure libre";
 
 constexpr std::array<Couleur, 8> CouleursNuancier = {{
     {0, 0, 255},
@@ -57,6 +56,7 @@ Korvane::Korvane(Modulebas& m, Plateforme& plateforme)
     Brancher(ImaBton, &Korvane::ImaBton_Click);
     BrancherSurvol(ImaBton, &Korvane::ImaBton_MouseMove);
     BrancherFichiers();
+    BrancherImages();
     BrancherConstruction();
     BrancherOptions();
     BrancherJeu();
@@ -234,6 +234,9 @@ void Korvane::ConstruireMenus()
     ItemOuvrirFig = ÉlémentMenu("O&uvrir une figure", false);
     ItemFermerFig = ÉlémentMenu("F&ermer la figure", false);
     ItemEnregistrer = ÉlémentMenu("&Sauvegarder une figure", false);
+    ItemExporterFig = ÉlémentMenu("E&xporter la figure...", false);
+    ItemImprimerFig = ÉlémentMenu("&Imprimer la figure...", false);
+    ItemCopierFig = ÉlémentMenu("&Copier la figure", false);
     itemBarre = ÉlémentMenu(std::string(25, '_'));
     ItemQuitter = ÉlémentMenu("&Quitter");
 
@@ -270,6 +273,7 @@ void Korvane::ConstruireMenus()
     ItemCouleurTrait = ÉlémentMenu("&Trait");
     ItemCouleurInit = ÉlémentMenu("&Initiales");
     ItemPrécision = ÉlémentMenu("&Précision", false);
+    ItemAnalyseImage = ÉlémentMenu("&Analyse sous l'image");
 
     MenuAides = ÉlémentMenu("&?");
     ItemAides = ÉlémentMenu("&Aides");
@@ -281,6 +285,9 @@ void Korvane::ConstruireMenus()
          {{&ItemOuvrirFig, {}},
           {&ItemFermerFig, {}},
           {&ItemEnregistrer, {}},
+          {&ItemExporterFig, {}},
+          {&ItemImprimerFig, {}},
+          {&ItemCopierFig, {}},
           {&itemBarre, {}},
           {&ItemQuitter, {}}}},
         {&MenuExercices,
@@ -306,13 +313,15 @@ void Korvane::ConstruireMenus()
          {{&ItemTfin, {}},
           {&ItemTépais, {}},
           {&ItemCouleurs, {{&ItemCouleurFond, {}}, {&ItemCouleurTrait, {}}, {&ItemCouleurInit, {}}}},
-          {&ItemPrécision, {}}}},
+          {&ItemPrécision, {}},
+          {&ItemAnalyseImage, {}}}},
         {&MenuAides, {{&ItemAides, {}}, {&ItemZavWeb, {}}, {&ItemApropos, {}}}},
     };
     // Le bouton « + » de l'échelle rapproche la figure (il réduit XMax) : c'est lui que Ctrl++ presse.
-    Raccourcis = {{"Ctrl+O", &ItemOuvrirFig}, {"Ctrl+S", &ItemEnregistrer}, {"Ctrl+W", &ItemFermerFig},
-                  {"Ctrl+Q", &ItemQuitter},   {"Ctrl+Z", &BtonAnnule},      {"F1", &ItemAides},
-                  {"Ctrl++", &BtonEchMoins},  {"Ctrl+-", &BtonEchPlus}};
+    Raccourcis = {{"Ctrl+O", &ItemOuvrirFig},   {"Ctrl+S", &ItemEnregistrer}, {"Ctrl+W", &ItemFermerFig},
+                  {"Ctrl+P", &ItemImprimerFig}, {"Ctrl+C", &ItemCopierFig},   {"Ctrl+Q", &ItemQuitter},
+                  {"Ctrl+Z", &BtonAnnule},      {"F1", &ItemAides},           {"Ctrl++", &BtonEchMoins},
+                  {"Ctrl+-", &BtonEchPlus}};
 }
 
 void Korvane::Form_Load()
@@ -492,9 +501,12 @@ const std::vector<RègleActivation>& TableActivation()
         {ÉtapeConstruction::NouvelleFigure,
          {&K::BtonPointCoor, &K::ItemPlacerPt, &K::ItemTracerLumarc, &K::ItemQuadrillage, &K::ItemOuvrirFig,
           &K::ItemTfin, &K::ItemTépais, &K::ItemCouleurs, &K::ItemPrécision},
-         {&K::BtonPolygone, &K::ItemPolygone, &K::BtonAnnule, &K::BtonEfface, &K::ItemFermerFig}},
+         {&K::BtonPolygone, &K::ItemPolygone, &K::BtonAnnule, &K::BtonEfface, &K::ItemFermerFig,
+          &K::ItemExporterFig, &K::ItemImprimerFig, &K::ItemCopierFig}},
+        // L'image de la figure se fait dès qu'un point est dessiné, et jusqu'à ce qu'il n'y en ait plus.
         {ÉtapeConstruction::PremierPoint,
-         {&K::BtonEfface, &K::BtonAnnule, &K::BtonModifPoint, &K::ItemModifierPoint, &K::ItemEnregistrer},
+         {&K::BtonEfface, &K::BtonAnnule, &K::BtonModifPoint, &K::ItemModifierPoint, &K::ItemEnregistrer,
+          &K::ItemExporterFig, &K::ItemImprimerFig, &K::ItemCopierFig},
          {}},
         {ÉtapeConstruction::TroisièmePoint, {&K::BtonPolygone, &K::ItemPolygone, &K::ItemEnregistrer}, {}},
         {ÉtapeConstruction::AutrePoint, {&K::ItemEnregistrer}, {}},
@@ -507,12 +519,13 @@ const std::vector<RègleActivation>& TableActivation()
         {ÉtapeConstruction::AnnulationDeuxPoints, {}, {&K::BtonPolygone, &K::ItemPolygone}},
         {ÉtapeConstruction::AnnulationAucunPoint,
          {},
-         {&K::BtonEfface, &K::BtonAnnule, &K::BtonModifPoint, &K::ItemModifierPoint, &K::ItemEnregistrer}},
+         {&K::BtonEfface, &K::BtonAnnule, &K::BtonModifPoint, &K::ItemModifierPoint, &K::ItemEnregistrer,
+          &K::ItemExporterFig, &K::ItemImprimerFig, &K::ItemCopierFig}},
         {ÉtapeConstruction::ToutEffacé,
          {&K::BtonPointCoor, &K::ItemPlacerPt},
          {&K::BtonVelmor, &K::BtonPolygone, &K::ItemPolygone, &K::BtonModifPoint, &K::ItemModifierPoint,
           &K::BtonLong, &K::ItemLong, &K::BtonAngle, &K::ItemAngle, &K::BtonEfface, &K::BtonAnnule,
-          &K::ItemEnregistrer}},
+          &K::ItemEnregistrer, &K::ItemExporterFig, &K::ItemImprimerFig, &K::ItemCopierFig}},
         {ÉtapeConstruction::PointModifié, {&K::ItemEnregistrer}, {}},
         {ÉtapeConstruction::CanevasPréparé,
          {},
@@ -521,14 +534,16 @@ const std::vector<RègleActivation>& TableActivation()
         // Une figure lue : ses outils suivent ce qu'elle contient, comme si l'élève l'avait construite.
         {ÉtapeConstruction::FigureOuverte,
          {&K::ItemFermerFig, &K::ItemEnregistrer, &K::BtonVelmor, &K::BtonEfface, &K::BtonAnnule,
-          &K::BtonModifPoint, &K::ItemModifierPoint},
+          &K::BtonModifPoint, &K::ItemModifierPoint, &K::ItemExporterFig, &K::ItemImprimerFig,
+          &K::ItemCopierFig},
          {&K::ItemOuvrirFig, &K::SousMenuConstructions}},
         {ÉtapeConstruction::FigureOuverteSansPolygone,
          {&K::BtonPointCoor, &K::ItemPlacerPt},
          {&K::BtonLong, &K::ItemLong, &K::BtonAngle, &K::ItemAngle}},
         {ÉtapeConstruction::FigureOuverteSansPoint,
          {},
-         {&K::BtonEfface, &K::BtonAnnule, &K::BtonModifPoint, &K::ItemModifierPoint}},
+         {&K::BtonEfface, &K::BtonAnnule, &K::BtonModifPoint, &K::ItemModifierPoint, &K::ItemExporterFig,
+          &K::ItemImprimerFig, &K::ItemCopierFig}},
         {ÉtapeConstruction::FigureFermée,
          {&K::SousMenuConstructions},
          {&K::ItemFermerFig, &K::ItemEnregistrer, &K::BtonModifPoint, &K::ItemModifierPoint, &K::BtonLong,

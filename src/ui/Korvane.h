@@ -19,6 +19,9 @@
 #include <string>
 #include <vector>
 
+// La ligne d'état du travail libre ; c'est aussi le titre de sa figure imprimée.
+inline constexpr const char* TexteFigureLibre = "Figure libre";
+
 // Une entrée de l'arbre des menus ; sans sous-entrées c'est un élément qu'on clique.
 struct EntréeMenu {
     Contrôle* Item;
@@ -160,6 +163,17 @@ public:
     void LireFigure();
     void EnregistrerFigure();
 
+    // KorvaneImage.cpp : l'image de la figure dans un fichier, sur l'imprimante, dans le presse-papiers ;
+    // l'option qui ajoute dessous la phrase de l'analyse et les longueurs des côtés.
+    void ItemExporterFig_Click();
+    void ItemImprimerFig_Click();
+    void ItemCopierFig_Click();
+    void ItemAnalyseImage_Click();
+    // Le canevas tel que l'élève le voit, avec ce titre au-dessus.
+    ImageFigure ImageDeLaFigure(std::string titre);
+    // La phrase de l'Analyse du polygone dessiné et les longueurs de ses côtés ; rien sans polygone.
+    std::vector<std::string> LignesAnalyse();
+
     // KorvaneJeu.cpp : l'Analyse, le choix d'une cible, l'abandon, la note finale, la réinitialisation.
     void BrancherJeu();
     void BtonVelmor_Click();
@@ -218,13 +232,14 @@ public:
     Contrôle PictureExo, EtiNomExo, EtiExercice, BtonOk, BtonSuite;
 
     // Menus.
-    Contrôle MenuFichier, ItemOuvrirFig, ItemFermerFig, ItemEnregistrer, itemBarre, ItemQuitter;
+    Contrôle MenuFichier, ItemOuvrirFig, ItemFermerFig, ItemEnregistrer, ItemExporterFig, ItemImprimerFig,
+        ItemCopierFig, itemBarre, ItemQuitter;
     Contrôle MenuExercices, ItemRéinitialiser, SousMenuConstructions, ItemSymAxe1, ItemSymAxe2, ItemSymCent,
         ItemTriEqui, ItemTrans1, ItemTrans2, ItemTrans3;
     Contrôle MenuLumarc, ItemTracerLumarc, ItemQuadrillage, itemNumQuadrants, ItemPlacerPt, ItemModifierPoint,
         ItemPolygone, ItemLong, ItemAngle;
     Contrôle MenuOptions, ItemTfin, ItemTépais, ItemCouleurs, ItemCouleurFond, ItemCouleurTrait,
-        ItemCouleurInit, ItemPrécision;
+        ItemCouleurInit, ItemPrécision, ItemAnalyseImage;
     Contrôle MenuAides, ItemAides, ItemZavWeb, ItemApropos;
     std::vector<EntréeMenu> Menus;
     std::vector<Raccourci> Raccourcis;
@@ -246,6 +261,13 @@ public:
     bool LectureRatée = false;
 
 private:
+    // Ce que l'analyseur dit du polygone dessiné : sa phrase et le nom de sa classe.
+    struct AnalysePolygone {
+        std::string Description;
+        std::string Figure;
+    };
+    AnalysePolygone AnalyserPolygone();
+    void BrancherImages();
     void BrancherFichiers();
     void PréparerDossierDocuments();
     void OuvrirFigureChoisie(const std::string& nom);

@@ -34,21 +34,25 @@ void Korvane::BrancherJeu()
     Brancher(BtonOk, &Korvane::BtonOk_Click);
 }
 
+Korvane::AnalysePolygone Korvane::AnalyserPolygone()
+{
+    // Un analyseur neuf à chaque fois : rien ne reste de la figure précédente.
+    ClassAnaPoly analyseur(m, plateforme);
+    // Le polygone dessiné, fermé sur son premier sommet : ABCD devient ABCDA.
+    const std::string noms = SommetsMesurés(m).value_or("");
+    analyseur.NomSommets(noms.empty() ? noms : noms + Caractères(noms).front());
+    AnalysePolygone analyse;
+    analyse.Description = analyseur.DescriptionFig();
+    analyse.Figure = analyseur.Figure();
+    return analyse;
+}
+
 void Korvane::BtonVelmor_Click()
 {
     m.ModeChoixPoint = 0;
-    std::string description;
-    std::string figure;
-    {
-        // Un analyseur neuf à chaque appui : rien ne reste de la figure précédente.
-        ClassAnaPoly analyseur(m, plateforme);
-        // Le polygone dessiné, fermé sur son premier sommet : ABCD devient ABCDA.
-        const std::string noms = SommetsMesurés(m).value_or("");
-        analyseur.NomSommets(noms.empty() ? noms : noms + Caractères(noms).front());
-        description = analyseur.DescriptionFig();
-        figure = analyseur.Figure();
-    }
-    const MessageTitré analyse = JugerAnalyse(m, TableCibles[NumCible], description, figure);
+    const AnalysePolygone polygone = AnalyserPolygone();
+    const MessageTitré analyse =
+        JugerAnalyse(m, TableCibles[NumCible], polygone.Description, polygone.Figure);
     AfficherTexte(analyse.Titre, analyse.Texte, BoutonsTexte::Fermer);
     EtiScore.Caption = LégendeScore(m);
     if (!m.FigureRéussie)

@@ -56,6 +56,62 @@ std::optional<std::string> PlateformeScriptée::DialogueEnregistrer(const std::s
     return réponse;
 }
 
+std::optional<FichierTypé> PlateformeScriptée::DialogueEnregistrerTypé(const std::string& titre,
+                                                                       const std::vector<std::string>& types,
+                                                                       const std::string& dossier,
+                                                                       const std::string& nomProposé)
+{
+    DialoguesTypés.push_back({titre, types, dossier, nomProposé});
+    if (RéponsesTypées.empty())
+        return std::nullopt;
+    auto réponse = RéponsesTypées.front();
+    RéponsesTypées.pop_front();
+    return réponse;
+}
+
+namespace {
+
+PlateformeScriptée::ImageReçue Recevoir(const ImageFigure& image)
+{
+    PlateformeScriptée::ImageReçue reçue;
+    for (const Contrôle* étiquette : image.Étiquettes)
+        reçue.Étiquettes.push_back(étiquette->Caption);
+    reçue.Titre = image.Titre;
+    reçue.Légende = image.Légende;
+    reçue.Marques = image.Ecran ? image.Ecran->Marques().size() : 0;
+    return reçue;
+}
+
+} // namespace
+
+bool PlateformeScriptée::EnregistrerImage(const ImageFigure& image, FormatImage format,
+                                          const std::string& chemin)
+{
+    if (!ÉcritureRéussie)
+        return false;
+    ImageReçue reçue = Recevoir(image);
+    reçue.Format = format;
+    reçue.Chemin = chemin;
+    ImagesEnregistrées.push_back(std::move(reçue));
+    return true;
+}
+
+bool PlateformeScriptée::ImprimerImage(const ImageFigure& image)
+{
+    if (!ImprimanteChoisie) {
+        SignalerÉchecScript("Impression sans imprimante choisie");
+        return false;
+    }
+    if (ImpressionRéussie)
+        ImagesImprimées.push_back(Recevoir(image));
+    return ImpressionRéussie;
+}
+
+void PlateformeScriptée::CopierImage(const ImageFigure& image)
+{
+    ImagesCopiées.push_back(Recevoir(image));
+}
+
 bool PlateformeScriptée::ImprimerFenêtre(Fenêtre& fenêtre)
 {
     if (!ImprimanteChoisie) {

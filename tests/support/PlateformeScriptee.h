@@ -35,8 +35,16 @@ public:
                                               const std::string& dossier) override;
     std::optional<std::string> DialogueEnregistrer(const std::string& titre, const std::string& filtre,
                                                    const std::string& dossier) override;
+    std::optional<FichierTypé> DialogueEnregistrerTypé(const std::string& titre,
+                                                       const std::vector<std::string>& types,
+                                                       const std::string& dossier,
+                                                       const std::string& nomProposé) override;
+    bool EnregistrerImage(const ImageFigure& image, FormatImage format, const std::string& chemin) override;
     bool ChoisirImprimante() override { return ImprimanteChoisie; }
     bool ImprimerFenêtre(Fenêtre& fenêtre) override;
+    bool ImprimerImage(const ImageFigure& image) override;
+    void CopierImage(const ImageFigure& image) override;
+    DateCivile Aujourdhui() override { return Date; }
     bool OuvrirPageWeb(const std::string& adresse) override;
     std::string DossierDocumentsSystème() override { return DossierDocuments; }
     std::string DossierProgramme() override { return Dossier; }
@@ -77,6 +85,31 @@ public:
     // Réponses préparées aux dialogues du système (absentes : l'élève annule).
     std::deque<std::optional<std::string>> RéponsesOuvrir;
     std::deque<std::optional<std::string>> RéponsesEnregistrer;
+    // Le dialogue des images : ce qu'il a proposé, et les réponses préparées (absentes : l'élève annule).
+    struct DialogueTypéMontré {
+        std::string Titre;
+        std::vector<std::string> Types;
+        std::string Dossier;
+        std::string NomProposé;
+    };
+    std::vector<DialogueTypéMontré> DialoguesTypés;
+    std::deque<std::optional<FichierTypé>> RéponsesTypées;
+
+    // Chaque image reçue, telle que la fenêtre l'a composée à cet instant : textes des étiquettes, titre,
+    // légende ; et pour un fichier, son format et son chemin.
+    struct ImageReçue {
+        std::vector<std::string> Étiquettes;
+        std::string Titre;
+        std::vector<std::string> Légende;
+        std::size_t Marques = 0;
+        FormatImage Format = FormatImage::Png;
+        std::string Chemin;
+    };
+    std::vector<ImageReçue> ImagesEnregistrées;
+    std::vector<ImageReçue> ImagesImprimées;
+    std::vector<ImageReçue> ImagesCopiées;
+    bool ÉcritureRéussie = true; // faux : le disque refuse le fichier
+
     // Sans imprimante choisie, l'élève annule le dialogue ; ImpressionRéussie faux : l'imprimante échoue.
     bool ImprimanteChoisie = false;
     bool ImpressionRéussie = true;
@@ -92,6 +125,7 @@ public:
     int LargeurÉcran = 1024;
     int HauteurÉcran = 768;
     std::string Séparateur = ",";
+    DateCivile Date{7, 12, 2026};
     bool Quitté = false;
 
 private:

@@ -2,7 +2,9 @@
 #include "support/KorvaneOuverte.h"
 #include "ui/FormApropos.h"
 
+#include <cctype>
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -17,6 +19,31 @@ std::vector<std::string> Légendes(const std::vector<EntréeMenu>& entrées)
             légendes.push_back("  " + sous);
     }
     return légendes;
+}
+
+// La lettre qui suit « & », en minuscule (un caractère accentué est gardé entier).
+std::string ToucheDAccès(const std::string& légende)
+{
+    const auto et = légende.find('&');
+    if (et == std::string::npos || et + 1 >= légende.size())
+        return {};
+    std::string lettre = légende.substr(et + 1, static_cast<unsigned char>(légende[et + 1]) >= 0x80 ? 2 : 1);
+    if (lettre.size() == 1)
+        lettre[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(lettre[0])));
+    return lettre;
+}
+
+bool TouchesDistinctes(const std::vector<EntréeMenu>& entrées)
+{
+    std::set<std::string> touches;
+    for (const EntréeMenu& e : entrées) {
+        const std::string touche = ToucheDAccès(e.Item->Caption);
+        if ((!touche.empty() && !touches.insert(touche).second) || !TouchesDistinctes(e.Sous)) {
+            ADD_FAILURE() << "touche d'accès en double : " << e.Item->Caption;
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -54,6 +81,9 @@ TEST_F(KorvaneTest, LesMenusPortentLeursLegendesEtTouchesDAcces)
                                               "  O&uvrir une figure",
                                               "  F&ermer la figure",
                                               "  &Sauvegarder une figure",
+                                              "  E&xporter la figure...",
+                                              "  &Imprimer la figure...",
+                                              "  &Copier la figure",
                                               "  _________________________",
                                               "  &Quitter",
                                               "&Exercices",
@@ -83,11 +113,14 @@ TEST_F(KorvaneTest, LesMenusPortentLeursLegendesEtTouchesDAcces)
                                               "    &Trait",
                                               "    &Initiales",
                                               "  &Précision",
+                                              "  &Analyse sous l'image",
                                               "&?",
                                               "  &Aides",
                                               "  &Lumarc sur le web",
                                               "  Á &propos"};
     EXPECT_EQ(Légendes(k.Menus), attendu);
+    // Dans un même menu, chaque touche d'accès désigne un seul élément.
+    EXPECT_TRUE(TouchesDistinctes(k.Menus));
 }
 
 TEST_F(KorvaneTest, LEchelleAfficheLeRapportTronqueADeuxDecimalesEtSArreteAuxBornes)

@@ -1,0 +1,30 @@
+// L'image de la figure avec Qt : le canevas rejoué, ses étiquettes en texte, le titre et la légende,
+// sur une image, un dessin SVG, une page PDF ou la page de l'imprimante.
+#pragma once
+
+#include "ui/Plateforme.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QSizeF>
+#include <QString>
+
+class QPagedPaintDevice;
+class QPainter;
+
+// La taille de l'image en pixels de l'écran : le canevas à sa taille, le titre au-dessus, la légende dessous.
+QSizeF TailleImage(const ImageFigure& image);
+
+// Peint l'image à partir de (0, 0), à sa taille en pixels de l'écran ; le peintre peut l'agrandir.
+void PeindreImage(const ImageFigure& image, QPainter& peintre);
+
+// Chaque pixel de l'écran en vaut agrandissement × agrandissement.
+QImage ImageEnPixels(const ImageFigure& image, int agrandissement);
+// De vrais traits et du vrai texte, en pixels de l'écran.
+QByteArray DessinSvg(const ImageFigure& image);
+// Une page à la taille de l'image, sans marge.
+bool ÉcrirePdf(const ImageFigure& image, const QString& chemin);
+// Ajustée à la page en gardant ses proportions, centrée en largeur, contre le haut de la page.
+bool ImprimerSurPage(const ImageFigure& image, QPagedPaintDevice& page);
+
+bool ÉcrireImage(const ImageFigure& image, FormatImage format, const QString& chemin);

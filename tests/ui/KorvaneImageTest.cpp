@@ -1,0 +1,155 @@
+// L'image de la figure depuis la fenêtre principale : quand elle se fait, ce qu'elle montre, où elle va.
+#include "support/DossierTemporaire.h"
+#include "support/KorvaneOuverte.h"
+
+namespace {
+
+const std::string Triangle = VELMOR_DONNEES_TESTS "/triangle-rectangle.lum";
+
+class KorvaneImageTest : public KorvaneOuverte {
+protected:
+    KorvaneImageTest()
+    {
+        std::filesystem::create_directory(Documents());
+        plateforme.DossierDocuments = Documents();
+    }
+
+    std::string Documents() const { return (maison.Chemin() / "Documents").string(); }
+
+    bool ImagesActives() const
+    {
+        const bool exporter = k.ItemExporterFig.Enabled;
+        EXPECT_EQ(k.ItemImprimerFig.Enabled, exporter);
+        EXPECT_EQ(k.ItemCopierFig.Enabled, exporter);
+        return exporter;
+    }
+
+    void Exporter(std::optional<FichierTypé> réponse)
+    {
+        plateforme.RéponsesTypées.push_back(std::move(réponse));
+        k.Cliquer(k.ItemExporterFig);
+    }
+
+    DossierTemporaire maison;
+};
+
+} // namespace
+
+// Le quadrillage et les axes seuls ne font pas une figure : il faut au moins un point.
+TEST_F(KorvaneImageTest, LesImagesNeSeFontQuAvecUnPointDessine)
+{
+    EXPECT_FALSE(ImagesActives());
+    plateforme.ImprimanteChoisie = true;
+    plateforme.RéponsesTypées.push_back(FichierTypé{Documents() + "/vide", 0});
+    for (Contrôle* c : {&k.ItemExporterFig, &k.ItemImprimerFig, &k.ItemCopierFig})
+        k.Cliquer(*c);
+    EXPECT_TRUE(plateforme.DialoguesTypés.empty());
+    EXPECT_TRUE(plateforme.ImagesImprimées.empty());
+    EXPECT_TRUE(plateforme.ImagesCopiées.empty());
+
+    ASSERT_TRUE(Placer({{"A", "1", "1"}}));
+    EXPECT_TRUE(ImagesActives());
+    k.Cliquer(k.BtonAnnule);
+    EXPECT_FALSE(ImagesActives());
+
+    ASSERT_TRUE(Tracer(TriangleABC));
+    EXPECT_TRUE(ImagesActives());
+    k.Cliquer(k.BtonEfface);
+    EXPECT_FALSE(ImagesActives());
+
+    k.OuvrirFichierFigure(Triangle);
+    ASSERT_TRUE(m.ModeFichier);
+    EXPECT_TRUE(ImagesActives());
+    k.Cliquer(k.ItemFermerFig);
+    EXPECT_FALSE(ImagesActives());
+}
+
+TEST_F(KorvaneImageTest, LExportPartDesDocumentsEtLeTypeChoisiDonneFormatEtExtension)
+{
+    ASSERT_TRUE(Tracer(TriangleABC));
+    k.RedessinerTout(); // les points posés dans le modèle prennent leurs noms
+    Exporter(FichierTypé{Documents() + "/triangle", 2});
+    ASSERT_EQ(plateforme.DialoguesTypés.size(), 1u);
+    const auto& dialogue = plateforme.DialoguesTypés[0];
+    EXPECT_EQ(dialogue.Titre, "Exportation de la figure");
+    EXPECT_EQ(dialogue.Types,
+              (std::vector<std::string>{"Image PNG (*.png)", "Image PNG, taille double (*.png)",
+                                        "Dessin SVG (*.svg)", "Document PDF (*.pdf)"}));
+    EXPECT_EQ(dialogue.Dossier, Documents() + "/Velmor");
+    EXPECT_EQ(dialogue.NomProposé, "Figure du 2026-12-07");
+
+    ASSERT_EQ(plateforme.ImagesEnregistrées.size(), 1u);
+    const auto& svg = plateforme.ImagesEnregistrées[0];
+    EXPECT_EQ(svg.Chemin, Documents() + "/triangle.svg");
+    EXPECT_EQ(svg.Format, FormatImage::Svg);
+    // Le repère et les noms des points, tels qu'affichés ; pas de titre ni de légende hors impression.
+    EXPECT_EQ(svg.Étiquettes, (std::vector<std::string>{"O", "I", "J", "A", "B", "C"}));
+    EXPECT_EQ(svg.Marques, k.Ecran.Marques().size());
+    EXPECT_TRUE(svg.Titre.empty() && svg.Légende.empty());
+
+    // Une extension déjà tapée reste seule ; l'image double est un PNG.
+    Exporter(FichierTypé{Documents() + "/double.png", 1});
+    ASSERT_EQ(plateforme.ImagesEnregistrées.size(), 2u);
+    EXPECT_EQ(plateforme.ImagesEnregistrées[1].Chemin, Documents() + "/double.png");
+    EXPECT_EQ(plateforme.ImagesEnregistrées[1].Format, FormatImage::PngDouble);
+
+    // Annuler ne fait rien, un disque qui refuse le fichier le dit.
+    Exporter(std::nullopt);
+    EXPECT_EQ(plateforme.ImagesEnregistrées.size(), 2u);
+    EXPECT_TRUE(plateforme.Journal.Messages.empty());
+    plateforme.ÉcritureRéussie = false;
+    Exporter(FichierTypé{Documents() + "/refus", 3});
+    AttendreMessage(plateforme.Journal, "Gestion des fichiers",
+                    "Problème d'accès, l'image de la figure n'a pas pu être enregistrée");
+
+    // Une figure lue propose le nom de son fichier.
+    k.OuvrirFichierFigure(Triangle);
+    Exporter(std::nullopt);
+    EXPECT_EQ(plateforme.DialoguesTypés.back().NomProposé, "triangle-rectangle");
+}
+
+// L'option ajoute la phrase que montre l'Analyse et les longueurs que montre leur fenêtre, à chaque image.
+TEST_F(KorvaneImageTest, LOptionAjouteLaPhraseDeLAnalyseEtLesLongueurs)
+{
+    ASSERT_TRUE(Tracer(TriangleABC));
+    k.Cliquer(k.BtonVelmor);
+    ASSERT_EQ(plateforme.Textes.size(), 1u);
+    EXPECT_FALSE(k.ItemAnalyseImage.Checked);
+
+    k.Cliquer(k.ItemAnalyseImage);
+    EXPECT_TRUE(k.ItemAnalyseImage.Checked);
+    k.Cliquer(k.ItemCopierFig);
+    ASSERT_EQ(plateforme.ImagesCopiées.size(), 1u);
+    EXPECT_EQ(plateforme.ImagesCopiées[0].Légende,
+              (std::vector<std::string>{plateforme.Textes[0].Texte,
+                                        "Longueurs des côtés : AB = 4 ; BC = 5 ; CA = 3"}));
+
+    // Sans polygone, rien à analyser : l'image reste seule.
+    k.Cliquer(k.BtonAnnule);
+    k.Cliquer(k.ItemCopierFig);
+    EXPECT_TRUE(plateforme.ImagesCopiées.back().Légende.empty());
+    k.Cliquer(k.ItemAnalyseImage);
+    EXPECT_FALSE(k.ItemAnalyseImage.Checked);
+}
+
+TEST_F(KorvaneImageTest, LaFigureImprimeePorteSonNomEtLaDateEtSesEchecsLeDisent)
+{
+    ASSERT_TRUE(Placer({{"A", "1", "1"}}));
+    plateforme.ImprimanteChoisie = true;
+    k.Cliquer(k.ItemImprimerFig);
+    plateforme.Date = {1, 1, 2027};
+    k.OuvrirFichierFigure(Triangle);
+    k.Cliquer(k.ItemImprimerFig);
+    ASSERT_EQ(plateforme.ImagesImprimées.size(), 2u);
+    EXPECT_EQ(plateforme.ImagesImprimées[0].Titre, "Figure libre, le 7 décembre 2026");
+    EXPECT_EQ(plateforme.ImagesImprimées[1].Titre, "triangle-rectangle.lum, le 1er janvier 2027");
+    EXPECT_TRUE(plateforme.Journal.Messages.empty());
+
+    plateforme.ImpressionRéussie = false;
+    k.Cliquer(k.ItemImprimerFig);
+    AttendreMessage(plateforme.Journal, "Gestion sortie imprimante", "Problème d'imprimante");
+    plateforme.Journal.Messages.clear();
+    plateforme.ImprimanteChoisie = false;
+    k.Cliquer(k.ItemImprimerFig);
+    AttendreMessage(plateforme.Journal, "Gestion sortie imprimante", "Impression annulée");
+}
