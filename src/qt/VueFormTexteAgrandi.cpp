@@ -22,7 +22,8 @@ public:
         QPushButton* valider = Bouton(modèle.BtonValider, [&modèle] { modèle.BtonValider_Click(); });
         Bouton(modèle.BtonAnnuler, [&modèle] { modèle.BtonAnnuler_Click(); });
         QPushButton* fermer = Bouton(modèle.BtonFermer, [&modèle] { modèle.BtonFermer_Click(); });
-        Lier(valider, modèle.BtonValider, [valider, fermer, &modèle] {
+        // Le bouton par défaut suit celui que le modèle montre ; la recopie du bouton est déjà liée.
+        Lier(nullptr, modèle.BtonValider, [valider, fermer, &modèle] {
             (modèle.BtonValider.Visible ? valider : fermer)->setDefault(true);
         });
     }
