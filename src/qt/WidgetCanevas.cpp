@@ -84,10 +84,10 @@ void WidgetCanevas::Rejouer(const Canevas& modèle, QPainter& peintre, QSizeF ta
     const QColor fond = modèle.Cadre.BackColor ? VersQColor(*modèle.Cadre.BackColor) : QColor(Qt::white);
     peintre.fillRect(QRectF(QPointF(0, 0), taille), fond);
     peintre.setRenderHint(QPainter::Antialiasing);
-    const double sx = taille.width() / modèle.ScaleWidth();
-    const double sy = taille.height() / modèle.ScaleHeight();
+    const Repère& repère = modèle.RepèreCourant();
     const auto pixel = [&](double x, double y) {
-        return QPointF((x - modèle.ScaleLeft()) * sx, (y - modèle.ScaleTop()) * sy);
+        const PointPlan p = repère.VersPixels({x, y}, taille.width(), taille.height());
+        return QPointF(p.X, p.Y);
     };
     // Un dessin SVG ou une page PDF n'a pas de pixels : chaque marque y reste un vrai trait ou un vrai
     // disque.
@@ -146,8 +146,8 @@ void WidgetCanevas::paintEvent(QPaintEvent*)
 
 QPointF WidgetCanevas::VersÉchelle(QPointF p) const
 {
-    return QPointF(modèle.ScaleLeft() + p.x() * modèle.ScaleWidth() / std::max(width(), 1),
-                   modèle.ScaleTop() + p.y() * modèle.ScaleHeight() / std::max(height(), 1));
+    const PointPlan e = modèle.RepèreCourant().DepuisPixels({p.x(), p.y()}, width(), height());
+    return QPointF(e.X, e.Y);
 }
 
 void WidgetCanevas::mousePressEvent(QMouseEvent* évènement)

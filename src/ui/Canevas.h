@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/Couleur.h"
+#include "model/Repere.h"
 #include "ui/Controle.h"
 
 #include <functional>
@@ -24,12 +25,9 @@ class Canevas {
 public:
     Contrôle Cadre; // position et taille en twips dans la fenêtre, fond
 
-    // L'échelle : coin haut-gauche (gauche, haut) et coin bas-droit (droite, bas) en unités utilisateur.
-    void DéfinirÉchelle(double gauche, double haut, double droite, double bas);
-    double ScaleLeft() const { return échelleGauche; }
-    double ScaleTop() const { return échelleHaut; }
-    double ScaleWidth() const { return échelleLargeur; }
-    double ScaleHeight() const { return échelleHauteur; }
+    // Le repère des marques : elles sont tracées en unités de son échelle.
+    void DéfinirRepère(const Repère& r) { repère = r; }
+    const Repère& RepèreCourant() const { return repère; }
 
     int DrawWidth = 1;
     // Demande à la vue de donner le clavier au canevas (pour Échap) ; la vue l'éteint une fois fait.
@@ -41,24 +39,12 @@ public:
     void PSet(double x, double y, Couleur teinte);
     const std::vector<Marque>& Marques() const { return marques; }
 
-    // Conversions entre l'échelle et les twips comptés depuis le coin haut-gauche du canevas.
-    double VersTwipsX(double x) const;
-    double VersTwipsY(double y) const;
-    double DepuisTwipsX(double twips) const;
-    double DepuisTwipsY(double twips) const;
-    // Une largeur ou une hauteur en twips, exprimée en unités de l'échelle (toujours positive).
-    double LargeurÉchelle(double twips) const;
-    double HauteurÉchelle(double twips) const;
-
     // Évènements de la souris et du clavier, en unités de l'échelle, branchés par la fenêtre.
     std::function<void(int bouton, double x, double y)> MouseDown;
     std::function<void(int bouton, double x, double y)> MouseMove;
     std::function<void(char32_t& touche)> KeyPress;
 
 private:
-    double échelleGauche = 0;
-    double échelleHaut = 0;
-    double échelleLargeur = 1;
-    double échelleHauteur = 1;
+    Repère repère;
     std::vector<Marque> marques;
 };

@@ -4,8 +4,6 @@
 #include "ui/FormApropos.h"
 #include "ui/FormTexteAgrandi.h"
 
-#include <cmath>
-
 namespace {
 
 constexpr const char* TitreFenêtre = "Jeu Velmor (construction de figures cibles)";
@@ -29,12 +27,6 @@ Contrôle ÉlémentMenu(std::string légende, bool actif = true)
     c.Caption = std::move(légende);
     c.Enabled = actif;
     return c;
-}
-
-// Arrondit au plus proche, les moitiés vers l'entier pair.
-int ArrondiPair(double v)
-{
-    return static_cast<int>(std::nearbyint(v));
 }
 
 } // namespace
@@ -339,7 +331,7 @@ void Korvane::Form_Load()
     m.FacteurV = static_cast<float>(HauteurÉcran) / 768;
 
     Form.Visible = true;
-    m.Unité = ArrondiPair(Ecran.Cadre.Width / 20.0);
+    m.Unité = Repère::UnitéDuCadre(Ecran.Cadre.Width);
     m.XMax = 10 * m.Unité;
     Form.Width = 800 * TwipsParPixelX;
     Form.Height = 600 * TwipsParPixelY;
@@ -468,7 +460,7 @@ void Korvane::RéinitialiserFenêtre()
     EtiPoint[0].Visible = false;
     m.ModeFichier = false;
 
-    m.Unité = ArrondiPair(Ecran.Cadre.Width / 20.0);
+    m.Unité = Repère::UnitéDuCadre(Ecran.Cadre.Width);
     m.XMax = 10 * m.Unité;
     ChangerEchelle();
     m.ModeChoixPoint = 0;

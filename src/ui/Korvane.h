@@ -102,6 +102,10 @@ public:
     // l'échelle.
     void AjusterTaille(Contrôle& étiquette);
     void PoserSurCanevas(Contrôle& étiquette, double gauche, double haut);
+    // La position d'un point de la figure dans l'échelle du canevas ; un texte en faute vaut 0.
+    PointPlan SurCanevas(const std::string& x, const std::string& y) const;
+    // Un point est « sous » le pointeur à moins de cent twips de l'écran.
+    float Tolérance() const { return 100.0f / Ecran.RepèreCourant().Rapport(); }
 
     // KorvaneDessin.cpp : rendu de la figure.
     void Etat_Outils();
@@ -245,8 +249,6 @@ public:
     std::vector<Raccourci> Raccourcis;
 
     // Repère et disposition.
-    float Rapport = 1;
-    float Tolérance = 100;
     int TwipsParPixelX = 15;
     int TwipsParPixelY = 15;
     int LargeurÉcran = 1024;

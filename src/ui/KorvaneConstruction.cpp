@@ -1,6 +1,5 @@
 // Korvane : les commandes qui construisent la figure (placer, tracer, modifier, annuler, effacer)
 // et l'ouverture des fenêtres des longueurs et des angles.
-#include "calc/ValeurCoordonnee.h"
 #include "model/Caracteres.h"
 #include "model/TraceHistorique.h"
 #include "ui/CommandesMesures.h"
@@ -52,10 +51,9 @@ void Korvane::ItemPlacerPt_Click()
             return;
         AppliquerActivation(ÉtapeConstruction::AutrePoint);
         // Un seul point à dessiner : le reste du canevas ne bouge pas.
-        const double x = m.Unité * ValeurCoordonnée(m.XSaisi);
-        const double y = m.Unité * ValeurCoordonnée(m.YSaisi);
-        PlacerNom(m.NbPoints, x, y, m.PositionSaisie, m.NomSaisi);
-        TracerPoint(x, y);
+        const PointPlan position = SurCanevas(m.XSaisi, m.YSaisi);
+        PlacerNom(m.NbPoints, position.X, position.Y, m.PositionSaisie, m.NomSaisi);
+        TracerPoint(position.X, position.Y);
     }
 
     if (m.NbPoints == 1)
@@ -108,11 +106,12 @@ void Korvane::Ecran_MouseMove(int, double x, double y)
     if (m.ModeChoixPoint == 1) {
         const auto px = static_cast<float>(x);
         const auto py = static_cast<float>(y);
-        const float t = Tolérance;
+        const float t = Tolérance();
         std::size_t k = 1;
         for (std::size_t i = 1; i <= m.NbPoints; ++i) {
-            const auto xi = static_cast<float>(m.Unité * ValeurCoordonnée(m.Points[i].X));
-            const auto yi = static_cast<float>(m.Unité * ValeurCoordonnée(m.Points[i].Y));
+            const PointPlan position = SurCanevas(m.Points[i].X, m.Points[i].Y);
+            const auto xi = static_cast<float>(position.X);
+            const auto yi = static_cast<float>(position.Y);
             if (!(xi - t < px && px < xi + t && yi - t < py && py < yi + t))
                 continue;
             Ecran.Cadre.MousePointer = Pointeur::Personnalisé;

@@ -1,5 +1,4 @@
 // Korvane : le rendu de la figure sur le canevas, toujours refait en entier depuis le modèle.
-#include "calc/ValeurCoordonnee.h"
 #include "ui/Korvane.h"
 
 void Korvane::Etat_Outils()
@@ -28,11 +27,10 @@ void Korvane::RedessinerPoints()
 {
     for (std::size_t i = 1; i <= m.NbPoints; ++i) {
         const PointFig& p = m.Points[i];
-        const double x = m.Unité * ValeurCoordonnée(p.X);
-        const double y = m.Unité * ValeurCoordonnée(p.Y);
-        TracerPoint(x, y);
+        const PointPlan position = SurCanevas(p.X, p.Y);
+        TracerPoint(position.X, position.Y);
         CréerÉtiquettePoint(i);
-        PlacerNom(i, x, y, p.Position, p.Nom);
+        PlacerNom(i, position.X, position.Y, p.Position, p.Nom);
     }
     if (m.PolygoneTracé)
         TracerPolygone();
@@ -61,8 +59,8 @@ void Korvane::PlacerNom(std::size_t i, double x, double y, std::uint8_t position
     étiquette.ForeColor = m.CouleurTrait;
     AjusterTaille(étiquette);
     const double d = m.Unité / 4.0;
-    const double w = Ecran.LargeurÉchelle(étiquette.Width);
-    const double h = Ecran.HauteurÉchelle(étiquette.Height);
+    const double w = Ecran.RepèreCourant().LargeurÉchelle(étiquette.Width);
+    const double h = Ecran.RepèreCourant().HauteurÉchelle(étiquette.Height);
 
     double haut = y;
     if (position == 1 || position == 4)
@@ -86,9 +84,8 @@ void Korvane::TracerPolygone()
         m.Sommets.Redimensionner(m.NbSommets + 1);
     m.Sommets[m.NbSommets + 1] = m.Sommets[1];
     for (std::size_t i = 1; i <= m.NbSommets; ++i) {
-        const PointFig& a = m.Sommets[i];
-        const PointFig& b = m.Sommets[i + 1];
-        Ecran.Line(m.Unité * ValeurCoordonnée(a.X), m.Unité * ValeurCoordonnée(a.Y),
-                   m.Unité * ValeurCoordonnée(b.X), m.Unité * ValeurCoordonnée(b.Y), m.CouleurTrait);
+        const PointPlan a = SurCanevas(m.Sommets[i].X, m.Sommets[i].Y);
+        const PointPlan b = SurCanevas(m.Sommets[i + 1].X, m.Sommets[i + 1].Y);
+        Ecran.Line(a.X, a.Y, b.X, b.Y, m.CouleurTrait);
     }
 }

@@ -1,4 +1,5 @@
 // Korvane : le repère, l'échelle affichée, le zoom, le quadrillage, les axes et les quadrants.
+#include "calc/ValeurCoordonnee.h"
 #include "model/TexteNombre.h"
 #include "ui/Korvane.h"
 
@@ -7,11 +8,6 @@
 #include <cstdint>
 
 namespace {
-
-int ArrondiPair(double v)
-{
-    return static_cast<int>(std::nearbyint(v));
-}
 
 // Les lignes u × i du quadrillage entre bas et haut, i allant des entiers les plus proches (moitié au
 // pair) de bas / u à haut / u. Plus serrées qu'un pixel, elles se confondraient : on n'en garde qu'une par
@@ -40,18 +36,17 @@ void Korvane::AjusterCadre()
     }
     if (Ecran.Cadre.Width <= 0 || Ecran.Cadre.Height <= 0)
         return;
-    Rapport = static_cast<float>(Ecran.Cadre.Width) / (2.0f * static_cast<float>(m.XMax));
-    m.YMax = ArrondiPair(Ecran.Cadre.Height / (2.0 * Rapport));
+    const Repère repère(m.Unité, m.XMax, Ecran.Cadre.Width, Ecran.Cadre.Height);
+    m.YMax = repère.YMax();
     m.XMin = -m.XMax;
     m.YMin = -m.YMax;
-    Ecran.DéfinirÉchelle(m.XMin, m.YMax, m.XMax, m.YMin);
-    Tolérance = 100.0f / Rapport;
+    Ecran.DéfinirRepère(repère);
 
     for (Contrôle* étiquette : {&EtiO, &EtiI, &EtiJ})
         AjusterTaille(*étiquette);
     const double u = m.Unité;
-    const auto largeur = [this](const Contrôle& c) { return Ecran.LargeurÉchelle(c.Width); };
-    const auto hauteur = [this](const Contrôle& c) { return Ecran.HauteurÉchelle(c.Height); };
+    const auto largeur = [&](const Contrôle& c) { return repère.LargeurÉchelle(c.Width); };
+    const auto hauteur = [&](const Contrôle& c) { return repère.HauteurÉchelle(c.Height); };
     PoserSurCanevas(EtiO, -largeur(EtiO) - u / 5, -u / 5);
     PoserSurCanevas(EtiI, u, -u / 5);
     PoserSurCanevas(EtiJ, -largeur(EtiJ) - u / 5, hauteur(EtiJ) / 2 + u);
@@ -145,8 +140,9 @@ void Korvane::NuméroterQuadrants()
 {
     for (Contrôle& q : EtiQuad)
         AjusterTaille(q);
-    const auto largeur = [this](const Contrôle& c) { return Ecran.LargeurÉchelle(c.Width); };
-    const double bas = m.YMin + Ecran.HauteurÉchelle(EtiQuad[2].Height);
+    const Repère& repère = Ecran.RepèreCourant();
+    const auto largeur = [&](const Contrôle& c) { return repère.LargeurÉchelle(c.Width); };
+    const double bas = m.YMin + repère.HauteurÉchelle(EtiQuad[2].Height);
     PoserSurCanevas(EtiQuad[0], m.XMax - largeur(EtiQuad[0]), m.YMax);
     PoserSurCanevas(EtiQuad[1], m.XMin, m.YMax);
     PoserSurCanevas(EtiQuad[2], m.XMin, bas);
@@ -164,6 +160,12 @@ void Korvane::AjusterTaille(Contrôle& étiquette)
 
 void Korvane::PoserSurCanevas(Contrôle& étiquette, double gauche, double haut)
 {
-    étiquette.Left = static_cast<int>(std::lround(Ecran.VersTwipsX(gauche)));
-    étiquette.Top = static_cast<int>(std::lround(Ecran.VersTwipsY(haut)));
+    const PointPlan coin = Ecran.RepèreCourant().VersTwips({gauche, haut});
+    étiquette.Left = static_cast<int>(std::lround(coin.X));
+    étiquette.Top = static_cast<int>(std::lround(coin.Y));
+}
+
+PointPlan Korvane::SurCanevas(const std::string& x, const std::string& y) const
+{
+    return Ecran.RepèreCourant().DepuisFigure(ValeurCoordonnée(x), ValeurCoordonnée(y));
 }

@@ -62,10 +62,10 @@ protected:
     // Un point de la figure en pixels du canevas.
     QPointF Pixel(double x, double y) const
     {
-        const Canevas& e = k.Ecran;
+        const Repère& r = k.Ecran.RepèreCourant();
         const QSize taille = vue.Canevas()->size();
-        return {(x * m.Unité - e.ScaleLeft()) / e.ScaleWidth() * taille.width(),
-                (y * m.Unité - e.ScaleTop()) / e.ScaleHeight() * taille.height()};
+        const PointPlan p = r.VersPixels(r.DepuisFigure(x, y), taille.width(), taille.height());
+        return {p.X, p.Y};
     }
 
     QTemporaryDir dossier;

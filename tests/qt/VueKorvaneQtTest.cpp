@@ -68,9 +68,9 @@ TEST_F(VueKorvaneQt, UnPixelSurUneLigneDuQuadrillageEnALaCouleur)
     WidgetCanevas* canevas = vue.Canevas();
     const QImage image = canevas->grab().toImage();
     ASSERT_FALSE(image.isNull());
-    const Canevas& e = k.Ecran;
-    const auto colonne = [&](double x) { return (x - e.ScaleLeft()) / e.ScaleWidth() * image.width(); };
-    const auto rangée = [&](double y) { return (y - e.ScaleTop()) / e.ScaleHeight() * image.height(); };
+    const Repère& r = k.Ecran.RepèreCourant();
+    const auto colonne = [&](double x) { return r.VersPixels({x, 0}, image.width(), image.height()).X; };
+    const auto rangée = [&](double y) { return r.VersPixels({0, y}, image.width(), image.height()).Y; };
     // Sur la verticale x = 3, à mi-hauteur entre deux horizontales.
     const int x = static_cast<int>(std::floor(colonne(3.0 * m.Unité)));
     const int y = static_cast<int>(rangée(2.5 * m.Unité));

@@ -20,6 +20,23 @@ QImage Rejoué(const Canevas& modèle, int agrandissement = 1)
     return image;
 }
 
+// Une unité par pixel, l'origine au milieu de l'image : le pixel (x, y) est en (x - 50, 50 - y).
+Canevas CanevasDeCent()
+{
+    Canevas modèle;
+    modèle.DéfinirRepère(Repère(1, 50, 100, 100));
+    return modèle;
+}
+
+double X(double pixel)
+{
+    return pixel - 50;
+}
+double Y(double pixel)
+{
+    return 50 - pixel;
+}
+
 } // namespace
 
 TEST(WidgetCanevasQt, UnTraitDroitCouvreExactementLesRangeesDeSonEpaisseur)
@@ -38,13 +55,12 @@ TEST(WidgetCanevasQt, UnTraitDroitCouvreExactementLesRangeesDeSonEpaisseur)
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
-        Canevas modèle;
-        modèle.DéfinirÉchelle(0, 0, 100, 100);
+        Canevas modèle = CanevasDeCent();
         modèle.DrawWidth = c.épaisseur;
         if (c.horizontal)
-            modèle.Line(10, c.position, 90, c.position, Rouge);
+            modèle.Line(X(10), Y(c.position), X(90), Y(c.position), Rouge);
         else
-            modèle.Line(c.position, 10, c.position, 90, Rouge);
+            modèle.Line(X(c.position), Y(10), X(c.position), Y(90), Rouge);
         const QImage image = Rejoué(modèle);
         std::set<int> couvertes;
         std::set<int> partielles;
@@ -78,10 +94,9 @@ TEST(WidgetCanevasQt, UnPointEstUnDisqueCentréSurSaPosition)
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
-        Canevas modèle;
-        modèle.DéfinirÉchelle(0, 0, 100, 100);
+        Canevas modèle = CanevasDeCent();
         modèle.DrawWidth = c.épaisseur;
-        modèle.PSet(c.x, c.y, Rouge);
+        modèle.PSet(X(c.x), Y(c.y), Rouge);
         const QImage image = Rejoué(modèle, c.agrandissement);
         // Le centre de l'encre, chaque pixel pesant ce qu'il a perdu de vert.
         double poids = 0, sx = 0, sy = 0;

@@ -269,7 +269,7 @@ TEST_F(KorvaneConstructionTest, LeSurvolMontreCePointDansLaTolerance)
 {
     Placer("A", "2", "1");
     const double u = m.Unité;
-    const double t = k.Tolérance;
+    const double t = k.Tolérance();
     // Sans l'outil armé, le survol ne montre rien.
     Survoler(2, 1);
     EXPECT_FALSE(k.EtiX.Visible);
@@ -297,8 +297,9 @@ TEST_F(KorvaneConstructionTest, LeSurvolMontreCePointDansLaTolerance)
         EXPECT_EQ(k.Ecran.Cadre.MousePointer, c.dessus ? Pointeur::Personnalisé : Pointeur::Normal);
         EXPECT_EQ(k.PointsProches[1], c.dessus ? 1 : 0);
         if (c.dessus) {
-            EXPECT_NEAR(k.Ecran.DepuisTwipsX(k.EtiX.Left), 2 * u + 3 * t, 1);
-            EXPECT_NEAR(k.Ecran.DepuisTwipsY(k.EtiX.Top), u, 1);
+            const PointPlan coin = k.Ecran.RepèreCourant().VersTwips({2 * u + 3 * t, u});
+            EXPECT_NEAR(k.EtiX.Left, coin.X, 1);
+            EXPECT_NEAR(k.EtiX.Top, coin.Y, 1);
         }
     }
 }

@@ -74,9 +74,10 @@ TEST_F(KorvaneOptionsTest, LesQuadrantsSeMontrentAuxCoinsDeLaVueSansRedessin)
     for (const Contrôle& q : k.EtiQuad)
         EXPECT_TRUE(q.Visible);
     // I en haut à droite de la vue agrandie, III en bas à gauche.
-    EXPECT_NEAR(k.Ecran.DepuisTwipsX(k.EtiQuad[0].Left + k.EtiQuad[0].Width), m.XMax, 2);
-    EXPECT_NEAR(k.Ecran.DepuisTwipsY(k.EtiQuad[0].Top), m.YMax, 2);
-    EXPECT_NEAR(k.Ecran.DepuisTwipsX(k.EtiQuad[2].Left), m.XMin, 2);
+    const PointPlan hautDroite = k.Ecran.RepèreCourant().VersTwips({double(m.XMax), double(m.YMax)});
+    EXPECT_NEAR(k.EtiQuad[0].Left + k.EtiQuad[0].Width, hautDroite.X, 2);
+    EXPECT_NEAR(k.EtiQuad[0].Top, hautDroite.Y, 2);
+    EXPECT_NEAR(k.EtiQuad[2].Left, k.Ecran.RepèreCourant().VersTwips({double(m.XMin), 0}).X, 2);
 
     k.Cliquer(k.itemNumQuadrants);
     EXPECT_FALSE(k.itemNumQuadrants.Checked);

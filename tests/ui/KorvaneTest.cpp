@@ -163,7 +163,7 @@ TEST_F(KorvaneTest, LesBordsDuPlanNeDebordentPasDansUneFenetreTresLarge)
     EXPECT_GT(m.XMax, 32767);
     EXPECT_EQ(m.XMin, -m.XMax);
     EXPECT_EQ(m.YMin, -m.YMax);
-    EXPECT_DOUBLE_EQ(k.Ecran.ScaleLeft(), m.XMin);
+    EXPECT_EQ(k.Ecran.RepèreCourant().XMax(), m.XMax);
 }
 
 TEST_F(KorvaneTest, UnCanevasDeuxFoisPlusLargeQueHautDonneYMaxMoitieDeXMax)
@@ -174,10 +174,8 @@ TEST_F(KorvaneTest, UnCanevasDeuxFoisPlusLargeQueHautDonneYMaxMoitieDeXMax)
     k.AjusterCadre();
     EXPECT_EQ(m.YMax, 2250);
     EXPECT_EQ(m.YMin, -2250);
-    EXPECT_FLOAT_EQ(k.Rapport, 1.0f);
-    EXPECT_FLOAT_EQ(k.Tolérance, 100.0f);
-    EXPECT_DOUBLE_EQ(k.Ecran.ScaleTop(), 2250);
-    EXPECT_DOUBLE_EQ(k.Ecran.ScaleHeight(), -4500);
+    EXPECT_FLOAT_EQ(k.Tolérance(), 100.0f);
+    EXPECT_EQ(k.Ecran.RepèreCourant().YMax(), 2250);
 
     // Un XMax nul est remonté sans toucher à l'échelle.
     m.XMax = 0;
@@ -214,12 +212,12 @@ TEST_F(KorvaneTest, LeCanevasDuDemarrageMontreLeQuadrillageSousLesAxes)
 
 TEST_F(KorvaneTest, LesEtiquettesDuRepereEntourentLOrigineEtLesUnites)
 {
-    const Canevas& e = k.Ecran;
+    const Repère& r = k.Ecran.RepèreCourant();
     const double u = m.Unité;
-    EXPECT_NEAR(e.DepuisTwipsX(k.EtiO.Left) + e.LargeurÉchelle(k.EtiO.Width), -u / 5, 2);
-    EXPECT_NEAR(e.DepuisTwipsY(k.EtiO.Top), -u / 5, 2);
-    EXPECT_NEAR(e.DepuisTwipsX(k.EtiI.Left), u, 2);
-    EXPECT_NEAR(e.DepuisTwipsY(k.EtiJ.Top) - e.HauteurÉchelle(k.EtiJ.Height) / 2, u, 2);
+    EXPECT_NEAR(k.EtiO.Left + k.EtiO.Width, r.VersTwips({-u / 5, 0}).X, 2);
+    EXPECT_NEAR(k.EtiO.Top, r.VersTwips({0, -u / 5}).Y, 2);
+    EXPECT_NEAR(k.EtiI.Left, r.VersTwips({u, 0}).X, 2);
+    EXPECT_NEAR(k.EtiJ.Top + k.EtiJ.Height / 2.0, r.VersTwips({0, u}).Y, 2);
     EXPECT_EQ(k.EtiO.Caption, "O");
 }
 
@@ -243,10 +241,12 @@ TEST_F(KorvaneTest, LeNomDUnPointSePlaceSelonSonCodeDePosition)
         SCOPED_TRACE(static_cast<int>(c.code));
         k.PlacerNom(1, x, y, c.code, "M");
         const Contrôle& étiquette = k.EtiPoint[1];
-        const double w = k.Ecran.LargeurÉchelle(étiquette.Width);
-        const double h = k.Ecran.HauteurÉchelle(étiquette.Height);
-        EXPECT_NEAR(k.Ecran.DepuisTwipsX(étiquette.Left), c.gauche + c.wFacteur * w, 1);
-        EXPECT_NEAR(k.Ecran.DepuisTwipsY(étiquette.Top), c.haut + c.hFacteur * h, 1);
+        const Repère& r = k.Ecran.RepèreCourant();
+        const double w = r.LargeurÉchelle(étiquette.Width);
+        const double h = r.HauteurÉchelle(étiquette.Height);
+        const PointPlan coin = r.VersTwips({c.gauche + c.wFacteur * w, c.haut + c.hFacteur * h});
+        EXPECT_NEAR(étiquette.Left, coin.X, 1);
+        EXPECT_NEAR(étiquette.Top, coin.Y, 1);
         EXPECT_TRUE(étiquette.Visible);
         EXPECT_EQ(étiquette.Caption, "M");
         EXPECT_EQ(étiquette.ForeColor, m.CouleurTrait);
