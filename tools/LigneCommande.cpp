@@ -14,9 +14,9 @@ LectureLigneCommande LireLigneCommande(const std::vector<std::string>& arguments
             commande.Entrées.assign(argument + 1, arguments.end());
             break;
         } else if (*argument == "--help" || *argument == "-h") {
-            return {LigneCommande{Demande::Aide, false, false, {}, {}}, {}};
+            return {LigneCommande{Demande::Aide, false, false, {}, {}, {}}, {}};
         } else if (*argument == "--version" || *argument == "-v") {
-            return {LigneCommande{Demande::Version, false, false, {}, {}}, {}};
+            return {LigneCommande{Demande::Version, false, false, {}, {}, {}}, {}};
         } else if (*argument == "--json") {
             commande.Json = true;
         } else if (*argument == "--csv") {
@@ -25,6 +25,10 @@ LectureLigneCommande LireLigneCommande(const std::vector<std::string>& arguments
             if (++argument == arguments.end())
                 return {std::nullopt, "un nom de cible après --cible"};
             commande.Cible = *argument;
+        } else if (*argument == "--image") {
+            if (++argument == arguments.end())
+                return {std::nullopt, "un dossier après --image"};
+            commande.DossierImages = *argument;
         } else if (*argument == "--") {
             fichiersSeulement = true;
         } else {
@@ -37,6 +41,8 @@ LectureLigneCommande LireLigneCommande(const std::vector<std::string>& arguments
         return {std::nullopt, "--csv résume des fichiers, pas des calculs"};
     if (calcul && commande.Cible)
         return {std::nullopt, "--cible juge des fichiers, pas des calculs"};
+    if (calcul && commande.DossierImages)
+        return {std::nullopt, "--image dessine des fichiers, pas des calculs"};
     if (calcul && !fichiers.empty())
         return {std::nullopt, "des fichiers ou --calcul, pas les deux"};
     if (calcul && commande.Entrées.empty())

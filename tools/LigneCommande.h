@@ -10,9 +10,10 @@ enum class Demande { Fichiers, Calcul, Aide, Version };
 struct LigneCommande {
     Demande Quoi = Demande::Fichiers;
     bool Json = false;
-    bool Csv = false;                 // une ligne par figure, pour un tableur
-    std::vector<std::string> Entrées; // les fichiers, ou les expressions
-    std::optional<std::string> Cible; // --cible : le nom d'une cible du jeu, pour juger chaque figure
+    bool Csv = false;                         // une ligne par figure, pour un tableur
+    std::vector<std::string> Entrées;         // les fichiers, ou les expressions
+    std::optional<std::string> Cible;         // --cible : le nom d'une cible du jeu, pour juger chaque figure
+    std::optional<std::string> DossierImages; // --image : où écrire l'image de chaque figure
 };
 
 struct LectureLigneCommande {

@@ -244,7 +244,7 @@ void ÉcrireCsv(const RapportFigure& rapport, bool avecCible, SortieVérifiée& 
 } // namespace
 
 Bilan ModeFichiers(const std::vector<std::string>& fichiers, FormeSortie forme, const Cible* cible,
-                   SortieVérifiée& sortie)
+                   ImagesFigures* images, SortieVérifiée& sortie)
 {
     Bilan bilan;
     if (forme == FormeSortie::Csv)
@@ -260,6 +260,8 @@ Bilan ModeFichiers(const std::vector<std::string>& fichiers, FormeSortie forme, 
             ++bilan.Réussies;
             if (rapport.Verdict && !rapport.Verdict->Réussie)
                 ++bilan.Ratées;
+            if (images)
+                images->Dessiner(fichier);
         }
         switch (forme) {
         case FormeSortie::Json:

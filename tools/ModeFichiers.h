@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CodesSortie.h"
+#include "ImagesFigures.h"
 #include "SortieVerifiee.h"
 #include "game/TableCibles.h"
 
@@ -10,8 +11,9 @@
 
 // Écrit, pour chaque fichier, son résumé en français ou un objet JSON par ligne ; chaque refus est dit
 // aussi, avec sa raison, sur la sortie d'erreur. S'arrête dès que la sortie est en faute.
-// Avec une cible, chaque figure est jugée comme le jeu la jugerait, avec ses phrases.
+// Avec une cible, chaque figure est jugée comme le jeu la jugerait, avec ses phrases ; avec des images,
+// chaque figure lue y est aussi dessinée.
 enum class FormeSortie { Texte, Json, Csv };
 
 Bilan ModeFichiers(const std::vector<std::string>& fichiers, FormeSortie forme, const Cible* cible,
-                   SortieVérifiée& sortie);
+                   ImagesFigures* images, SortieVérifiée& sortie);

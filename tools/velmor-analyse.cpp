@@ -2,6 +2,7 @@
 #include "ChoixCible.h"
 #include "CodesSortie.h"
 #include "Echappement.h"
+#include "ImagesFigures.h"
 #include "LigneCommande.h"
 #include "ModeCalcul.h"
 #include "ModeFichiers.h"
@@ -9,15 +10,18 @@
 #include "SortieVerifiee.h"
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr const char* Utilisation = "Utilisation :\n"
-                                    "  velmor-analyse [--json | --csv] [--cible NOM] FICHIER.lum ...\n"
-                                    "  velmor-analyse [--json] --calcul EXPRESSION ...\n"
-                                    "  velmor-analyse --help | --version\n";
+constexpr const char* Utilisation =
+    "Utilisation :\n"
+    "  velmor-analyse [--json | --csv] [--cible NOM] FICHIER.lum ...\n"
+    "  velmor-analyse [--json | --csv] [--cible NOM] --image DOSSIER FICHIER.lum ...\n"
+    "  velmor-analyse [--json] --calcul EXPRESSION ...\n"
+    "  velmor-analyse --help | --version\n";
 
 constexpr const char* Aide =
     "\n"
@@ -29,6 +33,9 @@ constexpr const char* Aide =
     "  --json               un objet JSON par ligne au lieu du résumé en français\n"
     "  --csv                une ligne par figure, séparée par « ; », pour un tableur\n"
     "  --cible NOM          juge chaque figure comme le jeu pour cette cible (« Carré », « carre »...)\n"
+    "  --image DOSSIER      écrit dans ce dossier (créé s'il manque) l'image PNG de chaque figure lue,\n"
+    "                       telle que la fenêtre la montre, sous le nom du fichier (a.lum : a.png) ;\n"
+    "                       sans écran, et sans rien afficher\n"
     "  --calcul EXPRESSION  calcule chaque expression qui suit ; tout ce qui suit --calcul est une\n"
     "                       expression, même « -2^2 »\n"
     "  --                   tout ce qui suit est un fichier, même « -a.lum »\n"
@@ -39,7 +46,7 @@ constexpr const char* Aide =
     "\n"
     "Codes de sortie :\n"
     "  0  tout a été calculé ou lu (avec --cible : et chaque figure atteint la cible)\n"
-    "  1  une expression en faute, un fichier refusé, ou la sortie n'a pas pu être écrite\n"
+    "  1  une expression en faute, un fichier refusé, ou la sortie ou une image n'a pas pu être écrite\n"
     "  2  erreur d'usage";
 
 int ErreurUsage(const std::string& raison)
@@ -78,6 +85,17 @@ int main(int argc, char* argv[])
     if (commande.Cible && !cible)
         return ErreurUsage("cible inconnue : " + *commande.Cible);
 
+    std::unique_ptr<ImagesFigures> images;
+    if (commande.DossierImages) {
+        std::string raison;
+        images = ImagesFigures::Ouvrir(*commande.DossierImages, raison);
+        if (!images) {
+            std::fprintf(stderr, "velmor-analyse : dossier des images %s : %s\n",
+                         Lisible(*commande.DossierImages).c_str(), raison.c_str());
+            return static_cast<int>(CodeSortie::AvecFaute);
+        }
+    }
+
     Bilan bilan;
     switch (commande.Quoi) {
     case Demande::Aide:
@@ -94,7 +112,7 @@ int main(int argc, char* argv[])
                              commande.Json  ? FormeSortie::Json
                              : commande.Csv ? FormeSortie::Csv
                                             : FormeSortie::Texte,
-                             cible, sortie);
+                             cible, images.get(), sortie);
         break;
     }
     if (!sortie.Terminer()) {
@@ -105,6 +123,6 @@ int main(int argc, char* argv[])
     if (commande.Quoi == Demande::Calcul || commande.Quoi == Demande::Fichiers)
         std::fprintf(stderr, "velmor-analyse : %s\n",
                      TexteBilan(commande.Quoi, bilan, cible != nullptr).c_str());
-    const bool faute = bilan.Refusées > 0 || bilan.Ratées > 0;
+    const bool faute = bilan.Refusées > 0 || bilan.Ratées > 0 || (images && images->EnFaute());
     return static_cast<int>(faute ? CodeSortie::AvecFaute : CodeSortie::SansFaute);
 }
