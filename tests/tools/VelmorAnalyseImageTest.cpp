@@ -41,8 +41,10 @@ Attendu OuvrirDansLaFenêtre(const std::string& fichier)
         return marque.Genre == GenreMarque::Ligne && marque.Teinte == m.CouleurTrait;
     });
     if (côté != marques.end()) {
-        attendu.XCôté = pixels(k.Ecran.VersTwipsX((côté->X1 + côté->X2) / 2));
-        attendu.YCôté = pixels(k.Ecran.VersTwipsY((côté->Y1 + côté->Y2) / 2));
+        const PointPlan milieu =
+            k.Ecran.RepèreCourant().VersTwips({(côté->X1 + côté->X2) / 2, (côté->Y1 + côté->Y2) / 2});
+        attendu.XCôté = pixels(milieu.X);
+        attendu.YCôté = pixels(milieu.Y);
     }
     return attendu;
 }
