@@ -1,9 +1,12 @@
-// La fenêtre principale chargée puis ouverte à 1024 × 768 pixels, et des figures posées dans le modèle
-// comme la construction les ajoute ; les fenêtres de texte long sont retenues telles que l'élève les a vues.
+// La fenêtre principale chargée puis ouverte à 1024 × 768 pixels ; l'élève y place ses points et trace
+// ses polygones par les vrais dialogues ; les fenêtres de texte long sont retenues telles qu'il les a vues.
 #pragma once
 
+#include "support/Frappe.h"
 #include "support/MessagerieEnregistree.h"
 #include "support/PlateformeScriptee.h"
+#include "ui/Coordonnees.h"
+#include "ui/FormSaisie.h"
 #include "ui/FormTexteAgrandi.h"
 #include "ui/Korvane.h"
 
@@ -66,19 +69,27 @@ protected:
         k.Form_Resize();
     }
 
-    // Faux dès qu'un point est refusé.
+    // L'élève tape le nom par-dessus la proposition, puis les deux coordonnées, et valide.
+    static void Remplir(Coordonnées& c, const std::string& nom, const std::string& x, const std::string& y)
+    {
+        Taper(
+            c.NomPoint, nom, [&c](char32_t t) { return c.NomPoint_KeyPress(t); },
+            [&c] { c.NomPoint_Change(); });
+        c.SaisieX.Caption = x;
+        c.SaisieY.Caption = y;
+        c.BtonValider_Click();
+    }
+
+    // Chaque point par le bouton et son dialogue ; faux dès qu'un point n'est pas ajouté.
     bool Placer(const std::vector<PointPosé>& points)
     {
         for (const PointPosé& p : points) {
-            m.NomSaisi = p.Nom;
-            m.XSaisi = p.X;
-            m.YSaisi = p.Y;
-            m.PositionSaisie = 1;
-            if (!k.Opérations.AjouterPoint())
+            const std::size_t avant = m.NbPoints;
+            plateforme.QuandSOuvre<Coordonnées>([p](Coordonnées& c) { Remplir(c, p.Nom, p.X, p.Y); });
+            k.Cliquer(k.BtonPointCoor);
+            plateforme.OublierScripts(); // refusé avant le dialogue : le script n'a pas servi
+            if (m.NbPoints != avant + 1)
                 return false;
-            k.AppliquerActivation(m.NbPoints == 1   ? ÉtapeConstruction::PremierPoint
-                                  : m.NbPoints == 3 ? ÉtapeConstruction::TroisièmePoint
-                                                    : ÉtapeConstruction::AutrePoint);
         }
         return true;
     }
@@ -87,10 +98,14 @@ protected:
     {
         if (!Placer(figure.Points))
             return false;
-        m.ChaîneSommets = figure.Sommets;
-        k.Opérations.AjouterPolygone();
-        k.AppliquerActivation(ÉtapeConstruction::PolygoneConstruit);
-        return true;
+        const std::string sommets = figure.Sommets;
+        plateforme.QuandSOuvre<FormSaisie>([sommets](FormSaisie& f) {
+            Taper(f.TextPolySeg, sommets, [&f](char32_t t) { return f.TextPolySeg_KeyPress(t); });
+            f.BtonOk_Click();
+        });
+        k.Cliquer(k.BtonPolygone);
+        plateforme.OublierScripts();
+        return m.PolygoneTracé;
     }
 
     // Les marques de ce genre et de cette teinte (et de cette épaisseur si elle est donnée).

@@ -26,6 +26,9 @@ public:
                            }});
     }
 
+    // Les scripts qu'aucune fenêtre n'a reçus sont oubliés.
+    void OublierScripts() { scripts.clear(); }
+
     // Une fenêtre ouverte sans script se ferme par son cadre, comme si l'élève la refermait.
     void MontrerModal(Fenêtre& fenêtre) override;
     void MontrerFormMessage(Modulebas& m) override;

@@ -1,5 +1,4 @@
 // La fenêtre principale construit une figure : placer, tracer, modifier, annuler, effacer, mesurer.
-#include "support/Frappe.h"
 #include "support/KorvaneOuverte.h"
 #include "ui/Coordonnees.h"
 #include "ui/FormAngle.h"
@@ -17,38 +16,14 @@ namespace {
 // Ici l'élève passe par les dialogues, comme à l'écran.
 class KorvaneConstructionTest : public KorvaneOuverte {
 protected:
-    // Il tape le nom par-dessus la proposition, puis les deux coordonnées, et valide.
-    static void Remplir(Coordonnées& c, const std::string& nom, const std::string& x, const std::string& y)
-    {
-        Taper(
-            c.NomPoint, nom, [&c](char32_t t) { return c.NomPoint_KeyPress(t); },
-            [&c] { c.NomPoint_Change(); });
-        c.SaisieX.Caption = x;
-        c.SaisieY.Caption = y;
-        c.BtonValider_Click();
-    }
-
     void Placer(const std::string& nom, const std::string& x, const std::string& y)
     {
-        plateforme.QuandSOuvre<Coordonnées>([=](Coordonnées& c) { Remplir(c, nom, x, y); });
-        k.Cliquer(k.BtonPointCoor);
+        KorvaneOuverte::Placer({{nom.c_str(), x.c_str(), y.c_str()}});
     }
 
-    void PlacerABC()
-    {
-        for (const PointPosé& p : TriangleABC.Points)
-            Placer(p.Nom, p.X, p.Y);
-    }
+    void PlacerABC() { ASSERT_TRUE(KorvaneOuverte::Placer(TriangleABC.Points)); }
 
-    void Triangle()
-    {
-        PlacerABC();
-        plateforme.QuandSOuvre<FormSaisie>([](FormSaisie& f) {
-            Taper(f.TextPolySeg, "ABC", [&f](char32_t t) { return f.TextPolySeg_KeyPress(t); });
-            f.BtonOk_Click();
-        });
-        k.Cliquer(k.BtonPolygone);
-    }
+    void Triangle() { ASSERT_TRUE(Tracer(TriangleABC)); }
 
     // Le pointeur passe sur le point de coordonnées (x ; y) du repère, puis le bouton s'enfonce.
     void Survoler(double x, double y) { k.Ecran.MouseMove(0, m.Unité * x, m.Unité * y); }

@@ -91,6 +91,7 @@ TEST_F(KorvaneExercices, LePanneauCouvreLeCanevasEtSuspendLeJeu)
     // Ni survol ni choix des cibles pendant l'exercice.
     k.SurvolerÉlément(k.LabTypeFig, 3);
     EXPECT_EQ(k.LabTypeFig[3].BackColor, CouleurPanneau);
+    plateforme.FenêtresOuvertes.clear();
     k.CliquerÉlément(k.LabTypeFig, 3);
     EXPECT_TRUE(plateforme.FenêtresOuvertes.empty());
 

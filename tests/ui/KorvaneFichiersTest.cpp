@@ -111,7 +111,7 @@ TEST_F(KorvaneFichiersTest, UnFichierRefuseLaisseLaFigureLEchelleEtLesOptions)
         AttendreMessage(plateforme.Journal, c.titre, c.texte);
         EXPECT_FALSE(m.ModeFichier || k.OuvertureFigure);
         EXPECT_EQ(m.NbPoints, 2);
-        EXPECT_EQ(m.Points[2].X, "2,5");
+        EXPECT_EQ(m.Points[2].X, "2.5");
         EXPECT_EQ(m.NbTracés, 2);
         EXPECT_EQ(m.XMax, xMax);
         EXPECT_TRUE(!k.QuadrillageAffiché() && k.AxesAffichés());
@@ -123,10 +123,10 @@ TEST_F(KorvaneFichiersTest, UnFichierRefuseLaisseLaFigureLEchelleEtLesOptions)
     }
 }
 
-TEST_F(KorvaneFichiersTest, SauvegarderEcritLaFigureEtLaRelit)
+TEST_F(KorvaneFichiersTest, UneFigureOuvertePuisSauvegardeeGardeSesOctets)
 {
-    ASSERT_TRUE(Tracer(TriangleABC));
-    k.ItemQuadrillage.Checked = false;
+    const std::string triangle = Données / "triangle-rectangle.lum";
+    Ouvrir(triangle);
     for (const char* tapé : {"triangle", "copie.lum"}) {
         SCOPED_TRACE(tapé);
         plateforme.Journal.Messages.clear();
@@ -134,7 +134,7 @@ TEST_F(KorvaneFichiersTest, SauvegarderEcritLaFigureEtLaRelit)
         AttendreMessage(plateforme.Journal, "Gestion des fichier", "Figure sauvegardée !");
     }
     for (const char* écrit : {"/triangle.lum", "/copie.lum"})
-        EXPECT_EQ(LireTout(Figures() + écrit), LireTout(Données / "triangle-rectangle.lum")) << écrit;
+        EXPECT_EQ(LireTout(Figures() + écrit), LireTout(triangle)) << écrit;
     EXPECT_FALSE(k.EnregistrementFigure);
 }
 
@@ -142,8 +142,7 @@ TEST_F(KorvaneFichiersTest, SauvegarderEcritLaFigureEtLaRelit)
 // écrire, ni dans un fichier qu'un lien posé au nom d'un fichier temporaire désignerait.
 TEST_F(KorvaneFichiersTest, UneSauvegardeNEcritQueLaOuLEleveLeDemande)
 {
-    ASSERT_TRUE(Tracer(TriangleABC));
-    k.ItemQuadrillage.Checked = false;
+    Ouvrir((Données / "triangle-rectangle.lum").string());
     const std::string attendu = LireTout(Données / "triangle-rectangle.lum");
     std::filesystem::create_directories(Figures());
     const std::filesystem::path dossier = Figures();
