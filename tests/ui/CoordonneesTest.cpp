@@ -3,8 +3,11 @@
 #include "calc/MessagesCalcul.h"
 #include "support/Frappe.h"
 #include "support/PlateformeScriptee.h"
+#include "support/TableCas.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <sstream>
 
 namespace {
 
@@ -164,111 +167,53 @@ TEST(Coordonnees, LeNomEstToujoursLaDerniereLettre)
     }
 }
 
-TEST(Coordonnees, CoordonneesAcceptees)
+TEST(Coordonnees, ChaqueSaisieEstAccepteeRefuseeOuMontreLaFauteDeSonCalcul)
 {
-    // Les expressions de l'élève passent, y compris celles dont le premier nombre est nul.
-    const std::pair<const char*, const char*> cas[] = {
-        {",5", "0.5"},
-        {"1,5", "1.5"},
-        {"2,5+1,5", "2.5+1,5"},
-        {"(1+RAC(5))/2", "(1+RAC(5))/2"},
-        {"(2)", "(2)"},
-        {"0.0", "0.0"},
-        {"-0", "-0"},
-        {"00", "00"},
-        {"rac(2)", "rac(2)"},
-        {"Sinus(30)", "Sinus(30)"},
-        {"tangente(45)", "tangente(45)"},
-    };
-    for (auto [x, xSaisi] : cas) {
-        SCOPED_TRACE(x);
+    const std::map<std::string, std::string> messages = {{"abscisse", MessageAbscisse},
+                                                         {"ordonnée", MessageOrdonnée},
+                                                         {"nom", "Il faut donner un nom à un point."},
+                                                         {"nombres", MessageNombres}};
+    for (const CasTable& c : LireTableCas("coordonnees.tsv")) {
+        SCOPED_TRACE(c.Où);
         DialogueCoordonnées d;
+        d.m.NomSaisi = c[0];
         Coordonnées& f = d.Ouvrir();
-        d.TaperNom("M");
-        d.Valider(x, "-1");
-        EXPECT_TRUE(d.plateforme.Journal.Messages.empty());
-        EXPECT_TRUE(d.plateforme.MessagesSystème.empty());
-        EXPECT_TRUE(f.EstFermée());
-        EXPECT_TRUE(f.Validé());
-        EXPECT_EQ(f.SaisieX.Caption, xSaisi);
-        EXPECT_EQ(d.m.XSaisi, xSaisi);
-        EXPECT_EQ(d.m.YSaisi, "-1");
-        EXPECT_EQ(d.m.NomSaisi, "M");
-    }
-}
-
-TEST(Coordonnees, SaisiesRefuseesAvecLeurMessage)
-{
-    const struct {
-        const char* nom;
-        const char* x;
-        const char* y;
-        std::vector<const char*> messages;
-    } cas[] = {
-        {"A", "abc", "1", {MessageAbscisse}},
-        {"A", "x+1", "1", {MessageAbscisse}},
-        {"A", "2a", "1", {MessageAbscisse}},
-        {"A", "1E5", "1", {MessageAbscisse}},
-        {"A", "RACE(4)", "1", {MessageAbscisse}},
-        {"A", "2", "\xC3\xA9", {MessageOrdonnée}},
-        {"A", "a", "b", {MessageAbscisse, MessageOrdonnée}},
-        {"", "1", "2", {"Il faut donner un nom à un point."}},
-        {"B", "", "2", {MessageNombres}},
-        {"B", "1", "", {MessageNombres}},
-    };
-    for (const auto& c : cas) {
-        SCOPED_TRACE(c.nom + std::string(" ") + c.x + " ; " + c.y);
-        DialogueCoordonnées d;
-        d.m.NomSaisi = c.nom;
-        Coordonnées& f = d.Ouvrir();
-        d.Valider(c.x, c.y);
-        const auto& messages = d.plateforme.Journal.Messages;
-        ASSERT_EQ(messages.size(), c.messages.size());
-        for (std::size_t i = 0; i < messages.size(); ++i) {
-            EXPECT_EQ(messages[i].Titre, "Saisie des coordonnées");
-            EXPECT_EQ(messages[i].Texte, c.messages[i]);
+        d.Valider(c[1], c[2]);
+        const std::vector<MessageTitré>& montrés = d.plateforme.Journal.Messages;
+        const auto& système = d.plateforme.MessagesSystème;
+        EXPECT_EQ(f.EstFermée(), c[3] == "accepté");
+        EXPECT_EQ(f.Validé(), c[3] == "accepté");
+        if (c[3] == "accepté") {
+            EXPECT_TRUE(montrés.empty() && système.empty());
+            EXPECT_EQ(f.SaisieX.Caption, c[4]);
+            EXPECT_EQ(d.m.XSaisi, c[4]);
+            EXPECT_EQ(d.m.YSaisi, c[2]);
+            EXPECT_EQ(d.m.NomSaisi, c[0]);
+            continue;
         }
-        EXPECT_TRUE(d.plateforme.MessagesSystème.empty());
-        EXPECT_FALSE(f.EstFermée());
-        EXPECT_FALSE(f.Validé());
         EXPECT_EQ(d.m.XSaisi, "");
-    }
-}
-
-TEST(Coordonnees, FautesDuCalculParLaBoiteDuSysteme)
-{
-    const struct {
-        const char* x;
-        CodeFaute code;
-        IcôneMessage icône;
-        std::size_t début;
-        std::size_t longueur;
-    } cas[] = {
-        {"RAC(-4)", CodeFaute::RacineNégative, IcôneMessage::Critique, 4, 1},
-        {"2*-3", CodeFaute::OpérationsDeSuite, IcôneMessage::Critique, 1, 2},
-        // Une faute tout au début reste une faute : le dialogue ne se ferme pas.
-        {"*-3", CodeFaute::OpérationsDeSuite, IcôneMessage::Critique, 0, 2},
-        {"(1+2", CodeFaute::FermanteManquante, IcôneMessage::Critique, 0, 1},
-        {"()+1", CodeFaute::ParenthèsesVides, IcôneMessage::Information, 1, 1},
-        // Une fonction sans argument, même au fond de parenthèses, ne montre la boîte qu'une fois.
-        {"((RAC()))+1", CodeFaute::ParenthèsesVides, IcôneMessage::Information, 5, 1},
-        {"1/0", CodeFaute::CalculImpossible, IcôneMessage::Critique, 2, 1},
-    };
-    for (const auto& c : cas) {
-        SCOPED_TRACE(c.x);
-        DialogueCoordonnées d;
-        Coordonnées& f = d.Ouvrir();
-        d.Valider(c.x, "1");
-        ASSERT_EQ(d.plateforme.MessagesSystème.size(), 1u);
-        EXPECT_EQ(d.plateforme.MessagesSystème[0].Titre, "Analyse du calcul");
-        EXPECT_EQ(d.plateforme.MessagesSystème[0].Texte, MessageFaute(c.code));
-        EXPECT_EQ(d.plateforme.MessagesSystème[0].Icône, c.icône);
-        EXPECT_TRUE(d.plateforme.Journal.Messages.empty());
-        EXPECT_FALSE(f.EstFermée());
-        EXPECT_TRUE(f.SaisieX.DemandeFocus);
-        EXPECT_EQ(f.SaisieX.SelStart, c.début);
-        EXPECT_EQ(f.SaisieX.SelLength, c.longueur);
-        EXPECT_EQ(d.m.XSaisi, "");
+        if (c[3] == "refusé") {
+            std::istringstream attendus(c[4]);
+            std::size_t i = 0;
+            for (std::string clé; attendus >> clé; ++i) {
+                ASSERT_LT(i, montrés.size());
+                EXPECT_EQ(montrés[i].Titre, "Saisie des coordonnées");
+                EXPECT_EQ(montrés[i].Texte, messages.at(clé));
+            }
+            EXPECT_EQ(montrés.size(), i);
+            EXPECT_TRUE(système.empty());
+        } else {
+            const auto code = static_cast<CodeFaute>(std::stoi(c[4]));
+            ASSERT_EQ(système.size(), 1u);
+            EXPECT_EQ(système[0].Titre, "Analyse du calcul");
+            EXPECT_EQ(système[0].Texte, MessageFaute(code));
+            EXPECT_EQ(système[0].Icône,
+                      c[5] == "critique" ? IcôneMessage::Critique : IcôneMessage::Information);
+            EXPECT_TRUE(montrés.empty());
+            EXPECT_TRUE(f.SaisieX.DemandeFocus);
+            EXPECT_EQ(f.SaisieX.SelStart, std::stoul(c[6]));
+            EXPECT_EQ(f.SaisieX.SelLength, std::stoul(c[7]));
+        }
     }
 }
 

@@ -1,24 +1,39 @@
-// La fenêtre principale : démarrage, activation des commandes, menus, repère et zoom.
+// La fenêtre principale : démarrage, disposition, menus, repère et zoom.
 #include "support/KorvaneOuverte.h"
 #include "ui/FormApropos.h"
 
 #include <cctype>
-#include <cmath>
 #include <set>
 
 namespace {
 
 using KorvaneTest = KorvaneOuverte;
 
-std::vector<std::string> Légendes(const std::vector<EntréeMenu>& entrées)
+struct Rectangle {
+    int Left, Top, Width, Height;
+    bool operator==(const Rectangle&) const = default;
+};
+
+void PrintTo(const Rectangle& r, std::ostream* os)
 {
-    std::vector<std::string> légendes;
-    for (const EntréeMenu& e : entrées) {
-        légendes.push_back(e.Item->Caption);
-        for (const std::string& sous : Légendes(e.Sous))
-            légendes.push_back("  " + sous);
-    }
-    return légendes;
+    *os << "(" << r.Left << ", " << r.Top << ", " << r.Width << ", " << r.Height << ")";
+}
+
+// Chaque contrôle que la disposition place, dans un ordre fixe.
+std::vector<Rectangle> Disposition(const Korvane& k)
+{
+    std::vector<const Contrôle*> contrôles = {
+        &k.Ecran.Cadre, &k.EtiEtape,   &k.EtiComEtape, &k.PictureExo,    &k.LabAfficheScore, &k.Shape3,
+        &k.ImaBton,     &k.EtiScore,   &k.EtiBonus,    &k.BtonPointCoor, &k.BtonModifPoint,  &k.BtonPolygone,
+        &k.BtonLong,    &k.BtonAngle,  &k.BtonAnnule,  &k.BtonEfface,    &k.FrameCouleur,    &k.EtiStatut,
+        &k.BtonFermer,  &k.BtonVelmor, &k.LabelEch,    &k.BtonEchPlus,   &k.BtonEchMoins,    &k.EtiEchelle};
+    for (const auto* tableau : {&k.LabTypeFig, &k.ShapeTypeFig1, &k.ShapeTypeFig2})
+        for (const Contrôle& c : *tableau)
+            contrôles.push_back(&c);
+    std::vector<Rectangle> rectangles;
+    for (const Contrôle* c : contrôles)
+        rectangles.push_back({c->Left, c->Top, c->Width, c->Height});
+    return rectangles;
 }
 
 // La lettre qui suit « & », en minuscule (un caractère accentué est gardé entier).
@@ -28,22 +43,25 @@ std::string ToucheDAccès(const std::string& légende)
     if (et == std::string::npos || et + 1 >= légende.size())
         return {};
     std::string lettre = légende.substr(et + 1, static_cast<unsigned char>(légende[et + 1]) >= 0x80 ? 2 : 1);
-    if (lettre.size() == 1)
-        lettre[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(lettre[0])));
+    lettre[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(lettre[0])));
     return lettre;
 }
 
-bool TouchesDistinctes(const std::vector<EntréeMenu>& entrées)
+// Chaque légende (hors séparateur) a sa touche d'accès, unique dans son menu ; rend le nombre d'éléments.
+std::size_t VérifierTouches(const std::vector<EntréeMenu>& entrées)
 {
     std::set<std::string> touches;
+    std::size_t éléments = entrées.size();
     for (const EntréeMenu& e : entrées) {
+        SCOPED_TRACE(e.Item->Caption);
+        if (e.Item->Caption.starts_with("___"))
+            continue;
         const std::string touche = ToucheDAccès(e.Item->Caption);
-        if ((!touche.empty() && !touches.insert(touche).second) || !TouchesDistinctes(e.Sous)) {
-            ADD_FAILURE() << "touche d'accès en double : " << e.Item->Caption;
-            return false;
-        }
+        EXPECT_FALSE(touche.empty());
+        EXPECT_TRUE(touches.insert(touche).second) << "touche d'accès en double";
+        éléments += VérifierTouches(e.Sous);
     }
-    return true;
+    return éléments;
 }
 
 } // namespace
@@ -53,93 +71,108 @@ TEST_F(KorvaneTest, AuDemarrageSeulsPlacerUnPointLesOptionsOuvrirLesExercicesEtL
     for (const Contrôle* c :
          {&k.BtonPointCoor, &k.ItemPlacerPt, &k.ItemTracerLumarc, &k.ItemQuadrillage, &k.itemNumQuadrants,
           &k.ItemTfin, &k.ItemTépais, &k.ItemCouleurs, &k.ItemPrécision, &k.ItemOuvrirFig,
-          &k.ItemRéinitialiser, &k.SousMenuConstructions, &k.ItemAides, &k.ItemApropos, &k.ItemQuitter}) {
-        SCOPED_TRACE(c->ToolTipText + c->Caption);
-        EXPECT_TRUE(c->Enabled);
-    }
+          &k.ItemRéinitialiser, &k.SousMenuConstructions, &k.ItemAides, &k.ItemApropos, &k.ItemQuitter})
+        EXPECT_TRUE(c->Enabled) << c->ToolTipText + c->Caption;
     for (const Contrôle* c :
          {&k.BtonPolygone, &k.ItemPolygone, &k.BtonModifPoint, &k.ItemModifierPoint, &k.BtonLong, &k.ItemLong,
-          &k.BtonAngle, &k.ItemAngle, &k.BtonAnnule, &k.BtonEfface, &k.ItemFermerFig, &k.ItemEnregistrer}) {
-        SCOPED_TRACE(c->ToolTipText + c->Caption);
-        EXPECT_FALSE(c->Enabled);
-    }
+          &k.BtonAngle, &k.ItemAngle, &k.BtonAnnule, &k.BtonEfface, &k.ItemFermerFig, &k.ItemEnregistrer})
+        EXPECT_FALSE(c->Enabled) << c->ToolTipText + c->Caption;
     EXPECT_FALSE(k.BtonVelmor.Visible || k.BtonFermer.Visible || k.BtonAbandon.Visible);
     EXPECT_TRUE(k.BtonAnnule.Visible && k.BtonEfface.Visible && k.FrameCouleur.Visible);
-    EXPECT_TRUE(k.QuadrillageAffiché() && k.AxesAffichés());
-    EXPECT_FALSE(k.QuadrantsNumérotés());
+    EXPECT_TRUE(k.QuadrillageAffiché() && k.AxesAffichés() && !k.QuadrantsNumérotés());
     EXPECT_TRUE(k.ItemTfin.Checked && !k.ItemTépais.Checked);
     EXPECT_EQ(k.EtiEchelle.Caption, " 1");
     EXPECT_EQ(k.EtiStatut.Caption, "Choisis une figure à construire ...");
     EXPECT_EQ(k.Form.Caption, "Jeu Velmor (construction de figures cibles)");
     EXPECT_EQ(k.EtiEtape.Caption, " Analyse de figure");
     EXPECT_EQ(m.XMax, 10 * m.Unité);
+    EXPECT_EQ(VérifierTouches(k.Menus), 41u);
 }
 
-TEST_F(KorvaneTest, LesMenusPortentLeursLegendesEtTouchesDAcces)
+TEST_F(KorvaneTest, LaDispositionNeDependQueDeLaTailleDeLaFenetre)
 {
-    const std::vector<std::string> attendu = {"&Fichier",
-                                              "  O&uvrir une figure",
-                                              "  F&ermer la figure",
-                                              "  &Sauvegarder une figure",
-                                              "  E&xporter la figure...",
-                                              "  &Imprimer la figure...",
-                                              "  &Copier la figure",
-                                              "  _________________________",
-                                              "  &Quitter",
-                                              "&Exercices",
-                                              "  &Tout réinitialiser",
-                                              "  &Constructions",
-                                              "    &Symétrie axiale 1",
-                                              "    Symétrie &axiale 2",
-                                              "    Symétrie &centrale",
-                                              "    &Triangle équilatéral",
-                                              "    Translation &1",
-                                              "    Translation &2",
-                                              "    Translation &3",
-                                              "&Lumarc",
-                                              "  &Tracer repère",
-                                              "  &Quadrillage",
-                                              "  &Numéroter les quadrants ",
-                                              "  &Placer un point",
-                                              "  &Modifier un point",
-                                              "  Tracer un P&olygone",
-                                              "  Afficher les &longueurs",
-                                              "  Afficher les &angles",
-                                              "&Options",
-                                              "  Traits &fins",
-                                              "  Traits &épais",
-                                              "  &Couleurs",
-                                              "    &Fond",
-                                              "    &Trait",
-                                              "    &Initiales",
-                                              "  &Précision",
-                                              "  &Analyse sous l'image",
-                                              "&?",
-                                              "  &Aides",
-                                              "  &Lumarc sur le web",
-                                              "  Á &propos"};
-    EXPECT_EQ(Légendes(k.Menus), attendu);
-    // Dans un même menu, chaque touche d'accès désigne un seul élément.
-    EXPECT_TRUE(TouchesDistinctes(k.Menus));
+    EXPECT_FLOAT_EQ(m.FacteurH, 1);
+    EXPECT_FLOAT_EQ(m.FacteurV, 1);
+    const std::vector<Rectangle> auDémarrage = Disposition(k);
+    // Les outils à gauche du canevas, le panneau à sa droite, l'état dessous, le tout dans la fenêtre.
+    const Contrôle& écran = k.Ecran.Cadre;
+    EXPECT_LT(k.BtonEfface.Left + k.BtonEfface.Width, écran.Left);
+    EXPECT_LT(écran.Left + écran.Width, k.EtiEtape.Left);
+    EXPECT_LE(k.EtiEtape.Left + k.EtiEtape.Width, k.Form.Width);
+    EXPECT_GT(k.EtiStatut.Top, écran.Top + écran.Height);
+    EXPECT_LE(k.LabTypeFig.back().Top + k.LabTypeFig.back().Height, k.Form.Height);
+    EXPECT_GT(k.BtonVelmor.Left, k.EtiStatut.Left + k.EtiStatut.Width);
+    EXPECT_EQ(k.BtonVelmor.Top, k.EtiStatut.Top);
+    // Le groupe de l'échelle est centré sous le canevas.
+    EXPECT_NEAR((k.LabelEch.Left + k.EtiEchelle.Left + k.EtiEchelle.Width) / 2.0,
+                écran.Left + écran.Width / 2.0, 1);
+
+    Redimensionner(800, 600);
+    EXPECT_NE(Disposition(k), auDémarrage);
+    Redimensionner(1024, 768);
+    EXPECT_EQ(Disposition(k), auDémarrage);
+
+    // Moins de 5000 twips de large ou de 2000 de haut : rien ne bouge.
+    for (auto [largeur, hauteur] : {std::pair{4999, 8000}, {8000, 1999}}) {
+        k.Form.Width = largeur;
+        k.Form.Height = hauteur;
+        k.Form_Resize();
+        EXPECT_EQ(Disposition(k), auDémarrage) << largeur;
+    }
+
+    // Pendant une cible, Abandon prend la place de Fermer.
+    const int fermer = k.BtonFermer.Left;
+    m.CibleEnCours = true;
+    Redimensionner(1024, 768);
+    EXPECT_EQ(k.BtonAbandon.Left, fermer);
+
+    // Sur un écran large, le panneau garde une largeur proportionnelle.
+    Redimensionner(2048, 768);
+    EXPECT_FLOAT_EQ(m.FacteurH, 2);
+    EXPECT_EQ(k.EtiEtape.Width, 2 * auDémarrage[1].Width);
+    EXPECT_DOUBLE_EQ(k.EtiStatut.FontSize, 20);
+}
+
+TEST_F(KorvaneTest, LesDixLignesDesCiblesNaissentAuPremierRedimensionnement)
+{
+    Modulebas m2;
+    PlateformeScriptée p2;
+    Korvane neuve(m2, p2);
+    neuve.Form_Load();
+    EXPECT_EQ(neuve.LabTypeFig.size(), 1u);
+
+    ASSERT_EQ(k.LabTypeFig.size(), NbCibles);
+    ASSERT_EQ(k.ShapeTypeFig1.size(), NbCibles);
+    ASSERT_EQ(k.ShapeTypeFig2.size(), NbCibles);
+    for (std::size_t i = 0; i < NbCibles; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(k.LabTypeFig[i].Visible && k.ShapeTypeFig1[i].Visible && k.ShapeTypeFig2[i].Visible);
+        EXPECT_EQ(k.LabTypeFig[i].BackColor, CouleurPanneau);
+        EXPECT_EQ(k.ShapeTypeFig2[i].BackColor, CouleurPanneau);
+        EXPECT_EQ(k.LabTypeFig[i].Caption, std::string(k.TableCibles[i].Nom) + " ");
+        if (i > 0) {
+            EXPECT_GT(k.LabTypeFig[i].Top, k.LabTypeFig[i - 1].Top + k.LabTypeFig[i - 1].Height);
+        }
+    }
+    EXPECT_EQ(k.LabTypeFig[9].Caption, "Carré ");
 }
 
 TEST_F(KorvaneTest, LEchelleAfficheLeRapportTronqueADeuxDecimalesEtSArreteAuxBornes)
 {
     struct Cas {
-        const char* nom;
         void (Korvane::*bouton)();
         std::int32_t xMax;
         const char* légende;
         int clics;
     };
     const std::vector<Cas> cas = {
-        {"plus de plan", &Korvane::BtonEchPlus_Click, 5500, " 0,81", 1},
-        {"moins de plan", &Korvane::BtonEchMoins_Click, 3500, " 1.28", 1},
-        {"borne basse", &Korvane::BtonEchMoins_Click, 500, " 9", 50},     // 1500 > 1350 permet encore un pas
-        {"borne haute", &Korvane::BtonEchPlus_Click, 16500, " 0,27", 50}, // 15500 < 15750 aussi
+        {&Korvane::BtonEchPlus_Click, 5500, " 0,81", 1},
+        {&Korvane::BtonEchMoins_Click, 3500, " 1.28", 1},
+        {&Korvane::BtonEchMoins_Click, 500, " 9", 50},     // 1500 > 1350 permet encore un pas
+        {&Korvane::BtonEchPlus_Click, 16500, " 0,27", 50}, // 15500 < 15750 aussi
     };
     for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+        SCOPED_TRACE(c.légende);
         m.Unité = 450;
         m.XMax = 4500;
         k.ChangerEchelle();
@@ -151,10 +184,14 @@ TEST_F(KorvaneTest, LEchelleAfficheLeRapportTronqueADeuxDecimalesEtSArreteAuxBor
         EXPECT_EQ(k.EtiEchelle.Caption, c.légende);
         EXPECT_EQ(m.ModeChoixPoint, 0);
     }
+    // Un bouton inactif ne répond pas au clic.
+    k.BtonEchPlus.Enabled = false;
+    k.Cliquer(k.BtonEchPlus);
+    EXPECT_EQ(m.XMax, 16500);
 }
 
 // Dans une fenêtre de 1800 pixels de large, -XMax ne tient plus sur 16 bits au zoom le plus large.
-TEST_F(KorvaneTest, LesBordsDuPlanNeDebordentPasDansUneFenetreTresLarge)
+TEST_F(KorvaneTest, LesBordsDuPlanSuiventLaFenetreEtLeZoom)
 {
     Redimensionner(1800, 1000);
     k.RéinitialiserFenêtre();
@@ -164,10 +201,8 @@ TEST_F(KorvaneTest, LesBordsDuPlanNeDebordentPasDansUneFenetreTresLarge)
     EXPECT_EQ(m.XMin, -m.XMax);
     EXPECT_EQ(m.YMin, -m.YMax);
     EXPECT_EQ(k.Ecran.RepèreCourant().XMax(), m.XMax);
-}
 
-TEST_F(KorvaneTest, UnCanevasDeuxFoisPlusLargeQueHautDonneYMaxMoitieDeXMax)
-{
+    // Un canevas deux fois plus large que haut donne YMax moitié de XMax.
     k.Ecran.Cadre.Width = 9000;
     k.Ecran.Cadre.Height = 4500;
     m.XMax = 4500;
@@ -176,7 +211,6 @@ TEST_F(KorvaneTest, UnCanevasDeuxFoisPlusLargeQueHautDonneYMaxMoitieDeXMax)
     EXPECT_EQ(m.YMin, -2250);
     EXPECT_FLOAT_EQ(k.Tolérance(), 100.0f);
     EXPECT_EQ(k.Ecran.RepèreCourant().YMax(), 2250);
-
     // Un XMax nul est remonté sans toucher à l'échelle.
     m.XMax = 0;
     k.AjusterCadre();
@@ -184,72 +218,59 @@ TEST_F(KorvaneTest, UnCanevasDeuxFoisPlusLargeQueHautDonneYMaxMoitieDeXMax)
     EXPECT_EQ(m.YMax, 2250);
 }
 
-TEST_F(KorvaneTest, LeCanevasDuDemarrageMontreLeQuadrillageSousLesAxes)
+TEST_F(KorvaneTest, LeRepereDuDemarrageMontreLeQuadrillageSousLesAxesEtSesEtiquettes)
 {
     const std::vector<Marque>& marques = k.Ecran.Marques();
     ASSERT_GE(marques.size(), 4u);
     const std::size_t quadrillage = marques.size() - 4;
-    const double u = m.Unité;
     std::size_t verticales = 0;
     for (std::size_t i = 0; i < marques.size(); ++i) {
-        SCOPED_TRACE(i);
         const bool axe = i >= quadrillage;
-        EXPECT_EQ(marques[i].Teinte, axe ? (Couleur{100, 100, 0}) : (Couleur{0, 255, 255}));
-        EXPECT_EQ(marques[i].Épaisseur, axe ? 2 : 1);
+        EXPECT_EQ(marques[i].Teinte, axe ? (Couleur{100, 100, 0}) : (Couleur{0, 255, 255})) << i;
+        EXPECT_EQ(marques[i].Épaisseur, axe ? 2 : 1) << i;
         verticales += !axe && marques[i].X1 == marques[i].X2;
     }
-    // Une ligne par unité, de -10 à 10 sur x.
-    EXPECT_EQ(verticales, 21u);
-    const auto unitésY = static_cast<std::size_t>(std::nearbyint(m.YMax / u));
-    EXPECT_EQ(quadrillage - verticales, 2 * unitésY + 1);
-    const Marque& repèreI = marques[marques.size() - 2];
-    EXPECT_DOUBLE_EQ(repèreI.X1, u);
-    EXPECT_DOUBLE_EQ(repèreI.Y1, -u / 10);
-    EXPECT_DOUBLE_EQ(repèreI.Y2, u / 10);
-    EXPECT_DOUBLE_EQ(marques.back().Y1, u);
-    EXPECT_DOUBLE_EQ(marques.back().X1, -u / 10);
-}
+    EXPECT_EQ(verticales, 21u); // une ligne par unité, de -10 à 10
+    EXPECT_EQ(quadrillage - verticales, 2 * static_cast<std::size_t>(m.YMax / m.Unité) + 1);
+    EXPECT_DOUBLE_EQ(marques[marques.size() - 2].X1, m.Unité); // la graduation de I
 
-TEST_F(KorvaneTest, LesEtiquettesDuRepereEntourentLOrigineEtLesUnites)
-{
+    // O sous l'origine à sa gauche, I à droite de sa graduation, J à la hauteur de la sienne.
     const Repère& r = k.Ecran.RepèreCourant();
-    const double u = m.Unité;
-    EXPECT_NEAR(k.EtiO.Left + k.EtiO.Width, r.VersTwips({-u / 5, 0}).X, 2);
-    EXPECT_NEAR(k.EtiO.Top, r.VersTwips({0, -u / 5}).Y, 2);
-    EXPECT_NEAR(k.EtiI.Left, r.VersTwips({u, 0}).X, 2);
-    EXPECT_NEAR(k.EtiJ.Top + k.EtiJ.Height / 2.0, r.VersTwips({0, u}).Y, 2);
+    const PointPlan origine = r.VersTwips({0, 0});
+    const PointPlan i = r.VersTwips({double(m.Unité), 0});
+    const PointPlan j = r.VersTwips({0, double(m.Unité)});
+    EXPECT_LE(k.EtiO.Left + k.EtiO.Width, origine.X + 1);
+    EXPECT_GE(k.EtiO.Top, origine.Y - 1);
+    EXPECT_NEAR(k.EtiI.Left, i.X, 2);
+    EXPECT_NEAR(k.EtiJ.Top + k.EtiJ.Height / 2.0, j.Y, 2);
     EXPECT_EQ(k.EtiO.Caption, "O");
 }
 
-TEST_F(KorvaneTest, LeNomDUnPointSePlaceSelonSonCodeDePosition)
+// Le code de position met le nom dans son coin autour du point : 1 en haut à gauche, puis dans le sens
+// inverse des aiguilles ; 0 le pose sur le point.
+TEST_F(KorvaneTest, LeNomDUnPointSePlaceDansLeCoinDeSonCode)
 {
-    const double d = m.Unité / 4;
     const double x = 2 * m.Unité;
     const double y = 3 * m.Unité;
-    struct Cas {
-        std::uint8_t code;
-        double gauche; // plus wFacteur × la largeur de l'étiquette
-        double wFacteur;
-        double haut; // plus hFacteur × sa hauteur
-        double hFacteur;
-    };
-    const std::vector<Cas> cas = {
-        {0, x, 0, y, 0},         {1, x - d, -1, y + d, 1}, {2, x - d, -1, y - d, 0},
-        {3, x + d, 0, y - d, 0}, {4, x + d, 0, y + d, 1},
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(static_cast<int>(c.code));
-        k.PlacerNom(1, x, y, c.code, "M");
-        const Contrôle& étiquette = k.EtiPoint[1];
-        const Repère& r = k.Ecran.RepèreCourant();
-        const double w = r.LargeurÉchelle(étiquette.Width);
-        const double h = r.HauteurÉchelle(étiquette.Height);
-        const PointPlan coin = r.VersTwips({c.gauche + c.wFacteur * w, c.haut + c.hFacteur * h});
-        EXPECT_NEAR(étiquette.Left, coin.X, 1);
-        EXPECT_NEAR(étiquette.Top, coin.Y, 1);
-        EXPECT_TRUE(étiquette.Visible);
-        EXPECT_EQ(étiquette.Caption, "M");
-        EXPECT_EQ(étiquette.ForeColor, m.CouleurTrait);
+    const PointPlan point = k.Ecran.RepèreCourant().VersTwips({x, y});
+    for (std::uint8_t code = 0; code <= 4; ++code) {
+        SCOPED_TRACE(static_cast<int>(code));
+        k.PlacerNom(1, x, y, code, "M");
+        const Contrôle& é = k.EtiPoint[1];
+        const bool gauche = code == 1 || code == 2;
+        const bool haut = code == 1 || code == 4;
+        if (code == 0) {
+            EXPECT_NEAR(é.Left, point.X, 1);
+            EXPECT_NEAR(é.Top, point.Y, 1);
+        } else {
+            EXPECT_EQ(é.Left + é.Width < point.X, gauche);
+            EXPECT_EQ(é.Left > point.X, !gauche);
+            EXPECT_EQ(é.Top + é.Height < point.Y, haut);
+            EXPECT_EQ(é.Top > point.Y, !haut);
+        }
+        EXPECT_TRUE(é.Visible);
+        EXPECT_EQ(é.Caption, "M");
+        EXPECT_EQ(é.ForeColor, m.CouleurTrait);
     }
 }
 
@@ -270,7 +291,7 @@ TEST_F(KorvaneTest, UnTexteDeCoordonneeEnFauteVautZeroEtLeDessinContinue)
     EXPECT_TRUE(k.EtiPoint[2].Visible);
 }
 
-TEST_F(KorvaneTest, QuitterParLeMenuOuParLeCadreTermineLeProgramme)
+TEST_F(KorvaneTest, QuitterAProposEtLePointeurDuZoom)
 {
     k.Cliquer(k.ItemQuitter);
     EXPECT_TRUE(plateforme.Quitté);
@@ -278,16 +299,20 @@ TEST_F(KorvaneTest, QuitterParLeMenuOuParLeCadreTermineLeProgramme)
     k.Form_QueryUnload();
     EXPECT_TRUE(plateforme.Quitté);
     EXPECT_TRUE(plateforme.Journal.Messages.empty());
-}
 
-TEST_F(KorvaneTest, AProposOuvreLaBoiteAPropos)
-{
     plateforme.QuandSOuvre<FormApropos>([](FormApropos& f) {
         EXPECT_EQ(f.EtiVersion.Caption, "Version 1.0");
         f.BtonOk_Click();
     });
     k.Cliquer(k.ItemApropos);
     EXPECT_EQ(plateforme.FenêtresOuvertes, std::vector<std::string>{GenreFenêtre<FormApropos>()});
+
+    // Le pointeur redevient la flèche sur les boutons du zoom.
+    for (const Contrôle* bouton : {&k.BtonEchPlus, &k.BtonEchMoins}) {
+        k.Form.MousePointer = Pointeur::Personnalisé;
+        k.Survoler(*bouton);
+        EXPECT_EQ(k.Form.MousePointer, Pointeur::Flèche);
+    }
 }
 
 TEST_F(KorvaneTest, AfficherTexteMontreLesBoutonsDemandes)
@@ -297,10 +322,7 @@ TEST_F(KorvaneTest, AfficherTexteMontreLesBoutonsDemandes)
         plateforme.QuandSOuvre<FormTexteAgrandi>([&](FormTexteAgrandi& f) {
             EXPECT_EQ(f.BtonFermer.Visible, !confirmation);
             EXPECT_EQ(f.BtonValider.Visible && f.BtonAnnuler.Visible, confirmation);
-            if (confirmation)
-                f.BtonValider_Click();
-            else
-                f.BtonFermer_Click();
+            confirmation ? f.BtonValider_Click() : f.BtonFermer_Click();
         });
         k.AfficherTexte("Choix de la figure", "Construction d'un carré",
                         confirmation ? BoutonsTexte::ValiderAnnuler : BoutonsTexte::Fermer);
@@ -308,49 +330,4 @@ TEST_F(KorvaneTest, AfficherTexteMontreLesBoutonsDemandes)
                   (TexteMontré{"Choix de la figure", "Construction d'un carré", ""}));
         EXPECT_EQ(m.TexteRetour, confirmation ? "Construction d'un carré" : "");
     }
-}
-
-TEST_F(KorvaneTest, LesDixLignesDesCiblesNaissentAuPremierRedimensionnement)
-{
-    Modulebas m2;
-    PlateformeScriptée p2;
-    Korvane neuve(m2, p2);
-    neuve.Form_Load();
-    EXPECT_EQ(neuve.LabTypeFig.size(), 1u);
-
-    Redimensionner(900, 700);
-    ASSERT_EQ(k.LabTypeFig.size(), NbCibles);
-    ASSERT_EQ(k.ShapeTypeFig1.size(), NbCibles);
-    ASSERT_EQ(k.ShapeTypeFig2.size(), NbCibles);
-    EXPECT_EQ(k.LabTypeFig[0].Caption, "Triangle rectangle ");
-    EXPECT_EQ(k.LabTypeFig[9].Caption, "Carré ");
-    for (std::size_t i = 0; i < NbCibles; ++i) {
-        SCOPED_TRACE(i);
-        EXPECT_TRUE(k.LabTypeFig[i].Visible && k.ShapeTypeFig1[i].Visible && k.ShapeTypeFig2[i].Visible);
-        EXPECT_EQ(k.LabTypeFig[i].BackColor, CouleurPanneau);
-        EXPECT_EQ(k.ShapeTypeFig2[i].BackColor, CouleurPanneau);
-        EXPECT_EQ(k.LabTypeFig[i].Caption, std::string(k.TableCibles[i].Nom) + " ");
-        if (i > 0) {
-            EXPECT_GT(k.LabTypeFig[i].Top, k.LabTypeFig[i - 1].Top + k.LabTypeFig[i - 1].Height);
-        }
-    }
-}
-
-TEST_F(KorvaneTest, LePointeurRedevientLaFlecheSurLesBoutonsDuZoom)
-{
-    for (const Contrôle* bouton : {&k.BtonEchPlus, &k.BtonEchMoins}) {
-        k.Form.MousePointer = Pointeur::Personnalisé;
-        k.Survoler(*bouton);
-        EXPECT_EQ(k.Form.MousePointer, Pointeur::Flèche);
-    }
-}
-
-TEST_F(KorvaneTest, UnElementInactifNeRepondPasAuClic)
-{
-    k.BtonEchPlus.Enabled = false;
-    k.Cliquer(k.BtonEchPlus);
-    EXPECT_EQ(m.XMax, 10 * m.Unité);
-    k.BtonEchPlus.Enabled = true;
-    k.Cliquer(k.BtonEchPlus);
-    EXPECT_EQ(m.XMax, 10 * m.Unité + 1000);
 }
