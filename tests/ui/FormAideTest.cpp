@@ -59,10 +59,12 @@ TEST(FormAide, LeBoutonSuitLeBasDroitDuTexte)
     o.aide.Form.Height = 7000;
     o.aide.Form_Resize();
     const auto& texte = o.aide.TextAide;
-    EXPECT_EQ(texte.Height, 7000 - 2 * o.aide.BtonOk.Height - o.aide.BtonOk.Height / 2 - texte.Top);
+    const auto& ok = o.aide.BtonOk;
     EXPECT_EQ(o.aide.ListChapitresAide.Height, texte.Height);
-    EXPECT_EQ(o.aide.BtonOk.Top, texte.Top + texte.Height + 100);
-    EXPECT_EQ(o.aide.BtonOk.Left + o.aide.BtonOk.Width, texte.Left + texte.Width);
+    EXPECT_GT(ok.Top, texte.Top + texte.Height);
+    EXPECT_LT(ok.Top + ok.Height, 7000);
+    EXPECT_GT(ok.Top + ok.Height, 7000 - 3 * ok.Height) << "le texte prend la hauteur libre";
+    EXPECT_EQ(ok.Left + ok.Width, texte.Left + texte.Width);
 
     // Réduite à presque rien, la fenêtre ne donne ni taille négative ni police nulle.
     o.aide.Form.Width = 100;

@@ -1,4 +1,5 @@
 // La fenêtre principale construit une figure : placer, tracer, modifier, annuler, effacer, mesurer.
+#include "support/Frappe.h"
 #include "support/KorvaneOuverte.h"
 #include "ui/Coordonnees.h"
 #include "ui/FormAngle.h"
@@ -172,28 +173,47 @@ TEST_F(KorvaneConstructionTest, LePolygoneSeTraceParDessusEtOuvreLesMesures)
                  k.ItemPlacerPt.Enabled);
 }
 
-TEST_F(KorvaneConstructionTest, DesSommetsTropCourtsOuInconnusNeConstruisentRien)
+// Le dialogue ne garde que les majuscules (et le retour arrière) ; il ne rend que des noms valides, et
+// rien quand l'élève le ferme sans valider.
+TEST_F(KorvaneConstructionTest, LesSommetsTapesSontFiltresPuisRefusesOuRendusSelonLeGeste)
 {
     PlacerABC();
     struct Cas {
         const char* tapé;
-        const char* titre;
+        const char* gardé;
+        const char* geste;
+        const char* titre; // message attendu, vide : aucun
         const char* texte;
+        const char* rendu = ""; // ce que le dialogue rend à la fenêtre
     };
-    for (const Cas& c : {Cas{"AB", "Polygone", "Il faut donner au moins 3 points !"},
-                         Cas{"ABD", "Analyse de la figure", "Le point D n'existe pas"}}) {
+    const Cas cas[] = {
+        {"aB1c2D", "BD", "ok", "Polygone", "Il faut donner au moins 3 points !"},
+        {"@AZ[", "AZ", "ok", "Polygone", "Il faut donner au moins 3 points !"},
+        {"ABCB", "ABCB", "ok", "Analyse de la figure", "Les sommets du polygone doivent être tous distincts"},
+        {"ABD", "ABD", "ok", "Analyse de la figure", "Le point D n'existe pas", "ABD"},
+        {"A B,C;", "ABC", "annuler", "", ""},
+        {"ABX\bC", "ABC", "cadre", "", ""},
+    };
+    for (const Cas& c : cas) {
         SCOPED_TRACE(c.tapé);
         plateforme.Journal.Messages.clear();
         const std::size_t marques = k.Ecran.Marques().size();
-        plateforme.QuandSOuvre<FormSaisie>([&c](FormSaisie& f) {
-            f.TextPolySeg.Caption = c.tapé;
-            f.BtonOk_Click();
-            // Refusé par le dialogue lui-même, il reste ouvert : l'élève renonce.
-            if (!f.EstFermée())
+        plateforme.QuandSOuvre<FormSaisie>([&](FormSaisie& f) {
+            EXPECT_EQ(f.LabCons.Caption, "Donner le nom des sommets du polygone :");
+            EXPECT_EQ(f.Form.Left + f.Form.Width / 2, k.Form.Left + k.Form.Width / 2);
+            Taper(f.TextPolySeg, c.tapé, [&f](char32_t t) { return f.TextPolySeg_KeyPress(t); });
+            EXPECT_EQ(f.TextPolySeg.Caption, c.gardé);
+            if (c.geste == std::string("ok"))
+                f.BtonOk_Click();
+            else if (c.geste == std::string("annuler"))
                 f.BtonAnnuler_Click();
         });
         k.Cliquer(k.BtonPolygone);
-        AttendreMessage(plateforme.Journal, c.titre, c.texte);
+        if (*c.titre)
+            AttendreMessage(plateforme.Journal, c.titre, c.texte);
+        else
+            EXPECT_TRUE(plateforme.Journal.Messages.empty());
+        EXPECT_EQ(m.ChaîneSommets, c.rendu);
         EXPECT_EQ(m.NbTracés, 3);
         EXPECT_FALSE(m.PolygoneTracé);
         EXPECT_EQ(k.Ecran.Marques().size(), marques);

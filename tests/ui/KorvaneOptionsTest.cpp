@@ -3,6 +3,8 @@
 #include "ui/ChoixPrecision.h"
 #include "ui/FormCouleurs.h"
 
+#include <set>
+
 namespace {
 
 constexpr Couleur Témoin{1, 2, 3};
@@ -107,26 +109,23 @@ TEST_F(KorvaneOptionsTest, TraitsEpaisPuisFinsRedessinentAvecUneSeuleCoche)
     }
 }
 
-TEST_F(KorvaneOptionsTest, LesHuitPastillesDonnentLeurCouleurEtLeurNumero)
+// Chaque pastille donne sa couleur et le numéro de la case de la palette qui a cette couleur.
+TEST_F(KorvaneOptionsTest, ChaquePastilleColoreLaFigureEtRetientSaCaseDePalette)
 {
-    struct Cas {
-        Couleur couleur;
-        std::int32_t numéro;
-    };
-    const std::vector<Cas> cas = {
-        {{0, 0, 255}, 22},     {{255, 0, 255}, 23}, {{255, 0, 0}, 17}, {{255, 128, 0}, 18},
-        {{128, 128, 128}, 24}, {{0, 0, 0}, 40},     {{192, 0, 0}, 25}, {{255, 255, 0}, 19},
-    };
-    for (std::size_t i = 0; i < cas.size(); ++i) {
+    std::set<std::int32_t> numéros;
+    for (std::size_t i = 0; i < k.EtiCoul.size(); ++i) {
         SCOPED_TRACE(i);
         k.Cliquer(k.EtiCoul[i]);
-        EXPECT_EQ(m.CouleurTrait, cas[i].couleur);
-        EXPECT_EQ(m.NumCouleurTrait, cas[i].numéro);
-        EXPECT_EQ(k.EtiCoul[i].BackColor, cas[i].couleur);
+        ASSERT_TRUE(k.EtiCoul[i].BackColor.has_value());
+        EXPECT_EQ(m.CouleurTrait, *k.EtiCoul[i].BackColor);
+        EXPECT_EQ(LireCouleurHexa(TexteCouleurPalette(static_cast<std::size_t>(m.NumCouleurTrait))),
+                  m.CouleurTrait);
+        numéros.insert(m.NumCouleurTrait);
         // Points, côtés et noms prennent tous la nouvelle couleur.
-        AttendreFigure(cas[i].couleur);
-        EXPECT_EQ(k.EtiPoint[3].ForeColor, cas[i].couleur);
+        AttendreFigure(m.CouleurTrait);
+        EXPECT_EQ(k.EtiPoint[3].ForeColor, m.CouleurTrait);
     }
+    EXPECT_EQ(numéros.size(), k.EtiCoul.size());
 }
 
 TEST_F(KorvaneOptionsTest, LeDialogueDuTraitPartDeLaPastilleChoisie)

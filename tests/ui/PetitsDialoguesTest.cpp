@@ -3,6 +3,7 @@
 #include "ui/FormCouleurs.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace {
 const Contrôle principale = Dessiné("", 0, 0, 12000, 9000);
@@ -111,30 +112,23 @@ TEST(FormCouleurs, UnClicChoisitLaCouleurEtSonNumero)
     EXPECT_TRUE(form.EstFermée());
 }
 
-TEST(FormCouleurs, PaletteDeQuaranteHuitCases)
+// Chaque case montre la couleur de son texte, dans une grille sans chevauchement.
+TEST(FormCouleurs, LesQuaranteHuitCasesMontrentLaCouleurDeLeurTexte)
 {
     Modulebas m;
     FormCouleurs form(m, principale);
     ASSERT_EQ(form.Label2.size(), 48u);
-    const struct {
-        std::size_t i;
-        const char* texte;
-        Couleur couleur;
-        int gauche;
-        int haut;
-    } cas[] = {
-        {0, "&HFFFFFF", {255, 255, 255}, 360, 480},
-        {18, "&H0080FF", {255, 128, 0}, 1320, 1440},
-        {47, "&H400040", {64, 0, 64}, 3720, 2880},
-    };
-    for (const auto& c : cas) {
-        SCOPED_TRACE(c.i);
-        EXPECT_EQ(TexteCouleurPalette(c.i), c.texte);
-        EXPECT_EQ(form.Label2[c.i].BackColor, c.couleur);
-        EXPECT_EQ(form.Label2[c.i].Left, c.gauche);
-        EXPECT_EQ(form.Label2[c.i].Top, c.haut);
-        EXPECT_EQ(form.Label2[c.i].Width, 375);
+    std::set<std::pair<int, int>> coins;
+    for (std::size_t i = 0; i < form.Label2.size(); ++i) {
+        SCOPED_TRACE(i);
+        const Contrôle& c = form.Label2[i];
+        EXPECT_EQ(c.BackColor, LireCouleurHexa(TexteCouleurPalette(i)));
+        EXPECT_TRUE(coins.insert({c.Left, c.Top}).second);
+        if (i % 8 != 0) {
+            EXPECT_GE(c.Left, form.Label2[i - 1].Left + form.Label2[i - 1].Width);
+        }
     }
+    EXPECT_EQ(TexteCouleurPalette(18), "&H0080FF");
 }
 
 TEST(FormCouleurs, LectureDuTexteHexadecimal)
