@@ -95,12 +95,6 @@ TEST_F(KorvaneFichiersTest, UnFichierRefuseLaisseLaFigureLEchelleEtLesOptions)
     const Cas cas[] = {
         {"fichier tronqué", tronqué, "Gestion des fichier",
          "Ce fichier n'a pas pu être ouvert ou interprété : soit il n'est pas conforme soit il est altéré."},
-        // Passé 1 Mio, le fichier n'est pas chargé.
-        {"trop gros", "Figure du logiciel Lumarc\r\nExemple\r\n" + std::string(2 << 20, '\n'),
-         "Gestion des fichier",
-         "Ce fichier n'a pas pu être ouvert ou interprété : soit il n'est pas conforme soit il est altéré."},
-        {"autre programme", "Dessin\r\nExemple\r\n", "Gestion des fichier",
-         "Ce fichier n'est pas compatible avec cette application."},
         {"sans Exemple", "Figure du logiciel Lumarc\r\nAutre\r\n", "Gestion des figures",
          "Le fichier n'est pas conforme, choisir une autre figure ..."},
     };
