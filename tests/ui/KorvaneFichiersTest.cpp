@@ -67,9 +67,12 @@ TEST_F(KorvaneFichiersTest, UneFigureOuverteSuspendLeJeuEtAfficheSonFichier)
     EXPECT_EQ(k.EtiPoint.size(), 4u);
     EXPECT_EQ(m.CheminDocumentsMémorisé, Données.string());
 
-    // Fermer la figure efface tout et rend le choix d'une cible.
+    // Fermer la figure efface tout, jusqu'au nom d'un point survolé, et rend le choix d'une cible.
+    k.Cliquer(k.BtonModifPoint);
+    k.Ecran.MouseMove(0, 0, 0);
+    ASSERT_TRUE(k.EtiX.Visible);
     k.Cliquer(k.BtonFermer);
-    EXPECT_FALSE(m.ModeFichier || k.OuvertureFigure || k.BtonFermer.Visible);
+    EXPECT_FALSE(m.ModeFichier || k.OuvertureFigure || k.BtonFermer.Visible || k.EtiX.Visible);
     EXPECT_EQ(m.NbPoints, 0);
     EXPECT_TRUE(k.ItemOuvrirFig.Enabled);
     EXPECT_EQ(k.EtiStatut.Caption, StatutChoix);

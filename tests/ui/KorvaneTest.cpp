@@ -77,7 +77,10 @@ TEST_F(KorvaneTest, AuDemarrageSeulsPlacerUnPointLesOptionsOuvrirLesExercicesEtL
          {&k.BtonPolygone, &k.ItemPolygone, &k.BtonModifPoint, &k.ItemModifierPoint, &k.BtonLong, &k.ItemLong,
           &k.BtonAngle, &k.ItemAngle, &k.BtonAnnule, &k.BtonEfface, &k.ItemFermerFig, &k.ItemEnregistrer})
         EXPECT_FALSE(c->Enabled) << c->ToolTipText + c->Caption;
-    EXPECT_FALSE(k.BtonVelmor.Visible || k.BtonFermer.Visible || k.BtonAbandon.Visible);
+    EXPECT_FALSE(k.BtonVelmor.Visible || k.BtonFermer.Visible || k.BtonAbandon.Visible ||
+                 k.PictureExo.Visible);
+    for (const Contrôle& c : k.Etixy)
+        EXPECT_FALSE(c.Visible) << c.Caption;
     EXPECT_TRUE(k.BtonAnnule.Visible && k.BtonEfface.Visible && k.FrameCouleur.Visible);
     EXPECT_TRUE(k.QuadrillageAffiché() && k.AxesAffichés() && !k.QuadrantsNumérotés());
     EXPECT_TRUE(k.ItemTfin.Checked && !k.ItemTépais.Checked);
