@@ -1,0 +1,156 @@
+#include "analysis/ClassAnaPoly.h"
+#include "analysis/FigureAnalysee.h"
+#include "analysis/Mesures.h"
+#include "support/TableCas.h"
+
+#include <charconv>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numbers>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Texte12(double v)
+{
+    char tampon[40];
+    return {tampon, std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::fixed, 12).ptr};
+}
+
+// « 0;0 É=2;0 » ou « régulier N [écart] » : voir classifications.tsv.
+std::vector<PointDonné> Points(const std::string& texte)
+{
+    std::vector<PointDonné> points;
+    std::istringstream mots(texte);
+    const auto nomSuivant = [&] { return std::string(1, static_cast<char>('A' + points.size())); };
+    std::string mot;
+    if (texte.starts_with("régulier")) {
+        int n = 0;
+        double écart = 1;
+        mots >> mot >> n >> écart;
+        for (int k = 0; k < n; ++k) {
+            const double rayon = k == 0 ? 3 * écart : 3, angle = 2 * std::numbers::pi * k / n;
+            points.push_back(
+                {nomSuivant(), Texte12(rayon * std::cos(angle)), Texte12(rayon * std::sin(angle))});
+        }
+        return points;
+    }
+    while (mots >> mot) {
+        const auto égal = mot.find('='), pointVirgule = mot.find(';');
+        const std::string nom = égal == std::string::npos ? nomSuivant() : mot.substr(0, égal);
+        const auto débutX = égal == std::string::npos ? 0 : égal + 1;
+        points.push_back({nom, mot.substr(débutX, pointVirgule - débutX), mot.substr(pointVirgule + 1)});
+    }
+    return points;
+}
+
+std::string Joindre(const std::vector<LigneMesure>& lignes)
+{
+    std::string texte;
+    for (const LigneMesure& ligne : lignes)
+        texte += (texte.empty() ? "" : " ; ") + ligne.Texte;
+    return texte;
+}
+
+// La valeur rendue est bien celle que dit le texte.
+void VérifierValeurs(const std::vector<LigneMesure>& lignes, std::uint8_t précision, const char* unité)
+{
+    for (const LigneMesure& ligne : lignes)
+        EXPECT_EQ(ligne.Texte.substr(ligne.Texte.find("= ") + 2),
+                  TexteMesure(ligne.Valeur, précision, ",") + unité);
+}
+
+} // namespace
+
+TEST(Analyse, NommeChaqueFigureDeLaTable)
+{
+    for (const CasTable& cas : LireTableCas("classifications.tsv")) {
+        SCOPED_TRACE(cas.Où + " : " + cas[0]);
+        const Analyse analyse = Analyser(Points(cas[1]), cas[0]);
+        EXPECT_EQ(analyse.Phrase, cas[2]);
+        EXPECT_EQ(analyse.Figure, cas[3]);
+        if (cas[4].empty()) {
+            EXPECT_TRUE(analyse.Messages.empty());
+        } else {
+            EXPECT_EQ(analyse.Messages, (std::vector<MessageTitré>{{"Analyse de la figure", cas[4]}}));
+        }
+        if (!cas[5].empty()) {
+            EXPECT_EQ(analyse.NomSommets, cas[5]);
+        }
+    }
+}
+
+TEST(Analyse, MesureLesCotesEtLesAnglesDeChaquePolygoneDeLaTable)
+{
+    for (const CasTable& cas : LireTableCas("mesures.tsv")) {
+        SCOPED_TRACE(cas.Où + " : " + cas[0]);
+        Modulebas m = FigureDe(Points(cas[1]));
+        m.Précision = static_cast<std::uint8_t>(std::stoi(cas[2]));
+        MessagerieEnregistrée messagerie;
+        const auto longueurs = LignesLongueurs(m, messagerie, cas[0], ",");
+        EXPECT_EQ(Joindre(longueurs), cas[3]);
+        VérifierValeurs(longueurs, m.Précision, "");
+        if (cas[4].empty())
+            continue;
+        const auto angles = LignesAngles(m, messagerie, cas[0], ",");
+        if (cas[4] == "croisé") {
+            EXPECT_EQ(angles, std::nullopt);
+            AttendreMessage(messagerie, "Angle du polygone",
+                            "Le polygone est croisé et dans ce cas, les angles ne sont pas mesurés");
+            continue;
+        }
+        ASSERT_TRUE(angles.has_value());
+        EXPECT_EQ(Joindre(*angles), cas[4]);
+        VérifierValeurs(*angles, m.Précision, "°");
+        EXPECT_TRUE(messagerie.Messages.empty());
+    }
+}
+
+TEST(Analyse, EcritChaqueMesureDeLaTable)
+{
+    for (const CasTable& cas : LireTableCas("textes-mesures.tsv")) {
+        SCOPED_TRACE(cas.Où);
+        EXPECT_EQ(TexteMesure(std::stod(cas[0]), static_cast<std::uint8_t>(std::stoi(cas[1])), cas[2]),
+                  cas[3]);
+    }
+}
+
+TEST(Analyse, LAngleResteEntreZeroEt180EtVaut90AuDroit)
+{
+    Modulebas m = FigureDe(Points("0;0 4;0 0;3 0,3;0,7 0,9;2,1"));
+    MessagerieEnregistrée messagerie;
+    ClassAnaPoly analyse(m, messagerie);
+    const auto angle = [&](std::size_t p1, std::size_t p2, std::size_t p3) {
+        analyse.NumPoint1(p1);
+        analyse.NumPoint2(p2);
+        analyse.NumPoint3(p3);
+        return analyse.Angle();
+    };
+    analyse.NomSommets("ABC");
+    analyse.PolyCroisé();
+    EXPECT_GE(angle(3, 1, 2), 90) << "pi pris à 15 chiffres";
+    EXPECT_NEAR(angle(3, 1, 2), 90, 1e-12);
+    EXPECT_EQ(angle(1, 1, 2), 0) << "un côté nul au sommet";
+    // Alignés : l'arrondi pousse le cosinus de l'angle en D sous -1.
+    analyse.NomSommets("ADE");
+    analyse.PolyCroisé();
+    EXPECT_NEAR(angle(1, 2, 3), 180, 1e-12);
+    EXPECT_NEAR(angle(3, 1, 2), 0, 1e-6);
+}
+
+TEST(Analyse, RelitUnPointModifieEntreDeuxAppels)
+{
+    Modulebas m = FigureDe(Points("0;0 2;0 2;2 0;2"));
+    MessagerieEnregistrée messagerie;
+    ClassAnaPoly analyse(m, messagerie);
+    analyse.NomSommets("ABCDA");
+    EXPECT_EQ(analyse.DescriptionFig(), "ABCD est un carré");
+    // C et D échangés : un papillon, que le même objet doit voir.
+    m.Points[3].X = "0";
+    m.Points[4].X = "2";
+    analyse.NomSommets("ABCDA");
+    EXPECT_EQ(analyse.DescriptionFig(), "ABCD est un quadrilatère croisé");
+}
