@@ -118,29 +118,6 @@ TEST(Analyse, EcritChaqueMesureDeLaTable)
     }
 }
 
-TEST(Analyse, LAngleResteEntreZeroEt180EtVaut90AuDroit)
-{
-    Modulebas m = FigureDe(Points("0;0 4;0 0;3 0,3;0,7 0,9;2,1"));
-    MessagerieEnregistrée messagerie;
-    ClassAnaPoly analyse(m, messagerie);
-    const auto angle = [&](std::size_t p1, std::size_t p2, std::size_t p3) {
-        analyse.NumPoint1(p1);
-        analyse.NumPoint2(p2);
-        analyse.NumPoint3(p3);
-        return analyse.Angle();
-    };
-    analyse.NomSommets("ABC");
-    analyse.PolyCroisé();
-    EXPECT_GE(angle(3, 1, 2), 90) << "pi pris à 15 chiffres";
-    EXPECT_NEAR(angle(3, 1, 2), 90, 1e-12);
-    EXPECT_EQ(angle(1, 1, 2), 0) << "un côté nul au sommet";
-    // Alignés : l'arrondi pousse le cosinus de l'angle en D sous -1.
-    analyse.NomSommets("ADE");
-    analyse.PolyCroisé();
-    EXPECT_NEAR(angle(1, 2, 3), 180, 1e-12);
-    EXPECT_NEAR(angle(3, 1, 2), 0, 1e-6);
-}
-
 TEST(Analyse, RelitUnPointModifieEntreDeuxAppels)
 {
     Modulebas m = FigureDe(Points("0;0 2;0 2;2 0;2"));

@@ -56,30 +56,24 @@ protected:
 
 } // namespace
 
-// Le 63e point tomberait sur le code 127, le 250e sur le code 314 : on propose une lettre affichable.
+// Le 63e point tomberait sur le code 127, le 250e sur le code 314 : on propose une lettre affichable. Les
+// points portent les `lettres` premières de A-Z puis a-z, puis des noms qui ne sont pas des lettres.
 TEST_F(OpérationsFigureTest, LeNomProposeEstToujoursAffichable)
 {
-    // Le code 128 est « € » en Windows-1252 : il s'affiche, on le garde.
-    for (const auto& [nbPoints, attendu] : std::vector<std::pair<std::size_t, std::string>>{
-             {62, "a"}, {191, "a"}, {249, "a"}, {63, "\u20AC"}}) {
+    // Le code 128 est « € » en Windows-1252 : il s'affiche, on le garde. Toutes les lettres prises : rien.
+    const std::tuple<std::size_t, std::size_t, std::string> cas[] = {
+        {62, 26, "a"}, {191, 26, "a"}, {249, 26, "a"}, {63, 26, "\u20AC"}, {62, 52, ""}};
+    for (const auto& [nbPoints, lettres, attendu] : cas) {
         SCOPED_TRACE(nbPoints);
         Modulebas grand;
         grand.Points.Redimensionner(LimitePoints);
         grand.NbPoints = static_cast<std::uint8_t>(nbPoints);
         for (std::size_t i = 1; i <= nbPoints; ++i)
             grand.Points[i].Nom =
-                i <= 26 ? std::string(1, static_cast<char>('A' + i - 1)) : "#" + std::to_string(i);
+                i > lettres ? "#" + std::to_string(i)
+                            : std::string(1, static_cast<char>(i <= 26 ? 'A' + i - 1 : 'a' + i - 27));
         EXPECT_EQ((OpérationsFigure{grand, messagerie, fenêtre}.NomParDéfaut()), attendu);
     }
-    // Toutes les lettres prises : plus rien à proposer.
-    Modulebas plein;
-    plein.Points.Redimensionner(LimitePoints);
-    plein.NbPoints = 62;
-    for (std::size_t i = 1; i <= 62; ++i)
-        plein.Points[i].Nom = i <= 52
-                                  ? std::string(1, static_cast<char>(i <= 26 ? 'A' + i - 1 : 'a' + i - 27))
-                                  : "#" + std::to_string(i);
-    EXPECT_EQ((OpérationsFigure{plein, messagerie, fenêtre}.NomParDéfaut()), "");
 }
 
 TEST_F(OpérationsFigureTest, LesCapacitesGrandissentParDixJusquAuxLimites)
