@@ -81,9 +81,8 @@ TEST(Aide, UneRubriqueManquanteLeDitUneFoisUnFichierAbsentSeTait)
         lecteur.CheminAide(Données / fichier);
         lecteur.ChaîneBalise("démarrer");
         EXPECT_EQ(lecteur.ChaîneAide(), "");
-        EXPECT_EQ(messagerie.Messages.size(), message ? 1u : 0u) << fichier;
-        if (message)
-            AttendreMessage(messagerie, "Lecture du fichier d'aide", std::string(TexteRubriqueManquante));
+        const MessageTitré manquante{"Lecture du fichier d'aide", std::string(TexteRubriqueManquante)};
+        EXPECT_EQ(messagerie.Messages, std::vector<MessageTitré>(message ? 1 : 0, manquante)) << fichier;
     }
 }
 
