@@ -84,6 +84,14 @@ TEST_F(OpérationsFigureTest, LesCapacitesGrandissentParDixJusquAuxLimites)
     AttendreMessage(messagerie, "Analyse Figure",
                     "La limite supérieure est atteinte, on ne peut plus construire de point.");
     EXPECT_EQ(m.NbPoints, 250);
+    // L'historique plein refuse aussi un polygone, que la fenêtre ne demande alors plus.
+    messagerie.Messages.clear();
+    while (m.NbTracés < LimiteTracés) {
+        ASSERT_TRUE(figure.AjouterPolygone());
+    }
+    EXPECT_FALSE(figure.AjouterPolygone());
+    EXPECT_EQ(m.NbTracés, LimiteTracés);
+    EXPECT_EQ(messagerie.Messages.size(), 1u);
 }
 
 TEST_F(OpérationsFigureTest, ModifierReecritLesNomsSansToucherAuxMotsClesNiAuxAutresCoordonnees)
