@@ -108,7 +108,7 @@ TEST_F(OpérationsFigureTest, ModifierReecritLesNomsSansToucherAuxMotsClesNiAuxA
     for (const auto& [i, entrée] :
          {std::pair{4, "Point X"}, std::pair{5, "Point Y"}, std::pair{6, "Polygone ABC"}})
         EXPECT_EQ(m.Tracés[i], entrée);
-    // Une seule coordonnée changée : l'autre suit quand même la saisie, et le sommet aussi.
+    // Une seule coordonnée changée suffit à reprendre la saisie, dans le point comme dans le sommet.
     for (const auto& [x, y] : {std::pair{"3", "0"}, std::pair{"3", "-2"}}) {
         m.NumPointModif = 2;
         Saisir("B", x, y);
@@ -125,6 +125,9 @@ TEST_F(OpérationsFigureTest, UneFigureDeFichierVideeOuToutAnnuleeSeFerme)
     m.NbPointsMax = 2;
     figure.ViderFigure();
     EXPECT_EQ(m.NbPointsMax, 250);
+    // Le prochain point repart de la première position, aucune case cochée.
+    EXPECT_EQ(m.PositionSuivante, 1);
+    EXPECT_EQ(m.PositionSaisie, 0);
     EXPECT_EQ(fenêtre.Fermetures, 1);
     ASSERT_TRUE(Placer("C"));
     figure.AnnulerTracé();
