@@ -3,22 +3,13 @@
 #include "analysis/Mesures.h"
 #include "support/TableCas.h"
 
-#include <charconv>
-#include <cmath>
 #include <gtest/gtest.h>
-#include <numbers>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
-
-std::string Texte12(double v)
-{
-    char tampon[40];
-    return {tampon, std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::fixed, 12).ptr};
-}
 
 // « 0;0 É=2;0 » ou « régulier N [écart] » : voir classifications.tsv.
 std::vector<PointDonné> Points(const std::string& texte)
@@ -31,10 +22,11 @@ std::vector<PointDonné> Points(const std::string& texte)
         int n = 0;
         double écart = 1;
         mots >> mot >> n >> écart;
+        // Des calculs en degrés, comme l'élève les taperait.
         for (int k = 0; k < n; ++k) {
-            const double rayon = k == 0 ? 3 * écart : 3, angle = 2 * std::numbers::pi * k / n;
-            points.push_back(
-                {nomSuivant(), Texte12(rayon * std::cos(angle)), Texte12(rayon * std::sin(angle))});
+            const std::string rayon = std::to_string(k == 0 ? 3 * écart : 3),
+                              angle = "(" + std::to_string(360 * k) + "/" + std::to_string(n) + ")";
+            points.push_back({nomSuivant(), rayon + "*COS" + angle, rayon + "*SIN" + angle});
         }
         return points;
     }
