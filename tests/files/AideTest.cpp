@@ -48,7 +48,7 @@ TEST(Aide, LeSommaireNeGardeQueLesVraiesBalisesEtQuinzeRubriques)
     EXPECT_FALSE(SommaireDesLignes(seize).Message);
 }
 
-TEST(Aide, UneRubriqueVaJusquASaBaliseDeFinOuALaFin)
+TEST(Aide, UneRubriqueVaJusquASaBaliseDeFinOuManque)
 {
     const std::tuple<std::vector<std::string>, std::string, std::string, bool> cas[] = {
         {Aide, "Points", "Taper x ; y.\nPuis valider.\n", false},
@@ -68,11 +68,8 @@ TEST(Aide, UneRubriqueVaJusquASaBaliseDeFinOuALaFin)
         EXPECT_EQ(rubrique.Texte, texte);
         EXPECT_EQ(rubrique.Manquante, manquante);
     }
-}
-
-// Un fichier introuvable a déjà été signalé par le sommaire : pas de second message.
-TEST(Aide, UneRubriqueManquanteLeDitUneFoisUnFichierAbsentSeTait)
-{
+    // Lue dans le fichier, une rubrique manquante le dit ; un fichier introuvable, déjà signalé par le
+    // sommaire, se tait.
     Modulebas m;
     for (const auto& [fichier, message] :
          {std::pair{"aide-courte.dat", true}, std::pair{"absent.dat", false}}) {
@@ -81,8 +78,10 @@ TEST(Aide, UneRubriqueManquanteLeDitUneFoisUnFichierAbsentSeTait)
         lecteur.CheminAide(Données / fichier);
         lecteur.ChaîneBalise("démarrer");
         EXPECT_EQ(lecteur.ChaîneAide(), "");
-        const MessageTitré manquante{"Lecture du fichier d'aide", std::string(TexteRubriqueManquante)};
-        EXPECT_EQ(messagerie.Messages, std::vector<MessageTitré>(message ? 1 : 0, manquante)) << fichier;
+        const MessageTitré rubriqueManquante{"Lecture du fichier d'aide",
+                                             std::string(TexteRubriqueManquante)};
+        EXPECT_EQ(messagerie.Messages, std::vector<MessageTitré>(message ? 1 : 0, rubriqueManquante))
+            << fichier;
     }
 }
 

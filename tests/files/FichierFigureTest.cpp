@@ -52,7 +52,7 @@ TEST(FichierFigure, ChaqueFichierDeLaTableSeRelitOuEstRefuse)
     }
 }
 
-TEST(FichierFigure, LeTriangleDeLExempleSeLitChampParChamp)
+TEST(FichierFigure, LesChampsSeLisentEtSEcriventSousLeurForme)
 {
     FigureFichier triangle;
     triangle.Points = {{"0", "0", "A", 1, false}, {"4", "0", "B", 1, false}, {"0", "3", "C", 1, false}};
@@ -65,16 +65,11 @@ TEST(FichierFigure, LeTriangleDeLExempleSeLitChampParChamp)
     EXPECT_EQ(PolygoneDeLaFigure(triangle), "ABC");
     triangle.Tracés = {"Point A", "Point B", "Point C"};
     EXPECT_EQ(PolygoneDeLaFigure(triangle), std::nullopt);
-}
-
-// Le fichier garde la forme tapée, sauf la virgule décimale ; un texte à blanc de tête ou à virgule est
-// entre guillemets.
-TEST(FichierFigure, EcritLaVirguleDecimaleEnPointEtGuilleteLesNoms)
-{
-    FigureFichier figure;
-    figure.Points = {{"2,5", "-1,25+RAC(2)", ",", 0, true}, {"1", " 3", "B", 1, false}};
+    // Le fichier garde la forme tapée, sauf la virgule décimale ; un texte à blanc de tête ou à virgule est
+    // entre guillemets.
+    triangle.Points = {{"2,5", "-1,25+RAC(2)", ",", 0, true}, {"1", " 3", "B", 1, false}};
     EXPECT_NE(
-        ÉcrireOctetsFigure(figure).find("2.5\r\n-1.25+RAC(2)\r\n\",\"\r\n 0 \r\nTrue\r\n1\r\n\" 3\"\r\n"),
+        ÉcrireOctetsFigure(triangle).find("2.5\r\n-1.25+RAC(2)\r\n\",\"\r\n 0 \r\nTrue\r\n1\r\n\" 3\"\r\n"),
         std::string::npos);
 }
 
