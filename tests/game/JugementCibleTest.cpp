@@ -22,5 +22,5 @@ TEST(JugementCible, LeVerdictEtSonExplicationSuiventLaTable)
 // Le nom de cible tapé pour velmor-analyse peut être en capitales accentuées.
 TEST(JugementCible, LesMinusculesGardentLesAccents)
 {
-    EXPECT_EQ(Minuscules("ÉTÉ À ÇA ×"), "été à ça ×");
+    EXPECT_EQ(Minuscules("ÉTÉ À ÇA × Þ"), "été à ça × þ");
 }

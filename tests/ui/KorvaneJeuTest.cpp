@@ -20,7 +20,10 @@ TEST_F(PartieKorvane, HorsCibleLAnalyseNeMontreQueLaPhraseSuivieDUnPoint)
 
 TEST_F(PartieKorvane, LeChoixConfirmeEngageLaCibleEtLAnnulationNeMetRienEnJeu)
 {
+    // La ligne survolée s'éteint dès le clic, même si l'élève annule.
+    k.SurvolerÉlément(k.LabTypeFig, 0);
     Choisir(3, false);
+    EXPECT_EQ(k.LabTypeFig[0].BackColor, CouleurPanneau);
     EXPECT_FALSE(m.CibleEnCours || k.BtonAbandon.Visible || k.ShapeScore.Visible);
     EXPECT_EQ(m.ScoreMax, 0);
     EXPECT_TRUE(k.LabTypeFig[3].Enabled);
@@ -28,8 +31,7 @@ TEST_F(PartieKorvane, LeChoixConfirmeEngageLaCibleEtLAnnulationNeMetRienEnJeu)
     EXPECT_EQ(k.EtiStatut.Caption, StatutChoix);
 
     Choisir(3);
-    ASSERT_EQ(plateforme.Textes.size(), 2u);
-    EXPECT_EQ(plateforme.Textes[1],
+    EXPECT_EQ(plateforme.Textes.back(),
               (TexteMontré{"Choix de la figure", "Construction d'un trapèze isocèle non rectangle", ""}));
     EXPECT_TRUE(m.CibleEnCours);
     EXPECT_EQ(k.EtiStatut.Caption, "Trace un trapèze isocèle dans le repère");
@@ -39,7 +41,7 @@ TEST_F(PartieKorvane, LeChoixConfirmeEngageLaCibleEtLAnnulationNeMetRienEnJeu)
     EXPECT_FALSE(k.LabTypeFig[3].Enabled);
     EXPECT_EQ(k.LabTypeFig[3].BackColor, CouleurBordure);
     EXPECT_EQ(k.ShapeTypeFig2[3].BackColor, CouleurBordure);
-    EXPECT_FALSE(k.SousMenuConstructions.Enabled || k.ItemOuvrirFig.Enabled);
+    EXPECT_FALSE(k.SousMenuConstructions.Enabled || k.ItemOuvrirFig.Enabled || k.BtonFermer.Visible);
 
     // Une autre ligne ne se choisit pas pendant la cible ; la ligne jouée, plus de toute la partie.
     k.CliquerÉlément(k.LabTypeFig, 5);
@@ -51,14 +53,11 @@ TEST_F(PartieKorvane, LeChoixConfirmeEngageLaCibleEtLAnnulationNeMetRienEnJeu)
 
 TEST_F(PartieKorvane, LeSurvolEclaireUneLigneSaufPendantUneCibleOuUneFigureOuverte)
 {
-    k.SurvolerÉlément(k.LabTypeFig, 2);
+    k.SurvolerÉlément(k.LabTypeFig, 0);
     k.SurvolerÉlément(k.LabTypeFig, 4);
-    for (std::size_t i = 0; i < NbCibles; ++i) {
-        SCOPED_TRACE(i);
-        const Couleur attendue = i == 4 ? CouleurBordure : CouleurPanneau;
-        EXPECT_EQ(k.LabTypeFig[i].BackColor, attendue);
-        EXPECT_EQ(k.ShapeTypeFig1[i].BackColor, attendue);
-    }
+    EXPECT_EQ(k.LabTypeFig[0].BackColor, CouleurPanneau) << "la ligne quittée s'éteint";
+    EXPECT_EQ(k.LabTypeFig[4].BackColor, CouleurBordure);
+    EXPECT_EQ(k.ShapeTypeFig1[4].BackColor, CouleurBordure);
     EXPECT_EQ(k.LabTypeFig[4].MousePointer, Pointeur::Personnalisé);
     k.Form_MouseMove();
     EXPECT_EQ(k.LabTypeFig[4].BackColor, CouleurPanneau);
@@ -80,25 +79,25 @@ TEST_F(PartieKorvane, LeSurvolEclaireUneLigneSaufPendantUneCibleOuUneFigureOuver
     EXPECT_EQ(plateforme.FenêtresOuvertes.size(), fenêtres);
 }
 
-TEST_F(PartieKorvane, LaCibleLimiteLesPointsASesSommets)
+TEST_F(PartieKorvane, LaCibleLimiteLesPointsEtSaFinEffaceLaFigure)
 {
-    // La dernière cible triangle et la première cible quadrilatère.
-    const std::pair<std::size_t, std::size_t> cas[] = {{1, 3}, {2, 4}};
-    for (const auto& [cible, sommets] : cas) {
-        SCOPED_TRACE(cible);
-        Choisir(cible);
-        EXPECT_EQ(m.NbPointsMax, sommets);
-        FigureTracée trop{
-            {{"A", "0", "0"}, {"B", "1", "0"}, {"C", "0", "1"}, {"D", "1", "1"}, {"E", "2", "2"}}, ""};
-        trop.Points.resize(sommets + 1);
-        plateforme.Journal.Messages.clear();
-        EXPECT_FALSE(Tracer(trop));
-        EXPECT_EQ(m.NbPoints, sommets);
-        AttendreMessage(plateforme.Journal, "Analyse Figure",
-                        "La figure demandée ne nécessite pas d'autres points.");
-        k.Cliquer(k.BtonAbandon);
-        EXPECT_EQ(m.NbPoints, 0) << "l'abandon efface la figure";
+    // L'abandon compte les points mis en jeu ; la réinitialisation les oublie et rend la ligne.
+    const struct {
+        std::size_t cible, sommets;
+        Contrôle& fin;
+        const char* score;
+    } cas[] = {{1, 3, k.BtonAbandon, "Score :  0/ 2"}, {2, 4, k.ItemRéinitialiser, "Score :  0/ 0"}};
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.cible);
+        Choisir(c.cible);
+        EXPECT_EQ(m.NbPointsMax, c.sommets);
+        ASSERT_TRUE(Tracer(TriangleABC));
+        k.Cliquer(c.fin);
+        EXPECT_FALSE(m.CibleEnCours || k.BtonAbandon.Visible || k.BtonVelmor.Visible);
+        EXPECT_EQ(k.EtiScore.Caption, c.score);
+        EXPECT_EQ(m.NbPoints, 0);
         EXPECT_EQ(m.NbPointsMax, m.CapPoints()) << "le dessin libre reprend sa limite";
+        EXPECT_EQ(k.LabTypeFig[c.cible].Enabled, &c.fin == &k.ItemRéinitialiser);
     }
 }
 
@@ -180,27 +179,8 @@ TEST_F(PartieKorvane, ApresLaFinLaReinitialisationRevientAuChoixSansRemontrerLaN
     EXPECT_EQ(plateforme.FenêtresOuvertes.size(), fenêtres);
     EXPECT_EQ(k.EtiStatut.Caption, StatutChoix);
     EXPECT_EQ(k.EtiScore.Caption, "Score :  0/ 0");
-    EXPECT_EQ(k.EtiBonus.Caption, "Bonus :  0");
     EXPECT_FALSE(k.ShapeScore.Visible);
     EXPECT_TRUE(k.ItemOuvrirFig.Enabled && k.SousMenuConstructions.Enabled);
     for (std::size_t i = 0; i < NbCibles; ++i)
         EXPECT_TRUE(k.LabTypeFig[i].Enabled) << i;
-
-    // Une nouvelle partie commence.
-    Choisir(9);
-    Soumettre(FiguresRéussies()[9]);
-    EXPECT_EQ(k.EtiScore.Caption, "Score :  2/ 2");
-    EXPECT_EQ(m.Mention, "Bon début !");
-}
-
-TEST_F(PartieKorvane, LaReinitialisationPendantUneCibleLAbandonneSansCompterSesPoints)
-{
-    Choisir(4);
-    ASSERT_TRUE(Tracer(FiguresRéussies()[4]));
-    k.Cliquer(k.ItemRéinitialiser);
-    EXPECT_FALSE(m.CibleEnCours || k.BtonAbandon.Visible || k.BtonVelmor.Visible);
-    EXPECT_EQ(k.EtiScore.Caption, "Score :  0/ 0");
-    EXPECT_EQ(m.NbPoints, 0);
-    EXPECT_TRUE(k.LabTypeFig[4].Enabled);
-    EXPECT_EQ(m.NbPointsMax, m.CapPoints());
 }

@@ -31,12 +31,8 @@ protected:
     // Clic sur la ligne de la cible ; l'élève valide (ou annule) la confirmation.
     void Choisir(std::size_t cible, bool valider = true)
     {
-        plateforme.QuandSOuvre<FormTexteAgrandi>([valider](FormTexteAgrandi& f) {
-            if (valider)
-                f.BtonValider_Click();
-            else
-                f.BtonAnnuler_Click();
-        });
+        plateforme.QuandSOuvre<FormTexteAgrandi>(
+            [valider](FormTexteAgrandi& f) { valider ? f.BtonValider_Click() : f.BtonAnnuler_Click(); });
         k.CliquerÉlément(k.LabTypeFig, cible);
     }
 
