@@ -1,9 +1,9 @@
-// La fenêtre du score : ses textes, le nom gardé d'une ouverture à l'autre, l'impression et ses messages.
-#include "ui/FormScore.h"
-#include "support/MessagerieEnregistree.h"
-#include "support/PlateformeScriptee.h"
+// La feuille du score, ouverte par l'image de la fenêtre principale : ses textes, le nom gardé d'une
+// ouverture à l'autre, l'impression et ses messages.
+#include "PartieKorvane.h"
 
-#include <gtest/gtest.h>
+#include "ui/FormScore.h"
+
 #include <optional>
 
 namespace {
@@ -11,9 +11,7 @@ namespace {
 // L'aspect que l'élève voit, et celui qui part sur papier.
 struct Aspect {
     std::optional<Couleur> Fond;
-    bool Boutons;
-    bool Note;
-    bool Résultat;
+    bool Boutons, Note, Résultat;
     bool operator==(const Aspect&) const = default;
 };
 
@@ -26,68 +24,64 @@ Aspect AspectDe(const FormScore& f)
 const Aspect aspectNormal{CouleurPanneau, true, true, true};
 const Aspect aspectPapier{Couleur{255, 255, 255}, false, false, true};
 
-struct Score {
-    Modulebas m;
-    PlateformeScriptée plateforme;
-    const Contrôle principale = Dessiné("", 1500, 1500, 12000, 9000);
-
-    // Ouvre la fenêtre du score, joue le script, puis la referme par Ok.
-    void Montrer(const std::function<void(FormScore&)>& script)
+class KorvaneScore : public PartieKorvane {
+protected:
+    // Un clic sur l'image du score joue le script dans la feuille ; Ok la referme sauf si fermer est faux.
+    void Montrer(const std::function<void(FormScore&)>& script, bool fermer = true)
     {
-        FormScore fenêtre(m, plateforme, principale);
+        bool vue = false;
         plateforme.QuandSOuvre<FormScore>([&](FormScore& f) {
+            vue = true;
             script(f);
-            f.BtonOk_Click();
+            if (fermer)
+                f.BtonOk_Click();
         });
-        plateforme.MontrerModal(fenêtre);
-        EXPECT_TRUE(fenêtre.EstFermée());
+        k.Cliquer(k.ImaBton);
+        EXPECT_TRUE(vue) << "la feuille du score ne s'est pas ouverte";
     }
 };
 
 } // namespace
 
-TEST(FormScore, MontreLeScoreLeBonusEtLaMentionAvecLeursBlancs)
+TEST_F(KorvaneScore, LImageNOuvreLaFeuilleQuUneFoisUneCibleChoisie)
 {
-    const struct {
-        std::uint8_t score, scoreMax, bonus;
-        std::string mention, labScore, labBonus;
-    } cas[] = {
-        {20, 20, 7, "Excellent !", " 20 /  20", " 7"},
-        {16, 20, 3, "Bien", " 16 /  20", " 3"},
-        {0, 2, 0, "", " 0 /  2", " 0"},
-    };
-    for (const auto& c : cas) {
-        SCOPED_TRACE(c.labScore);
-        Score s;
-        s.m.Score = c.score;
-        s.m.ScoreMax = c.scoreMax;
-        s.m.Bonus = c.bonus;
-        s.m.Mention = c.mention;
-        s.Montrer([&](FormScore& f) {
-            EXPECT_EQ(f.Form.Caption, "Score du jeu Velmor");
-            EXPECT_EQ(f.LabScore.Caption, c.labScore);
-            EXPECT_EQ(f.LabBonus.Caption, c.labBonus);
-            EXPECT_EQ(f.LabMention.Caption, c.mention);
-            EXPECT_EQ(AspectDe(f), aspectNormal);
-        });
-        EXPECT_TRUE(s.plateforme.Journal.Messages.empty());
-    }
-}
+    k.Survoler(k.ImaBton);
+    EXPECT_EQ(k.ImaBton.MousePointer, Pointeur::Normal);
+    k.Cliquer(k.ImaBton);
+    EXPECT_TRUE(plateforme.FenêtresOuvertes.empty());
 
-TEST(FormScore, GardeLeNomTapeMemeFermeeParLeCadre)
-{
-    Score s;
-    FormScore première(s.m, s.plateforme, s.principale);
-    s.plateforme.QuandSOuvre<FormScore>([](FormScore& f) {
-        EXPECT_EQ(f.TextNom.Caption, "");
-        f.TextNom.Caption = "Durand Zoé";
+    Choisir(0);
+    k.Survoler(k.ImaBton);
+    EXPECT_EQ(k.ImaBton.MousePointer, Pointeur::Personnalisé);
+    Montrer([](FormScore& f) { EXPECT_EQ(f.LabScore.Caption, " 0 /  2"); });
+
+    // Chaque nombre garde le blanc du signe ; la mention est celle de la note finale.
+    k.Cliquer(k.ItemRéinitialiser);
+    Jouer("RRARRRRARR");
+    Montrer([](FormScore& f) {
+        EXPECT_EQ(f.Form.Caption, "Score du jeu Velmor");
+        EXPECT_EQ(f.LabScore.Caption, " 16 /  20");
+        EXPECT_EQ(f.LabBonus.Caption, " 2");
+        EXPECT_EQ(f.LabMention.Caption, "Bien");
+        EXPECT_EQ(AspectDe(f), aspectNormal);
     });
-    s.plateforme.MontrerModal(première);
-    EXPECT_EQ(s.m.NomÉlève, "Durand Zoé");
-    s.Montrer([](FormScore& f) { EXPECT_EQ(f.TextNom.Caption, "Durand Zoé"); });
+    EXPECT_TRUE(plateforme.Journal.Messages.empty());
 }
 
-TEST(FormScore, ImprimeSurFondBlancSansBoutonsNiNotePuisRetrouveSonAspect)
+TEST_F(KorvaneScore, GardeLeNomTapeMemeFermeeParLeCadre)
+{
+    Choisir(0);
+    Montrer(
+        [](FormScore& f) {
+            EXPECT_EQ(f.TextNom.Caption, "");
+            f.TextNom.Caption = "Durand Zoé";
+        },
+        false);
+    EXPECT_EQ(m.NomÉlève, "Durand Zoé");
+    Montrer([](FormScore& f) { EXPECT_EQ(f.TextNom.Caption, "Durand Zoé"); });
+}
+
+TEST_F(KorvaneScore, ImprimeSurFondBlancSansBoutonsNiNotePuisRetrouveSonAspect)
 {
     const struct {
         const char* nom;
@@ -99,47 +93,33 @@ TEST(FormScore, ImprimeSurFondBlancSansBoutonsNiNotePuisRetrouveSonAspect)
         {"dialogue annulé", false, true, "Impression annulée"},
         {"imprimante en faute", true, false, "Problème d'imprimante"},
     };
+    Choisir(0);
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
-        Score s;
-        s.plateforme.ImprimanteChoisie = c.imprimanteChoisie;
-        s.plateforme.ImpressionRéussie = c.impressionRéussie;
+        plateforme.Journal.Messages.clear();
+        plateforme.Impressions = 0;
+        plateforme.ImprimanteChoisie = c.imprimanteChoisie;
+        plateforme.ImpressionRéussie = c.impressionRéussie;
         std::optional<Aspect> surPapier;
-        s.plateforme.PendantImpression = [&](Fenêtre& f) {
-            surPapier = AspectDe(dynamic_cast<FormScore&>(f));
-        };
-        s.Montrer([&](FormScore& f) {
+        plateforme.PendantImpression = [&](Fenêtre& f) { surPapier = AspectDe(dynamic_cast<FormScore&>(f)); };
+        Montrer([&](FormScore& f) {
             f.TextNom.Caption = "Martin Léo";
             f.BtonImprimer_Click();
             EXPECT_FALSE(f.EstFermée());
-            // Après une faute aussi, la fenêtre retrouve son aspect.
+            // Après une faute aussi, la feuille retrouve son aspect.
             EXPECT_EQ(AspectDe(f), aspectNormal);
         });
         if (c.message) {
-            AttendreMessage(s.plateforme.Journal, "Gestion sortie imprimante", *c.message);
+            AttendreMessage(plateforme.Journal, "Gestion sortie imprimante", *c.message);
         } else {
-            EXPECT_TRUE(s.plateforme.Journal.Messages.empty());
+            EXPECT_TRUE(plateforme.Journal.Messages.empty());
         }
-        EXPECT_EQ(s.plateforme.Impressions, c.message ? 0 : 1);
+        EXPECT_EQ(plateforme.Impressions, c.message ? 0 : 1);
         // Un dialogue annulé n'envoie rien à l'imprimante ; sinon la page part avec l'aspect du papier.
         EXPECT_EQ(surPapier.has_value(), c.imprimanteChoisie);
         if (surPapier) {
             EXPECT_EQ(*surPapier, aspectPapier);
         }
-        EXPECT_EQ(s.m.NomÉlève, "Martin Léo");
+        EXPECT_EQ(m.NomÉlève, "Martin Léo");
     }
-}
-
-TEST(FormScore, ReimprimeApresUneFauteDImprimante)
-{
-    Score s;
-    s.plateforme.ImprimanteChoisie = true;
-    s.plateforme.ImpressionRéussie = false;
-    s.Montrer([&](FormScore& f) {
-        f.BtonImprimer_Click();
-        s.plateforme.ImpressionRéussie = true;
-        f.BtonImprimer_Click();
-    });
-    AttendreMessage(s.plateforme.Journal, "Gestion sortie imprimante", "Problème d'imprimante");
-    EXPECT_EQ(s.plateforme.Impressions, 1);
 }

@@ -1,92 +1,98 @@
-// Les exercices guidés dans la fenêtre principale : énoncés, limites de points, glissement du panneau, fin.
+// Les exercices guidés dans la fenêtre principale : énoncés résolus, panneau qui glisse, fin de l'exercice.
 #include "PartieKorvane.h"
 
 #include "game/JeuCibles.h"
+#include "support/TableCas.h"
 
-#include <cmath>
+#include <array>
+#include <regex>
+#include <tuple>
 
 namespace {
 
-std::vector<PointPosé> Points(std::size_t n)
+// « A(-5 ; 5), B(-5 ; 1) et C(2 ; -2) » : nom, abscisse et ordonnée de chaque point, un calcul compris.
+std::vector<std::array<std::string, 3>> LirePoints(const std::string& texte)
 {
-    std::vector<PointPosé> points{{"A", "-5", "5"}, {"B", "-5", "1"}, {"C", "2", "-2"},
-                                  {"D", "1", "4"},  {"E", "3", "3"},  {"F", "0", "1"}};
-    points.resize(n);
+    static const std::regex point(R"((\w+)\((.+?) ; (.+?)\)(?:, | et |$))");
+    std::vector<std::array<std::string, 3>> points;
+    for (std::sregex_iterator i(texte.begin(), texte.end(), point), fin; i != fin; ++i)
+        points.push_back({(*i)[1], (*i)[2], (*i)[3]});
     return points;
+}
+
+// L'article du menu qui porte ce libellé, où qu'il soit dans l'arbre.
+Contrôle* Article(const std::vector<EntréeMenu>& entrées, const std::string& légende)
+{
+    for (const EntréeMenu& e : entrées) {
+        if (e.Item->Caption == légende)
+            return e.Item;
+        if (Contrôle* trouvé = Article(e.Sous, légende))
+            return trouvé;
+    }
+    return nullptr;
 }
 
 } // namespace
 
-class KorvaneExercices : public PartieKorvane {
-protected:
-    bool PlacerPoints(std::size_t n) { return Placer(Points(n)); }
-};
+using KorvaneExercices = PartieKorvane;
 
-TEST_F(KorvaneExercices, ChaqueArticleMontreSonEnonceEtLimiteSesPoints)
+TEST_F(KorvaneExercices, ChaqueEnonceSeResoutAvecLesPointsQuIlPermet)
 {
-    struct Cas {
-        Contrôle& item;
-        const char* légende;
-        const char* titre;
-        const char* statut;
-        std::size_t points;
-        const char* débutÉnoncé; // l'énoncé entier pour le triangle
-    };
-    const Cas cas[] = {
-        {k.ItemSymAxe1, "&Symétrie axiale 1", "Symétrie axiale 1",
-         "Symétrie axiale : construis le quadrilatère ABCD", 4,
-         "Place les points : A(-5 ; 5), B(-5 ; 1) et C(2 ; -2).\r\nD est"},
-        {k.ItemSymAxe2, "Symétrie &axiale 2", "Symétrie axiale 2",
-         "Symétrie axiale : construis le quadrilatère ABCD", 4,
-         "Place les points : A(-4 ; 4), B(-3 ; -1) et C(2 ; -2).\r\nD est"},
-        {k.ItemSymCent, "Symétrie &centrale", "Symétrie centrale",
-         "Symétrie centrale : construis le quadrilatère ABCD", 5,
-         "Place les points : A(-4 ; 4), B(-3 ; -1) et I(-1 ; 1).\r\nC est"},
-        {k.ItemTrans1, "Translation &1", "Translation 1", "Translation 1 : construis le quadrilatère ABDC", 4,
-         "Place les points : A(4 ; 5), B(-3 ; 3) et C(2 ; -2).\r\nD est"},
-        {k.ItemTrans2, "Translation &2", "Translation 2", "Translation 2 : construis le quadrilatère ABDC", 4,
-         "Place les points (il est possible de changer l'échelle) : A(5 ; -3), B(11 ; 0) et C(2 ; 3).\r\nD "
-         "est"},
-        {k.ItemTrans3, "Translation &3", "Translation 3", "Translation 3 : construis le quadrilatère REMI", 4,
-         "Place les points (il est possible de changer l'échelle) : M(7 ; 2), R(-4 ; 10) et E(-2 ; -3).\r\nI "
-         "est"},
-        {k.ItemTriEqui, "&Triangle équilatéral", "Triangle équilatéral",
-         "Construis le triangle équilatéral ABC", 3,
-         "Place les points : B(-3 ; -2) et C(3 ; -2).\r\r\n - Place le point A pour que le triangle ABC soit "
-         "équilatéral (il faut saisir un calcul pour l'ordonnée du point A)."},
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.titre);
+    const std::vector<CasTable> cas = LireTableCas("jeu-exercices.tsv");
+    EXPECT_EQ(cas.size(), NbExercices);
+    for (const CasTable& c : cas) {
+        SCOPED_TRACE(c.Où);
         k.Cliquer(k.ItemRéinitialiser);
         plateforme.Journal.Messages.clear();
-        EXPECT_EQ(c.item.Caption, c.légende);
-        k.Cliquer(c.item);
-        EXPECT_EQ(k.EtiNomExo.Caption, c.titre);
-        EXPECT_EQ(k.EtiStatut.Caption, c.statut);
-        EXPECT_EQ(k.EtiExercice.Caption.rfind(c.débutÉnoncé, 0), 0u) << k.EtiExercice.Caption;
-        // Le retour chariot doublé avant la consigne reste tel quel.
-        EXPECT_NE(k.EtiExercice.Caption.find(".\r\r\n"), std::string::npos);
-        EXPECT_TRUE(m.ExerciceEnCours);
-        EXPECT_EQ(m.NbPointsMax, c.points);
+        const auto exercice = std::ranges::find(TableExercices, c[0], &Exercice::Légende);
+        Contrôle* article = Article(k.Menus, c[0]);
+        ASSERT_TRUE(exercice != TableExercices.end() && article != nullptr);
+        k.Cliquer(*article);
+        EXPECT_EQ(k.EtiNomExo.Caption, exercice->Titre);
+        EXPECT_EQ(k.EtiStatut.Caption, exercice->Statut);
+        EXPECT_EQ(k.EtiExercice.Caption, exercice->Énoncé);
+        EXPECT_NE(k.EtiExercice.Caption.find(c[1]), std::string::npos)
+            << "les points donnés sont ceux de l'énoncé";
 
-        EXPECT_TRUE(PlacerPoints(c.points));
+        // Tous les points de la solution, et pas un de plus.
+        const auto lus = LirePoints(c[1] + ", " + c[2]);
+        std::vector<PointPosé> points;
+        for (const auto& [nom, x, y] : lus)
+            points.push_back({nom.c_str(), x.c_str(), y.c_str()});
+        EXPECT_EQ(m.NbPointsMax, points.size());
+        ASSERT_TRUE(Placer(points));
         EXPECT_TRUE(plateforme.Journal.Messages.empty());
-        EXPECT_FALSE(PlacerPoints(c.points + 1));
+        EXPECT_FALSE(Placer({{"Z", "1", "1"}}));
         AttendreMessage(plateforme.Journal, "Analyse Figure",
                         "La figure demandée ne nécessite pas d'autres points.");
+
+        // L'Analyse répond à la question sans rien juger.
+        ASSERT_TRUE(Tracer({{}, c[3].c_str()}));
+        plateforme.Textes.clear();
+        k.Cliquer(k.BtonVelmor);
+        EXPECT_EQ(plateforme.Textes, (std::vector<TexteMontré>{{"Analyse de la figure", c[4], ""}}));
+        EXPECT_EQ(k.EtiScore.Caption, "Score :  0/ 0");
     }
 }
 
 TEST_F(KorvaneExercices, LePanneauCouvreLeCanevasEtSuspendLeJeu)
 {
-    ASSERT_TRUE(PlacerPoints(2));
+    // Caché, le panneau est posé sur l'étape, ses boutons à son coin.
+    Redimensionner(1280, 1024);
+    const auto cadre = [](const Contrôle& c) { return std::tuple{c.Left, c.Top, c.Width, c.Height}; };
+    EXPECT_EQ(cadre(k.PictureExo), cadre(k.EtiEtape));
+    EXPECT_EQ(k.BtonSuite.Left + k.BtonSuite.Width, k.PictureExo.Width);
+    EXPECT_EQ(k.BtonSuite.Top + k.BtonSuite.Height, k.PictureExo.Height);
+
+    ASSERT_TRUE(Tracer(TriangleABC));
     k.Cliquer(k.ItemSymAxe1);
     EXPECT_TRUE(k.PictureExo.Visible && k.BtonSuite.Visible);
-    EXPECT_FALSE(k.BtonOk.Visible);
-    EXPECT_EQ(k.PictureExo.Left, k.Ecran.Cadre.Left);
+    EXPECT_FALSE(k.BtonOk.Visible || k.ItemOuvrirFig.Enabled || k.BtonVelmor.Visible || k.BtonFermer.Visible);
     EXPECT_EQ(k.PictureExo.BackColor, CouleurPanneau) << "le panneau est opaque sur le canevas";
-    EXPECT_FALSE(k.ItemOuvrirFig.Enabled || k.BtonVelmor.Visible || k.BtonFermer.Visible);
-    EXPECT_EQ(m.NbPoints, 2) << "la figure déjà tracée reste";
+    EXPECT_EQ(m.NbPoints, 3) << "la figure déjà tracée reste";
+    // L'énoncé montré reste sur le canevas quand la fenêtre change de taille.
+    Redimensionner(1100, 1024);
+    EXPECT_EQ(k.PictureExo.Left, k.Ecran.Cadre.Left);
 
     // Ni survol ni choix des cibles pendant l'exercice.
     k.SurvolerÉlément(k.LabTypeFig, 3);
@@ -94,109 +100,64 @@ TEST_F(KorvaneExercices, LePanneauCouvreLeCanevasEtSuspendLeJeu)
     plateforme.FenêtresOuvertes.clear();
     k.CliquerÉlément(k.LabTypeFig, 3);
     EXPECT_TRUE(plateforme.FenêtresOuvertes.empty());
-
-    // L'Analyse nomme la figure sans la juger.
-    m.NbPoints = 0;
-    m.NbTracés = 0;
-    ASSERT_TRUE(Tracer(FiguresRéussies()[8]));
-    k.Cliquer(k.BtonVelmor);
-    ASSERT_EQ(plateforme.Textes.size(), 1u);
-    EXPECT_EQ(plateforme.Textes[0].Consigne, "");
-    EXPECT_EQ(m.Score, 0);
-    EXPECT_EQ(m.ScoreMax, 0);
 }
 
-TEST_F(KorvaneExercices, LePanneauGlisseEnCentPasDeDixMillisecondes)
+TEST_F(KorvaneExercices, LePanneauGlisseEnCentPasDeDixMillisecondesJusquALEtape)
 {
     k.Cliquer(k.ItemSymCent);
     k.Cliquer(k.BtonSuite);
     EXPECT_FALSE(k.BtonSuite.Visible);
     EXPECT_TRUE(k.BtonOk.Visible);
-    ASSERT_TRUE(plateforme.MinuterieEnMarche());
-
     const int départ = k.Ecran.Cadre.Left;
-    const int arrivée = k.EtiEtape.Left;
-    ASSERT_GT(arrivée - départ, 1000);
+    ASSERT_GT(k.EtiEtape.Left - départ, 1000);
+
+    // Cent pas réguliers, d'un arrondi près ; le top suivant arrête la minuterie.
     plateforme.AvancerMinuterie(9);
     EXPECT_EQ(k.PictureExo.Left, départ);
-    plateforme.AvancerMinuterie(1);
-    EXPECT_EQ(k.PictureExo.Left, départ + static_cast<int>(std::lround((arrivée - départ) / 100.0)));
-    plateforme.AvancerMinuterie(490);
-    EXPECT_EQ(k.PictureExo.Left, static_cast<int>(std::lround(départ + (arrivée - départ) / 2.0)));
-    plateforme.AvancerMinuterie(500);
-    EXPECT_EQ(k.PictureExo.Left, arrivée);
-    EXPECT_TRUE(plateforme.MinuterieEnMarche()) << "le centième pas est un pas";
+    std::vector<int> pas;
+    for (int avant = départ; pas.size() < 100; avant = k.PictureExo.Left) {
+        ASSERT_TRUE(plateforme.MinuterieEnMarche());
+        plateforme.AvancerMinuterie(pas.empty() ? 1 : 10);
+        pas.push_back(k.PictureExo.Left - avant);
+    }
+    EXPECT_EQ(k.PictureExo.Left, k.EtiEtape.Left);
+    EXPECT_LE(std::ranges::max(pas) - std::ranges::min(pas), 1);
     plateforme.AvancerMinuterie(10);
     EXPECT_FALSE(plateforme.MinuterieEnMarche());
-    EXPECT_EQ(k.PictureExo.Left, arrivée);
-    EXPECT_EQ(k.Glissement.PasCourant, 0);
+    EXPECT_EQ(k.PictureExo.Left, k.EtiEtape.Left);
 
-    // Le glissement suivant repart du bord du canevas.
+    // Un autre exercice arrête le glissement en cours ; le suivant repart du bord, au premier pas.
     k.Cliquer(k.ItemTrans1);
-    EXPECT_EQ(k.PictureExo.Left, départ);
     EXPECT_TRUE(k.BtonSuite.Visible && k.BtonOk.Visible);
     k.Cliquer(k.BtonSuite);
-    plateforme.AvancerMinuterie(10);
-    EXPECT_EQ(k.PictureExo.Left, départ + static_cast<int>(std::lround((arrivée - départ) / 100.0)));
-
-    // Un autre exercice arrête le glissement en cours.
     plateforme.AvancerMinuterie(300);
     k.Cliquer(k.ItemSymAxe2);
     EXPECT_FALSE(plateforme.MinuterieEnMarche());
     EXPECT_EQ(k.PictureExo.Left, départ);
-    EXPECT_EQ(k.Glissement.PasCourant, 0);
-}
-
-TEST_F(KorvaneExercices, BtonOkTermineLExerciceEtEffaceLaFigure)
-{
-    k.Cliquer(k.ItemTriEqui);
     k.Cliquer(k.BtonSuite);
-    plateforme.AvancerMinuterie(1010);
-    ASSERT_TRUE(PlacerPoints(3));
-    k.Cliquer(k.BtonOk);
-    EXPECT_FALSE(m.ExerciceEnCours);
-    EXPECT_FALSE(k.PictureExo.Visible || k.BtonOk.Visible || k.BtonVelmor.Visible || k.BtonAbandon.Visible);
-    EXPECT_TRUE(k.ItemOuvrirFig.Enabled);
-    EXPECT_EQ(k.EtiStatut.Caption, StatutChoix);
-    EXPECT_EQ(m.NbPoints, 0);
-    EXPECT_EQ(m.NbPointsMax, m.CapPoints()) << "la limite de l'énoncé ne survit pas à l'exercice";
-    EXPECT_TRUE(PlacerPoints(6));
-
-    // Le jeu reprend.
-    k.Cliquer(k.BtonEfface);
-    Réussir(0);
-    EXPECT_EQ(m.Score, 2);
+    plateforme.AvancerMinuterie(10);
+    EXPECT_EQ(k.PictureExo.Left, départ + pas.front());
 }
 
-TEST_F(KorvaneExercices, LaReinitialisationTermineLExercice)
+TEST_F(KorvaneExercices, BtonOkOuLaReinitialisationTermineLExerciceEtRendLeJeu)
 {
-    k.Cliquer(k.ItemTrans3);
-    k.Cliquer(k.BtonSuite);
-    plateforme.AvancerMinuterie(200);
-    k.Cliquer(k.ItemRéinitialiser);
-    EXPECT_FALSE(m.ExerciceEnCours);
-    EXPECT_FALSE(k.PictureExo.Visible);
-    EXPECT_FALSE(plateforme.MinuterieEnMarche());
-    EXPECT_EQ(k.EtiStatut.Caption, StatutChoix);
-    EXPECT_EQ(m.NbPointsMax, m.CapPoints());
-    Choisir(2);
-    EXPECT_TRUE(m.CibleEnCours);
-}
-
-TEST_F(KorvaneExercices, LaDispositionPlaceLePanneauSurLEtape)
-{
-    Redimensionner(1280, 1024);
-    // Sans énoncé montré, le panneau est sur l'étape, ses boutons à son coin.
-    EXPECT_EQ(k.PictureExo.Left, k.EtiEtape.Left);
-    EXPECT_EQ(k.PictureExo.Top, k.EtiEtape.Top);
-    EXPECT_EQ(k.PictureExo.Width, k.EtiEtape.Width);
-    EXPECT_EQ(k.PictureExo.Height, k.EtiEtape.Height);
-    EXPECT_EQ(k.EtiExercice.Width, k.EtiComEtape.Width);
-    EXPECT_EQ(k.BtonSuite.Left + k.BtonSuite.Width, k.PictureExo.Width);
-    EXPECT_EQ(k.BtonSuite.Top + k.BtonSuite.Height, k.PictureExo.Height);
-
-    // L'énoncé montré reste sur le canevas quand la fenêtre change de taille.
-    k.Cliquer(k.ItemSymAxe1);
-    Redimensionner(1100, 1024);
-    EXPECT_EQ(k.PictureExo.Left, k.Ecran.Cadre.Left);
+    for (Contrôle* fin : {&k.BtonOk, &k.ItemRéinitialiser}) {
+        SCOPED_TRACE(fin->Caption);
+        k.Cliquer(k.ItemTriEqui);
+        k.Cliquer(k.BtonSuite);
+        plateforme.AvancerMinuterie(200);
+        ASSERT_TRUE(Placer(TriangleABC.Points));
+        k.Cliquer(*fin);
+        EXPECT_FALSE(m.ExerciceEnCours || plateforme.MinuterieEnMarche());
+        EXPECT_FALSE(k.PictureExo.Visible || k.BtonOk.Visible || k.BtonVelmor.Visible ||
+                     k.BtonAbandon.Visible);
+        EXPECT_TRUE(k.ItemOuvrirFig.Enabled);
+        EXPECT_EQ(k.EtiStatut.Caption, StatutChoix);
+        EXPECT_EQ(m.NbPoints, 0);
+        EXPECT_EQ(m.NbPointsMax, m.CapPoints()) << "la limite de l'énoncé ne survit pas à l'exercice";
+        // Le jeu reprend.
+        Jouer("R");
+        EXPECT_EQ(k.EtiScore.Caption, "Score :  2/ 2");
+        k.Cliquer(k.ItemRéinitialiser);
+    }
 }
