@@ -12,9 +12,9 @@
 namespace {
 
 // « 0;0 É=2;0 » ou « régulier N [écart] » : voir classifications.tsv.
-std::vector<PointDonné> Points(const std::string& texte)
+std::vector<PointPosé> Points(const std::string& texte)
 {
-    std::vector<PointDonné> points;
+    std::vector<PointPosé> points;
     std::istringstream mots(texte);
     const auto nomSuivant = [&] { return std::string(1, static_cast<char>('A' + points.size())); };
     std::string mot;

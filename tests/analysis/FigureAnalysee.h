@@ -4,21 +4,16 @@
 #include "analysis/ClassAnaPoly.h"
 #include "model/Modulebas.h"
 #include "support/MessagerieEnregistree.h"
+#include "support/PointPose.h"
 
 #include <string>
 #include <vector>
 
-struct PointDonné {
-    std::string Nom;
-    std::string X;
-    std::string Y;
-};
-
-inline Modulebas FigureDe(const std::vector<PointDonné>& points)
+inline Modulebas FigureDe(const std::vector<PointPosé>& points)
 {
     Modulebas m;
     m.Points.Redimensionner(points.size() + PasTableaux);
-    for (const PointDonné& p : points) {
+    for (const PointPosé& p : points) {
         ++m.NbPoints;
         m.Points[m.NbPoints] = PointFig{.X = p.X, .Y = p.Y, .Nom = p.Nom};
     }
@@ -32,7 +27,7 @@ struct Analyse {
     std::vector<MessageTitré> Messages;
 };
 
-inline Analyse Analyser(const std::vector<PointDonné>& points, const std::string& noms)
+inline Analyse Analyser(const std::vector<PointPosé>& points, const std::string& noms)
 {
     Modulebas m = FigureDe(points);
     MessagerieEnregistrée messagerie;

@@ -5,6 +5,7 @@
 #include "support/Frappe.h"
 #include "support/MessagerieEnregistree.h"
 #include "support/PlateformeScriptee.h"
+#include "support/PointPose.h"
 #include "ui/Coordonnees.h"
 #include "ui/FormSaisie.h"
 #include "ui/FormTexteAgrandi.h"
@@ -39,17 +40,6 @@ public:
     }
 
     std::vector<TexteMontré> Textes;
-};
-
-struct PointPosé {
-    const char* Nom;
-    const char* X;
-    const char* Y;
-};
-
-struct FigureTracée {
-    std::vector<PointPosé> Points;
-    const char* Sommets;
 };
 
 inline const FigureTracée TriangleABC{{{"A", "0", "0"}, {"B", "4", "0"}, {"C", "0", "3"}}, "ABC"};
@@ -98,8 +88,7 @@ protected:
     {
         if (!Placer(figure.Points))
             return false;
-        const std::string sommets = figure.Sommets;
-        plateforme.QuandSOuvre<FormSaisie>([sommets](FormSaisie& f) {
+        plateforme.QuandSOuvre<FormSaisie>([sommets = figure.Sommets](FormSaisie& f) {
             Taper(f.TextPolySeg, sommets, [&f](char32_t t) { return f.TextPolySeg_KeyPress(t); });
             f.BtonOk_Click();
         });

@@ -21,24 +21,14 @@ protected:
     void TracerRégulier(int n)
     {
         FigureTracée figure;
-        std::string sommets;
         for (int i = 0; i < n; ++i) {
             const std::string angle = std::to_string(360 * i / n);
-            noms.push_back(std::string(1, static_cast<char>('A' + i)));
-            coordonnées.push_back({"4*COS(" + angle + ")", "4*SIN(" + angle + ")"});
-            sommets += noms.back();
-        }
-        for (int i = 0; i < n; ++i)
             figure.Points.push_back(
-                {noms[i].c_str(), coordonnées[i].first.c_str(), coordonnées[i].second.c_str()});
-        tapés = sommets;
-        figure.Sommets = tapés.c_str();
+                {std::string(1, static_cast<char>('A' + i)), "4*COS(" + angle + ")", "4*SIN(" + angle + ")"});
+            figure.Sommets += figure.Points.back().Nom;
+        }
         ASSERT_TRUE(Tracer(figure));
     }
-
-    std::vector<std::string> noms;
-    std::vector<std::pair<std::string, std::string>> coordonnées;
-    std::string tapés;
 };
 
 const char* const PremièrePageLongueurs = "Seules les 8 premières longueurs sont affichées\r\n"

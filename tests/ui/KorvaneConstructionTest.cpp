@@ -19,7 +19,7 @@ class KorvaneConstructionTest : public KorvaneOuverte {
 protected:
     void Placer(const std::string& nom, const std::string& x, const std::string& y)
     {
-        KorvaneOuverte::Placer({{nom.c_str(), x.c_str(), y.c_str()}});
+        KorvaneOuverte::Placer({{nom, x, y}});
     }
 
     void PlacerABC() { ASSERT_TRUE(KorvaneOuverte::Placer(TriangleABC.Points)); }

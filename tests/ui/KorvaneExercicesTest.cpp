@@ -4,17 +4,16 @@
 #include "game/JeuCibles.h"
 #include "support/TableCas.h"
 
-#include <array>
 #include <regex>
 #include <tuple>
 
 namespace {
 
 // « A(-5 ; 5), B(-5 ; 1) et C(2 ; -2) » : nom, abscisse et ordonnée de chaque point, un calcul compris.
-std::vector<std::array<std::string, 3>> LirePoints(const std::string& texte)
+std::vector<PointPosé> LirePoints(const std::string& texte)
 {
     static const std::regex point(R"((\w+)\((.+?) ; (.+?)\)(?:, | et |$))");
-    std::vector<std::array<std::string, 3>> points;
+    std::vector<PointPosé> points;
     for (std::sregex_iterator i(texte.begin(), texte.end(), point), fin; i != fin; ++i)
         points.push_back({(*i)[1], (*i)[2], (*i)[3]});
     return points;
@@ -55,10 +54,7 @@ TEST_F(KorvaneExercices, ChaqueEnonceSeResoutAvecLesPointsQuIlPermet)
             << "les points donnés sont ceux de l'énoncé";
 
         // Tous les points de la solution, et pas un de plus.
-        const auto lus = LirePoints(c[1] + ", " + c[2]);
-        std::vector<PointPosé> points;
-        for (const auto& [nom, x, y] : lus)
-            points.push_back({nom.c_str(), x.c_str(), y.c_str()});
+        const std::vector<PointPosé> points = LirePoints(c[1] + ", " + c[2]);
         EXPECT_EQ(m.NbPointsMax, points.size());
         ASSERT_TRUE(Placer(points));
         EXPECT_TRUE(plateforme.Journal.Messages.empty());
@@ -67,7 +63,7 @@ TEST_F(KorvaneExercices, ChaqueEnonceSeResoutAvecLesPointsQuIlPermet)
                         "La figure demandée ne nécessite pas d'autres points.");
 
         // L'Analyse répond à la question sans rien juger.
-        ASSERT_TRUE(Tracer({{}, c[3].c_str()}));
+        ASSERT_TRUE(Tracer({{}, c[3]}));
         plateforme.Textes.clear();
         k.Cliquer(k.BtonVelmor);
         EXPECT_EQ(plateforme.Textes, (std::vector<TexteMontré>{{"Analyse de la figure", c[4], ""}}));
