@@ -12,13 +12,13 @@
 #include <QDialog>
 #include <QImage>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QPrinter>
 #include <QTimer>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
 #include <ranges>
+#include <set>
 
 class PlateformeEssai : public PlateformeQt {
 public:
@@ -44,15 +44,14 @@ public:
         return true;
     }
 
-    // L'image de la fenêtre et ses boutons visibles, retenus au moment où elle part à l'imprimante.
+    // L'image de la fenêtre et ses boutons visibles au moment où elle part à l'imprimante.
     bool ImprimerFenêtre(Fenêtre& fenêtre) override
     {
         const bool imprimé = PlateformeQt::ImprimerFenêtre(fenêtre);
         QWidget* vue = QApplication::activeModalWidget();
         imprimée = vue->grab().toImage();
-        boutonsImprimés = 0;
-        for (QPushButton* bouton : vue->findChildren<QPushButton*>())
-            boutonsImprimés += bouton->isVisible();
+        boutonsImprimés = static_cast<int>(std::ranges::count_if(
+            vue->findChildren<QPushButton*>(), [](QPushButton* b) { return b->isVisible(); }));
         return imprimé;
     }
 
@@ -84,7 +83,7 @@ protected:
     }
 
     // La touche arrive au widget qui a le focus, comme une vraie frappe.
-    void Presser(QKeyCombination touche, const QString& texte = {})
+    void Presser(QKeyCombination touche, const QString& texte)
     {
         QKeyEvent appui(QEvent::KeyPress, touche.key(), touche.keyboardModifiers(), texte);
         QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : &vue, &appui);
@@ -97,6 +96,19 @@ protected:
         const QSize taille = vue.Canevas()->size();
         const PointPlan p = r.VersPixels(r.DepuisFigure(x, y), taille.width(), taille.height());
         return {p.X, p.Y};
+    }
+
+    // Chaque teinte des marques du modèle se trouve, exacte, dans l'image.
+    void VérifierTeintes(const QImage& image) const
+    {
+        std::set<QRgb> peintes;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                peintes.insert(image.pixel(x, y));
+        ASSERT_FALSE(k.Ecran.Marques().empty());
+        for (const Marque& marque : k.Ecran.Marques())
+            EXPECT_TRUE(peintes.contains(VersQColor(marque.Teinte).rgb()))
+                << VersQColor(marque.Teinte).name().toStdString();
     }
 
     Modulebas m;
@@ -121,19 +133,15 @@ inline void DansLaModale(std::function<void(QWidget*)> f)
     });
 }
 
-// Vrai si le widget et tous ses descendants visibles tiennent dans leur parent.
-inline bool ToutTientDansSonParent(const QWidget* racine, std::string& fautif)
+// Chaque descendant visible tient dans son parent ; sinon, le premier qui déborde.
+inline std::string Débordant(const QWidget* racine)
 {
     for (const QWidget* w : racine->findChildren<QWidget*>()) {
-        if (!w->isVisibleTo(racine) || w->isWindow() || !w->parentWidget())
-            continue;
-        if (!w->parentWidget()->rect().contains(w->geometry())) {
+        if (w->isVisibleTo(racine) && !w->isWindow() && !w->parentWidget()->rect().contains(w->geometry())) {
             QString où;
-            QDebug(&où) << w->geometry() << w->parentWidget()->rect();
-            fautif = w->metaObject()->className() +
-                     (" « " + w->objectName() + " » " + w->toolTip() + où).toStdString();
-            return false;
+            QDebug(&où) << w->metaObject()->className() << w->toolTip() << w->geometry();
+            return où.toStdString();
         }
     }
-    return true;
+    return {};
 }
