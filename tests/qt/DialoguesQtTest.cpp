@@ -22,7 +22,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 
-TEST_F(FenetreQt, ChaqueDialogueMontreSonTitreEtTientDansSonCadre)
+TEST_F(FenetreQt, ChaqueDialogueMontreSonTitreTientDansSonCadreEtAUnBoutonParDefaut)
 {
     const std::vector<std::string> lignes{"AB = 1"};
     std::vector<std::unique_ptr<Fenêtre>> fenêtres;
@@ -41,13 +41,17 @@ TEST_F(FenetreQt, ChaqueDialogueMontreSonTitreEtTientDansSonCadre)
         SCOPED_TRACE(typeid(*fenêtre).name());
         QString titre = QStringLiteral("aucune vue");
         std::string débordant;
+        bool parDéfaut = false; // le bouton qu'Entrée presse
         DansLaModale([&](QWidget* vue) {
             titre = vue->windowTitle();
             débordant = Débordant(vue);
+            for (const QPushButton* bouton : vue->findChildren<QPushButton*>())
+                parDéfaut |= bouton->isDefault();
         });
         plateforme.MontrerModal(*fenêtre);
         EXPECT_EQ(titre, VersQString(fenêtre->Form.Caption));
         EXPECT_EQ(débordant, "");
+        EXPECT_TRUE(parDéfaut);
     }
 }
 

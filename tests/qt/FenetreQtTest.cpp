@@ -5,7 +5,9 @@
 
 #include <QAccessible>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 
 namespace {
 
@@ -111,6 +113,24 @@ TEST_F(FenetreQt, LeCanevasPeintLesMarquesDuModele)
             dernierOblique = VersQColor(marque.Teinte);
     ASSERT_TRUE(dernierOblique.isValid());
     EXPECT_EQ(image.pixelColor(((Pixel(4, 0) + Pixel(0, 3)) / 2).toPoint()), dernierOblique);
+}
+
+// En mode de modification, le pointeur posé sur B le désigne, et le bouton pressé l'ouvre dans le dialogue
+// des coordonnées.
+TEST_F(FenetreQt, LaSourisDesigneEtChoisitUnPointDuCanevas)
+{
+    Ouvrir("triangle-rectangle.lum");
+    Clic(k.BtonModifPoint);
+    const QPointF b = Pixel(4, 0);
+    QMouseEvent survol(QEvent::MouseMove, b, b, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(vue.Canevas(), &survol);
+    EXPECT_TRUE(k.EtiX.Visible);
+    EXPECT_EQ(vue.Canevas()->cursor().shape(), Qt::BitmapCursor);
+    QString abscisse;
+    DansLaModale([&](QWidget* dialogue) { abscisse = dialogue->findChild<QLineEdit*>("SaisieX")->text(); });
+    QMouseEvent appui(QEvent::MouseButtonPress, b, b, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(vue.Canevas(), &appui);
+    EXPECT_EQ(abscisse, QStringLiteral("4"));
 }
 
 // Un lecteur d'écran nomme chaque contrôle atteint par Tab, et le repère dit la figure qu'il montre.
