@@ -10,18 +10,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-namespace {
-
-double Nombre(const std::string& texte)
-{
-    return QString::fromStdString(texte).toDouble();
-}
-
-} // namespace
-
 TEST(RenduCanevasQt, ChaqueMarqueCouvreExactementSesPixels)
 {
     constexpr Couleur Rouge{255, 0, 0};
+    const auto Nombre = [](const std::string& texte) { return QString::fromStdString(texte).toDouble(); };
     for (const CasTable& c : LireTableCas("qt-rendu-canevas.tsv")) {
         SCOPED_TRACE(c.Où + " " + c[0]);
         // L'origine au milieu de l'image : le pixel (x, y) est en (x - 50, 50 - y).
