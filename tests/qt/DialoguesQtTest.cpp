@@ -1,0 +1,150 @@
+// Les vues Qt des dialogues, ouvertes sur la fenêtre principale : chacune montre son modèle, et ses
+// widgets (zones de texte, liste, dialogue de fichier du système, imprimante) mènent à ses gestionnaires.
+#include "qt/FenetreQt.h"
+#include "support/DossierTemporaire.h"
+#include "ui/ChoixPrecision.h"
+#include "ui/Coordonnees.h"
+#include "ui/FormAide.h"
+#include "ui/FormAngle.h"
+#include "ui/FormApropos.h"
+#include "ui/FormChoixPoint.h"
+#include "ui/FormCouleurs.h"
+#include "ui/FormFichier.h"
+#include "ui/FormLong.h"
+#include "ui/FormMessage.h"
+#include "ui/FormSaisie.h"
+#include "ui/FormScore.h"
+#include "ui/FormTexteAgrandi.h"
+
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+
+TEST_F(FenetreQt, ChaqueDialogueMontreSonTitreTientDansSonCadreEtAUnBoutonParDefaut)
+{
+    const std::vector<std::string> lignes{"AB = 1"};
+    std::vector<std::unique_ptr<Fenêtre>> fenêtres;
+    fenêtres.push_back(std::make_unique<Coordonnées>(m, plateforme, k.Form));
+    fenêtres.push_back(std::make_unique<FormSaisie>(m, plateforme, k.Form));
+    fenêtres.push_back(std::make_unique<FormChoixPoint>(m, k.Form));
+    fenêtres.push_back(std::make_unique<ChoixPrécision>(m, k.Form));
+    fenêtres.push_back(std::make_unique<FormCouleurs>(m, k.Form));
+    fenêtres.push_back(std::make_unique<FormLong>(lignes, k.Form));
+    fenêtres.push_back(std::make_unique<FormAngle>(lignes, k.Form));
+    fenêtres.push_back(std::make_unique<FormMessage>(m, k.Form));
+    fenêtres.push_back(std::make_unique<FormTexteAgrandi>(m, k.Form));
+    fenêtres.push_back(std::make_unique<FormApropos>(k.Form));
+    fenêtres.push_back(std::make_unique<FormScore>(m, plateforme, k.Form));
+    for (const auto& fenêtre : fenêtres) {
+        SCOPED_TRACE(typeid(*fenêtre).name());
+        QString titre = QStringLiteral("aucune vue");
+        std::string débordant;
+        bool parDéfaut = false; // le bouton qu'Entrée presse
+        DansLaModale([&](QWidget* vue) {
+            titre = vue->windowTitle();
+            débordant = Débordant(vue);
+            for (const QPushButton* bouton : vue->findChildren<QPushButton*>())
+                parDéfaut |= bouton->isDefault();
+        });
+        plateforme.MontrerModal(*fenêtre);
+        EXPECT_EQ(titre, VersQString(fenêtre->Form.Caption));
+        EXPECT_EQ(débordant, "");
+        EXPECT_TRUE(parDéfaut);
+    }
+}
+
+TEST_F(FenetreQt, LeSommaireDeLAideChoisitLaRubriqueMontree)
+{
+    DossierTemporaire dossier;
+    std::filesystem::copy_file(VELMOR_DONNEES_TESTS "/aide-courte.dat", dossier.Chemin() / "Velmor.dat");
+    m.CheminAppli = dossier.Chemin().string() + "/";
+    FormAide aide(m, plateforme, k.Form);
+    QStringList titres;
+    QString rubrique;
+    DansLaModale([&](QWidget* vue) {
+        auto* liste = vue->findChild<QListWidget*>();
+        for (int i = 0; i < liste->count(); ++i)
+            titres << liste->item(i)->text();
+        liste->setCurrentRow(2);
+        rubrique = vue->findChild<QPlainTextEdit*>()->toPlainText();
+        Cliquer(QStringLiteral("Ok"));
+    });
+    plateforme.MontrerModal(aide);
+    EXPECT_TRUE(aide.EstFermée());
+    QStringList sommaire;
+    for (const std::string& titre : aide.ÉlémentsSommaire)
+        sommaire << VersQString(titre);
+    EXPECT_EQ(titres, sommaire);
+    EXPECT_EQ(aide.EtiChap.Caption, aide.ÉlémentsSommaire[2]);
+    EXPECT_EQ(rubrique, VersQString(aide.TextAide.Caption));
+}
+
+// Le dialogue du système prend le filtre des figures et ne pose pas sa propre question : seule la
+// fenêtre de confirmation avertit de l'écrasement.
+TEST_F(FenetreQt, LeDialogueDeFichierLaisseLaConfirmationALaFenetre)
+{
+    DossierTemporaire dossier;
+    const auto existante = dossier.Écrire("carré.lum", "Figure du logiciel Lumarc\r\n");
+    m.CheminDocuments = dossier.Chemin().string();
+    FormFichier fichier(m, plateforme, k.Form, DialogueFichier::Enregistrement);
+    QStringList filtres;
+    QString question;
+    DansLaModale([&](QWidget* vue) {
+        auto* dialogue = qobject_cast<QFileDialog*>(vue);
+        ASSERT_NE(dialogue, nullptr);
+        filtres = dialogue->nameFilters();
+        dialogue->selectFile(QString::fromStdString(existante.string()));
+        DansLaModale([&](QWidget* suivante) {
+            EXPECT_EQ(qobject_cast<QMessageBox*>(suivante), nullptr) << "le dialogue du système a demandé";
+            question = suivante->findChild<QLabel*>()->text();
+            EXPECT_TRUE(std::ranges::any_of(suivante->findChildren<QPushButton*>(), &QPushButton::isDefault));
+            Cliquer(QStringLiteral("Valider"));
+        });
+        static_cast<QDialog*>(dialogue)->accept();
+    });
+    plateforme.MontrerModal(fichier);
+    ASSERT_EQ(filtres.size(), 1);
+    EXPECT_TRUE(filtres[0].endsWith(QStringLiteral(" (*.lum)"))) << filtres[0].toStdString();
+    EXPECT_TRUE(question.contains(QStringLiteral("écrasée"))) << question.toStdString();
+    EXPECT_EQ(fichier.NomFichierChoisi, existante.string());
+}
+
+// Sur papier, l'image de la fenêtre sans boutons ni fond coloré ; puis la fenêtre retrouve son aspect, que
+// l'imprimante ait écrit son fichier ou non (le message de la faute s'ouvre pendant le clic).
+TEST_F(FenetreQt, LeScoreSImprimeSurFondBlancPuisRetrouveSonAspect)
+{
+    DossierTemporaire dossier;
+    for (const auto& [fichier, écrit] : {std::pair{dossier.Chemin() / "score.pdf", true},
+                                         {dossier.Chemin() / "absent" / "score.pdf", false}}) {
+        SCOPED_TRACE(fichier.string());
+        plateforme.pdf = QString::fromStdString(fichier.string());
+        FormScore score(m, plateforme, k.Form);
+        bool messageVu = false, revenue = false;
+        DansLaModale([&](QWidget* vue) {
+            QTimer message;
+            QObject::connect(&message, &QTimer::timeout, [&] {
+                message.stop();
+                messageVu = QApplication::activeModalWidget() != vue;
+                if (messageVu)
+                    Cliquer(QStringLiteral("Ok"));
+            });
+            message.start(0);
+            Cliquer(QStringLiteral("Imprimer"));
+            revenue = BoutonVisible(vue, QStringLiteral("Imprimer")) &&
+                      vue->palette().color(QPalette::Window) == VersQColor(*score.Form.BackColor);
+        });
+        plateforme.MontrerModal(score);
+        EXPECT_EQ(messageVu, !écrit);
+        EXPECT_EQ(std::filesystem::exists(fichier), écrit);
+        EXPECT_TRUE(revenue);
+        EXPECT_EQ(plateforme.boutonsImprimés, 0);
+        const QImage& image = plateforme.imprimée;
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white));
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                ASSERT_NE(image.pixelColor(x, y), VersQColor(*score.Form.BackColor)) << x << ", " << y;
+    }
+}

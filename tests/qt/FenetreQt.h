@@ -1,0 +1,147 @@
+// La vraie fenêtre principale ouverte hors écran sur une plateforme Qt dont seuls les dialogues du système
+// sont remplacés : le dialogue des images rend le fichier préparé, l'imprimante est un fichier PDF.
+#pragma once
+
+#include "qt/PlateformeQt.h"
+#include "qt/Recopie.h"
+#include "qt/VueKorvane.h"
+#include "qt/WidgetCanevas.h"
+#include "support/DialogueQt.h"
+
+#include <QDebug>
+#include <QDialog>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPrinter>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <gtest/gtest.h>
+#include <ranges>
+#include <set>
+
+class PlateformeEssai : public PlateformeQt {
+public:
+    // Le type choisi est le premier dont le libellé contient le motif demandé.
+    std::optional<FichierTypé> DialogueEnregistrerTypé(const std::string&,
+                                                       const std::vector<std::string>& types,
+                                                       const std::string&, const std::string&) override
+    {
+        if (images.empty())
+            return std::nullopt;
+        const auto [chemin, motif] = images.front();
+        images.pop_front();
+        const auto type = std::ranges::find_if(
+            types, [&](const std::string& t) { return t.find(motif) != std::string::npos; });
+        EXPECT_NE(type, types.end()) << motif;
+        return FichierTypé{chemin, static_cast<std::size_t>(type - types.begin())};
+    }
+
+    bool ChoisirImprimante() override
+    {
+        Imprimante().setOutputFormat(QPrinter::PdfFormat);
+        Imprimante().setOutputFileName(pdf);
+        return true;
+    }
+
+    // L'image de la fenêtre et ses boutons visibles au moment où elle part à l'imprimante.
+    bool ImprimerFenêtre(Fenêtre& fenêtre) override
+    {
+        const bool imprimé = PlateformeQt::ImprimerFenêtre(fenêtre);
+        QWidget* vue = QApplication::activeModalWidget();
+        imprimée = vue->grab().toImage();
+        boutonsImprimés = static_cast<int>(std::ranges::count_if(
+            vue->findChildren<QPushButton*>(), [](QPushButton* b) { return b->isVisible(); }));
+        return imprimé;
+    }
+
+    std::deque<std::pair<std::string, std::string>> images; // chemin, motif du type
+    QString pdf;
+    QImage imprimée;
+    int boutonsImprimés = -1;
+};
+
+class FenetreQt : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        plateforme.DéfinirFenêtrePrincipale(k.Form, &vue);
+        vue.Démarrer();
+        vue.activateWindow();
+        QApplication::processEvents();
+    }
+
+    void Ouvrir(const std::string& figure)
+    {
+        vue.Gérer([&] { k.OuvrirFichierFigure(VELMOR_DONNEES_TESTS "/" + figure); });
+        QApplication::processEvents();
+    }
+
+    void Clic(Contrôle& c)
+    {
+        vue.Gérer([&] { k.Cliquer(c); });
+    }
+
+    // La touche arrive au widget qui a le focus, comme une vraie frappe.
+    void Presser(QKeyCombination touche, const QString& texte)
+    {
+        QKeyEvent appui(QEvent::KeyPress, touche.key(), touche.keyboardModifiers(), texte);
+        QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : &vue, &appui);
+    }
+
+    // Un point de la figure en pixels du canevas.
+    QPointF Pixel(double x, double y) const
+    {
+        const Repère& r = k.Ecran.RepèreCourant();
+        const QSize taille = vue.Canevas()->size();
+        const PointPlan p = r.VersPixels(r.DepuisFigure(x, y), taille.width(), taille.height());
+        return {p.X, p.Y};
+    }
+
+    // Chaque teinte des marques du modèle se trouve, exacte, dans l'image.
+    void VérifierTeintes(const QImage& image) const
+    {
+        std::set<QRgb> peintes;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                peintes.insert(image.pixel(x, y));
+        ASSERT_FALSE(k.Ecran.Marques().empty());
+        for (const Marque& marque : k.Ecran.Marques())
+            EXPECT_TRUE(peintes.contains(VersQColor(marque.Teinte).rgb()))
+                << VersQColor(marque.Teinte).name().toStdString();
+    }
+
+    Modulebas m;
+    PlateformeEssai plateforme;
+    Korvane k{m, plateforme};
+    VueKorvane vue{k};
+};
+
+// Joue f dans la prochaine fenêtre modale ; celle que f laisse ouverte (un échec) se referme, pour que le
+// test finisse.
+inline void DansLaModale(std::function<void(QWidget*)> f)
+{
+    QTimer::singleShot(0, [f = std::move(f)] {
+        QWidget* modale = QApplication::activeModalWidget();
+        if (!modale) {
+            ADD_FAILURE() << "aucune fenêtre modale";
+            return;
+        }
+        f(modale);
+        if (auto* dialogue = qobject_cast<QDialog*>(modale); dialogue && dialogue->isVisible())
+            dialogue->done(QDialog::Rejected);
+    });
+}
+
+// Chaque descendant visible tient dans son parent ; sinon, le premier qui déborde.
+inline std::string Débordant(const QWidget* racine)
+{
+    for (const QWidget* w : racine->findChildren<QWidget*>()) {
+        if (w->isVisibleTo(racine) && !w->isWindow() && !w->parentWidget()->rect().contains(w->geometry())) {
+            QString où;
+            QDebug(&où) << w->metaObject()->className() << w->toolTip() << w->geometry();
+            return où.toStdString();
+        }
+    }
+    return {};
+}

@@ -1,0 +1,164 @@
+// Le rendu des marques par le canevas Qt, et l'image de la figure que la vraie fenêtre exporte : fichiers
+// PNG, SVG et PDF relus, presse-papiers après Ctrl+C.
+#include "qt/FenetreQt.h"
+#include "support/TableCas.h"
+
+#include <QClipboard>
+#include <QFile>
+#include <QMimeData>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+TEST(RenduCanevasQt, ChaqueMarqueCouvreExactementSesPixels)
+{
+    constexpr Couleur Rouge{255, 0, 0};
+    const auto Nombre = [](const std::string& texte) { return QString::fromStdString(texte).toDouble(); };
+    for (const CasTable& c : LireTableCas("qt-rendu-canevas.tsv")) {
+        SCOPED_TRACE(c.Où + " " + c[0]);
+        // L'origine au milieu de l'image : le pixel (x, y) est en (x - 50, 50 - y).
+        Canevas modèle;
+        modèle.DéfinirRepère(Repère(1, 50, 100, 100));
+        modèle.DrawWidth = std::stoi(c[4]);
+        const double x = Nombre(c[2]) - 50, y = 50 - Nombre(c[3]);
+        if (c[1] == "horizontal")
+            modèle.Line(-40, y, 40, y, Rouge);
+        else if (c[1] == "vertical")
+            modèle.Line(x, -40, x, 40, Rouge);
+        else
+            modèle.PSet(x, y, Rouge);
+        const int échelle = std::stoi(c[5]);
+        QImage image(100 * échelle, 100 * échelle, QImage::Format_RGB32);
+        QPainter peintre(&image);
+        peintre.scale(échelle, échelle);
+        WidgetCanevas::Rejouer(modèle, peintre, QSizeF(100, 100));
+        peintre.end();
+
+        if (c[1] == "point") {
+            // Le centre de l'encre, chaque pixel pesant ce qu'il a perdu de vert, et la surface d'un disque.
+            double poids = 0, sx = 0, sy = 0;
+            for (int py = 0; py < image.height(); ++py)
+                for (int px = 0; px < image.width(); ++px) {
+                    const double encre = 1 - image.pixelColor(px, py).greenF();
+                    poids += encre;
+                    sx += encre * (px + 0.5);
+                    sy += encre * (py + 0.5);
+                }
+            const double rayon = modèle.DrawWidth / 2.0 * échelle;
+            EXPECT_NEAR(sx / poids, Nombre(c[2]) * échelle, 0.2);
+            EXPECT_NEAR(sy / poids, Nombre(c[3]) * échelle, 0.2);
+            EXPECT_NEAR(poids, 3.14159 * rayon * rayon, 0.15 * rayon * rayon);
+            continue;
+        }
+        // Les rangées couvertes du rouge exact ; une rangée à demi couverte compterait avec un « ~ ».
+        const bool horizontal = c[1] == "horizontal";
+        std::string couvertes;
+        for (int r = 0; r < 100; ++r) {
+            const QColor pixel = horizontal ? image.pixelColor(50, r) : image.pixelColor(r, 50);
+            if (pixel != QColor(Qt::white))
+                couvertes += (couvertes.empty() ? "" : " ") + std::string(pixel == Qt::red ? "" : "~") +
+                             std::to_string(r);
+        }
+        EXPECT_EQ(couvertes, c[6]);
+        // Au-delà de ses extrémités, le trait s'arrête.
+        const int r = std::stoi(c[6]);
+        EXPECT_EQ(horizontal ? image.pixelColor(95, r) : image.pixelColor(r, 95), QColor(Qt::white));
+    }
+}
+
+namespace {
+
+// Le triangle A(0, 0), B(4, 0), C(0, 3) du fichier, en traits épais.
+class ImageQt : public FenetreQt {
+protected:
+    void SetUp() override
+    {
+        FenetreQt::SetUp();
+        Ouvrir("triangle-rectangle.lum");
+        Clic(k.ItemTépais);
+        ASSERT_TRUE(k.ItemExporterFig.Enabled);
+    }
+
+    // Le fichier écrit, dont le dialogue ajoute le suffixe du type choisi.
+    QString Exporter(const std::string& type, const char* suffixe)
+    {
+        const QString chemin = dossier.filePath(QString::number(++exportées));
+        plateforme.images.emplace_back(chemin.toStdString(), type);
+        Clic(k.ItemExporterFig);
+        return chemin + QLatin1String(suffixe);
+    }
+
+    QTemporaryDir dossier;
+    int exportées = 0;
+};
+
+} // namespace
+
+// L'image simple est le canevas de l'écran, au lissage du texte près ; la double a les mêmes teintes, et
+// l'analyse se range sous le canevas, qui ne bouge pas.
+TEST_F(ImageQt, LePngMontreLeCanevasSimpleOuDoubleEtLAnalyseDessous)
+{
+    const QImage écran = vue.Canevas()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage simple = QImage(Exporter("PNG (", ".png")).convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(simple.size(), écran.size());
+    int différents = 0;
+    for (int y = 0; y < écran.height(); ++y)
+        for (int x = 0; x < écran.width(); ++x)
+            différents += écran.pixel(x, y) != simple.pixel(x, y);
+    EXPECT_LT(différents, écran.width() * écran.height() / 1000);
+    const QImage double_(Exporter("double", ".png"));
+    EXPECT_EQ(double_.size(), écran.size() * 2);
+    VérifierTeintes(double_);
+
+    Clic(k.ItemAnalyseImage);
+    const QImage légendée = QImage(Exporter("PNG (", ".png")).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(légendée.width(), écran.width());
+    EXPECT_GT(légendée.height(), écran.height() + 20);
+    EXPECT_EQ(légendée.copy(QRect(QPoint(0, 0), écran.size())), simple);
+}
+
+// Dans le SVG, les côtés sont des traits entre les sommets et les noms du texte : rien n'y est une image.
+// Le PDF a une seule page.
+TEST_F(ImageQt, LeSvgALesCotesEnTraitsEtLesNomsEnTexteEtLePdfUnePage)
+{
+    QFile svg(Exporter("SVG", ".svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QString dessin = QString::fromUtf8(svg.readAll());
+    EXPECT_FALSE(dessin.contains(QStringLiteral("<image")));
+    for (const char* nom : {"A", "B", "C"})
+        EXPECT_TRUE(
+            dessin.contains(QRegularExpression(QStringLiteral("<text[^>]*>\\s*%1\\s*</text>").arg(nom))))
+            << nom;
+    std::vector<QLineF> traits;
+    static const QRegularExpression ligne(
+        QStringLiteral("<polyline[^>]* points=\"([-.\\d]+),([-.\\d]+) ([-.\\d]+),([-.\\d]+) ?\""));
+    for (const QRegularExpressionMatch& t : ligne.globalMatch(dessin))
+        traits.emplace_back(t.captured(1).toDouble(), t.captured(2).toDouble(), t.captured(3).toDouble(),
+                            t.captured(4).toDouble());
+    const auto près = [](QPointF a, QPointF b) { return (a - b).manhattanLength() < 1.5; };
+    for (const auto& [de, à] :
+         {std::pair{Pixel(0, 0), Pixel(4, 0)}, {Pixel(4, 0), Pixel(0, 3)}, {Pixel(0, 3), Pixel(0, 0)}})
+        EXPECT_TRUE(std::ranges::any_of(traits,
+                                        [&](const QLineF& t) {
+                                            return (près(t.p1(), de) && près(t.p2(), à)) ||
+                                                   (près(t.p1(), à) && près(t.p2(), de));
+                                        }))
+            << "côté de (" << de.x() << ", " << de.y() << ")";
+
+    QFile pdf(Exporter("PDF", ".pdf"));
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    const QString contenu = QString::fromLatin1(pdf.readAll());
+    EXPECT_TRUE(contenu.startsWith(QLatin1String("%PDF-")));
+    EXPECT_EQ(contenu.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))), 1);
+}
+
+// Ctrl+C passe par la table des raccourcis : un traitement de texte trouve l'image et son dessin SVG.
+TEST_F(ImageQt, CtrlCMetLImageEtSonSvgDansLePressePapiers)
+{
+    QGuiApplication::clipboard()->clear();
+    Presser(Qt::CTRL | Qt::Key_C, QStringLiteral("c"));
+    const QMimeData* données = QGuiApplication::clipboard()->mimeData();
+    ASSERT_NE(données, nullptr);
+    EXPECT_EQ(qvariant_cast<QImage>(données->imageData()).size(), vue.Canevas()->size());
+    EXPECT_TRUE(données->data(QStringLiteral("image/svg+xml")).contains("<svg"));
+}
