@@ -2,11 +2,14 @@
 // ses polygones par les vrais dialogues ; les fenêtres de texte long sont retenues telles qu'il les a vues.
 #pragma once
 
+#include "support/DossierTemporaire.h"
 #include "support/Frappe.h"
 #include "support/MessagerieEnregistree.h"
 #include "support/PlateformeScriptee.h"
 #include "support/PointPose.h"
 #include "ui/Coordonnees.h"
+#include "ui/FormFichier.h"
+#include "ui/FormLong.h"
 #include "ui/FormSaisie.h"
 #include "ui/FormTexteAgrandi.h"
 #include "ui/Korvane.h"
@@ -41,6 +44,16 @@ public:
 
     std::vector<TexteMontré> Textes;
 };
+
+// Les textes des lignes qu'une fenêtre des mesures montre.
+template <typename Form> std::vector<std::string> LignesMontrées(const Form& f)
+{
+    std::vector<std::string> lignes;
+    for (const Contrôle& c : f.Lignes)
+        if (c.Visible && !c.Caption.empty())
+            lignes.push_back(c.Caption);
+    return lignes;
+}
 
 inline const FigureTracée TriangleABC{{{"A", "0", "0"}, {"B", "4", "0"}, {"C", "0", "3"}}, "ABC"};
 
@@ -97,6 +110,18 @@ protected:
         return m.PolygoneTracé;
     }
 
+    // Les longueurs que montre la première page de leur fenêtre.
+    std::vector<std::string> LongueursMontrées()
+    {
+        std::vector<std::string> lignes;
+        plateforme.QuandSOuvre<FormLong>([&lignes](FormLong& f) {
+            lignes = LignesMontrées(f);
+            f.BtonOk_Click();
+        });
+        k.Cliquer(k.BtonLong);
+        return lignes;
+    }
+
     // Les marques de ce genre et de cette teinte (et de cette épaisseur si elle est donnée).
     std::size_t Compter(GenreMarque genre, Couleur teinte, std::optional<int> épaisseur = {}) const
     {
@@ -109,4 +134,33 @@ protected:
     Modulebas m;
     PlateformeJournal plateforme;
     Korvane k{m, plateforme};
+};
+
+// Une maison temporaire : son dossier des documents existe avant le chargement, qui le prend.
+class KorvaneAvecDocuments : public KorvaneOuverte {
+protected:
+    KorvaneAvecDocuments()
+    {
+        std::filesystem::create_directory(Documents());
+        plateforme.DossierDocuments = Documents();
+    }
+
+    std::string Documents() const { return (maison.Chemin() / "Documents").string(); }
+    std::string Figures() const { return Documents() + "/Velmor"; }
+
+    // Le dialogue du système rend ce chemin (rien : l'élève annule), puis l'élève valide la confirmation.
+    void Ouvrir(std::optional<std::string> chemin)
+    {
+        plateforme.RéponsesOuvrir.push_back(std::move(chemin));
+        plateforme.QuandSOuvre<FormFichier>([](FormFichier& f) { f.BtonOk_Click(); });
+        k.Cliquer(k.ItemOuvrirFig);
+    }
+    void Sauvegarder(std::optional<std::string> chemin)
+    {
+        plateforme.RéponsesEnregistrer.push_back(std::move(chemin));
+        plateforme.QuandSOuvre<FormFichier>([](FormFichier& f) { f.BtonOk_Click(); });
+        k.Cliquer(k.ItemEnregistrer);
+    }
+
+    DossierTemporaire maison;
 };

@@ -5,16 +5,6 @@
 
 namespace {
 
-// Les textes des lignes montrées.
-template <typename Form> std::vector<std::string> Montrées(const Form& f)
-{
-    std::vector<std::string> lignes;
-    for (const Contrôle& c : f.Lignes)
-        if (c.Visible && !c.Caption.empty())
-            lignes.push_back(c.Caption);
-    return lignes;
-}
-
 class FenetresMesures : public KorvaneOuverte {
 protected:
     // Un polygone régulier de n sommets A, B, C... inscrit dans un cercle de rayon 4.
@@ -42,13 +32,13 @@ TEST_F(FenetresMesures, DixCotesSePaginentEnDeuxPagesAllerEtRetour)
     plateforme.QuandSOuvre<FormLong>([](FormLong& f) {
         EXPECT_EQ(f.Form.Caption, "Longueurs des côtés du polygone");
         EXPECT_EQ(f.InitAffichage, "ABCDEFGHIJ");
-        EXPECT_EQ(Montrées(f).size(), 8u);
+        EXPECT_EQ(LignesMontrées(f).size(), 8u);
         EXPECT_EQ(f.LabLong[7].Caption, "HI = 2,5");
         EXPECT_EQ(f.LabLong[1].Top, f.LabLong[0].Top + f.LabLong[0].Height + 50);
         EXPECT_EQ(f.LabRq.Caption, PremièrePageLongueurs);
         EXPECT_TRUE(f.BtonSuite.Visible && !f.BtonBack.Visible);
         f.BtonSuite_Click();
-        EXPECT_EQ(Montrées(f), (std::vector<std::string>{"IJ = 2,5", "JA = 2,5"}));
+        EXPECT_EQ(LignesMontrées(f), (std::vector<std::string>{"IJ = 2,5", "JA = 2,5"}));
         EXPECT_TRUE(!f.BtonSuite.Visible && f.BtonBack.Visible);
         EXPECT_EQ(f.LabRq.Caption,
                   "Cliquer sur le bouton ci-contre pour afficher les longueurs précédentes.");
@@ -64,7 +54,7 @@ TEST_F(FenetresMesures, DixCotesSePaginentEnDeuxPagesAllerEtRetour)
     plateforme.QuandSOuvre<FormAngle>([](FormAngle& f) {
         EXPECT_EQ(f.Form.Caption, "Angles du polygone");
         ASSERT_EQ(f.PictureAngle.size(), 8u);
-        EXPECT_EQ(Montrées(f).size(), 8u);
+        EXPECT_EQ(LignesMontrées(f).size(), 8u);
         EXPECT_EQ(f.LabAngle[0].Caption, "A = 144°");
         EXPECT_EQ(f.LabAngle[1].Top, f.LabAngle[0].Top + f.LabAngle[0].Height + 120);
         EXPECT_EQ(f.LabRq.Caption, "Seuls les 8 premiers angles sont affichés.\r\n"
@@ -77,7 +67,7 @@ TEST_F(FenetresMesures, DixCotesSePaginentEnDeuxPagesAllerEtRetour)
             EXPECT_GT(f.PictureAngle[i].Top + f.PictureAngle[i].Height, f.LabAngle[i].Top) << i;
         }
         f.BtonSuite_Click();
-        EXPECT_EQ(Montrées(f), (std::vector<std::string>{"I = 144°", "J = 144°"}));
+        EXPECT_EQ(LignesMontrées(f), (std::vector<std::string>{"I = 144°", "J = 144°"}));
         EXPECT_EQ(f.LabRq.Caption, "Cliquer sur le bouton ci-contre pour afficher les angles précédents.");
         EXPECT_TRUE(f.PictureAngle[1].Visible && !f.PictureAngle[2].Visible);
         // Revenir à la première page remontre les images que la deuxième avait cachées.
@@ -96,7 +86,7 @@ TEST_F(FenetresMesures, UnQuadrilatereTientSurUnePageSansAide)
 {
     TracerRégulier(4);
     plateforme.QuandSOuvre<FormAngle>([](FormAngle& f) {
-        EXPECT_EQ(Montrées(f), (std::vector<std::string>{"A = 90°", "B = 90°", "C = 90°", "D = 90°"}));
+        EXPECT_EQ(LignesMontrées(f), (std::vector<std::string>{"A = 90°", "B = 90°", "C = 90°", "D = 90°"}));
         EXPECT_FALSE(f.PictureAngle[4].Visible || f.BtonSuite.Visible || f.LabRq.Visible);
         f.BtonSuite_Click();
         EXPECT_EQ(f.PageAngle, 0);

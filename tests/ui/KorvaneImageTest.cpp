@@ -6,16 +6,8 @@ namespace {
 
 const std::string Triangle = VELMOR_DONNEES_TESTS "/triangle-rectangle.lum";
 
-class KorvaneImageTest : public KorvaneOuverte {
+class KorvaneImageTest : public KorvaneAvecDocuments {
 protected:
-    KorvaneImageTest()
-    {
-        std::filesystem::create_directory(Documents());
-        plateforme.DossierDocuments = Documents();
-    }
-
-    std::string Documents() const { return (maison.Chemin() / "Documents").string(); }
-
     bool ImagesActives() const
     {
         const bool exporter = k.ItemExporterFig.Enabled;
@@ -29,8 +21,6 @@ protected:
         plateforme.RéponsesTypées.push_back(std::move(réponse));
         k.Cliquer(k.ItemExporterFig);
     }
-
-    DossierTemporaire maison;
 };
 
 } // namespace

@@ -249,6 +249,21 @@ TEST_F(KorvaneTest, LeRepereDuDemarrageMontreLeQuadrillageSousLesAxesEtSesEtique
     EXPECT_EQ(k.EtiO.Caption, "O");
 }
 
+// Quel que soit le repère, le quadrillage ne trace pas plus de lignes que le canevas n'a de pixels.
+TEST_F(KorvaneTest, LeQuadrillageCouteCeQueCoutentLesPixels)
+{
+    const std::size_t pixels = static_cast<std::size_t>((k.Ecran.Cadre.Width + k.Ecran.Cadre.Height) / 15);
+    k.RedessinerTout();
+    const std::size_t àLÉchelleDeDépart = Compter(GenreMarque::Ligne, {0, 255, 255});
+    EXPECT_GT(àLÉchelleDeDépart, 20u);
+
+    m.Unité = 1;
+    m.XMax = 1'000'000;
+    k.ChangerEchelle();
+    EXPECT_LE(Compter(GenreMarque::Ligne, {0, 255, 255}), pixels + 2);
+    EXPECT_GT(Compter(GenreMarque::Ligne, {0, 255, 255}), pixels / 4) << "un quadrillage serré reste visible";
+}
+
 // Le code de position met le nom dans son coin autour du point : 1 en haut à gauche, puis dans le sens
 // inverse des aiguilles ; 0 le pose sur le point.
 TEST_F(KorvaneTest, LeNomDUnPointSePlaceDansLeCoinDeSonCode)
