@@ -76,8 +76,10 @@ TEST(VelmorAnalyseImage, DessineChaqueFigureCommeLaFenetreLaMontreALOuverture)
     const auto sortie =
         LancerVelmorAnalyse({"--csv", "--image", images.string(), triangle, homonyme.string()});
     EXPECT_EQ(sortie.Code, 0) << sortie.Erreurs;
-    EXPECT_NE(sortie.Texte.find("triangle-rectangle.lum;Carré;ABCD est un carré."), std::string::npos)
-        << sortie.Texte;
+    EXPECT_EQ(sortie.Texte, "\xEF\xBB\xBF"
+                            "fichier;figure;phrase\n" +
+                                triangle + ";Triangle rectangle;ABC est un triangle rectangle.\n" +
+                                homonyme.string() + ";Carré;ABCD est un carré.\n");
     EXPECT_NE(sortie.Erreurs.find("image nommée triangle-rectangle-2.png"), std::string::npos)
         << sortie.Erreurs;
 
