@@ -44,52 +44,40 @@ struct AideOuverte {
 
 } // namespace
 
-TEST(FormChoixPoint, ValiderResteGriseTantQuAucunPointNEstChoisiEtRenoncerNeChoisitRien)
+// Valider et Annuler passent déjà par la fenêtre principale ; restent le bouton grisé et le cadre.
+TEST(FormChoixPoint, ValiderResteGriseTantQuAucunPointNEstChoisiEtLeCadreNeChoisitRien)
 {
-    for (const char* geste : {"Valider", "Annuler", "cadre"}) {
-        SCOPED_TRACE(geste);
-        Modulebas m;
-        m.NumPointModif = 3;
-        FormChoixPoint form(m, principale);
-        form.NommerOption(1, "A");
-        form.NommerOption(2, "B");
-        form.Form_Load();
-        EXPECT_EQ(m.NumPointModif, 0);
-        EXPECT_FALSE(form.BtonOk.Enabled);
-        form.BtonOk_Click();
-        EXPECT_FALSE(form.EstFermée());
-        // Une option cachée ne se clique pas.
-        form.OptionPoint_Click(3);
-        EXPECT_FALSE(form.BtonOk.Enabled);
-
-        form.OptionPoint_Click(2);
-        EXPECT_TRUE(form.BtonOk.Enabled);
-        const std::string g = geste;
-        g == "Valider"   ? form.BtonOk_Click()
-        : g == "Annuler" ? form.BtonAnnuler_Click()
-                         : form.Form_QueryUnload();
-        EXPECT_TRUE(form.EstFermée());
-        EXPECT_EQ(m.NumPointModif, g == "Valider" ? 2 : 0);
-    }
+    Modulebas m;
+    m.NumPointModif = 3;
+    FormChoixPoint form(m, principale);
+    form.NommerOption(1, "A");
+    form.NommerOption(2, "B");
+    form.Form_Load();
+    EXPECT_EQ(m.NumPointModif, 0);
+    form.BtonOk_Click();
+    EXPECT_FALSE(form.EstFermée());
+    // Une option cachée ne se clique pas.
+    form.OptionPoint_Click(3);
+    EXPECT_FALSE(form.BtonOk.Enabled);
+    form.OptionPoint_Click(2);
+    EXPECT_TRUE(form.BtonOk.Enabled);
+    form.Form_QueryUnload();
+    EXPECT_TRUE(form.EstFermée());
+    EXPECT_EQ(m.NumPointModif, 0);
 }
 
-TEST(ChoixPrecision, LaPrecisionCouranteEstCocheeEtChaqueChoixPrendEffetAussitot)
+// Chaque choix et son effet passent déjà par la fenêtre principale ; reste la case cochée à l'ouverture.
+TEST(ChoixPrecision, LaPrecisionCouranteEstCocheeALOuverture)
 {
-    const std::pair<std::uint8_t, std::size_t> cas[] = {{1, 1}, {2, 2}, {3, 3}, {11, 4}};
-    for (auto [précision, coché] : cas) {
-        SCOPED_TRACE(static_cast<int>(précision));
+    const std::pair<int, std::size_t> cas[] = {{1, 1}, {2, 2}, {3, 3}, {11, 4}};
+    for (const auto& [précision, cochée] : cas) {
+        SCOPED_TRACE(précision);
         Modulebas m;
-        m.Précision = précision;
+        m.Précision = static_cast<std::uint8_t>(précision);
         ChoixPrécision form(m, principale);
         form.Form_Load();
         for (std::size_t k = 1; k <= 4; ++k)
-            EXPECT_EQ(form.OpPrecis[k].Checked, k == coché) << k;
-        // Le choix suivant dans la liste, sans attendre la fermeture.
-        const std::size_t suivant = coché % 4 + 1;
-        form.OpPrecis_Click(suivant);
-        EXPECT_EQ(m.Précision, cas[suivant - 1].first);
-        EXPECT_TRUE(form.OpPrecis[suivant].Checked);
-        EXPECT_FALSE(form.OpPrecis[coché].Checked);
+            EXPECT_EQ(form.OpPrecis[k].Checked, k == cochée) << k;
     }
 }
 
@@ -105,23 +93,20 @@ TEST(FormCouleurs, LaCaseCouranteEstChoisieAuChargementPuisSuitLeClic)
         form.Form_Load();
         const std::size_t courante = trait ? 22 : 5;
         EXPECT_EQ(form.CouleurChoisie, TexteCouleurPalette(courante));
-        EXPECT_EQ(form.ShapeSel.Left, form.Label2[courante].Left);
-        EXPECT_EQ(form.ShapeSel.Top, form.Label2[courante].Top);
         EXPECT_TRUE(form.ShapeSel.Visible);
+        for (const std::size_t clic : {courante, std::size_t{17}, std::size_t{48}}) {
+            // Hors de la palette (48), rien ne change.
+            form.Label2_Click(clic);
+            const std::size_t choisie = clic == 48 ? 17 : clic;
+            EXPECT_EQ(form.ShapeSel.Left, form.Label2[choisie].Left) << clic;
+            EXPECT_EQ(form.ShapeSel.Top, form.Label2[choisie].Top) << clic;
+        }
+        EXPECT_EQ(trait ? m.NumCouleurTrait : m.NumCouleurFond, 17);
     }
-    FormCouleurs form(m, principale);
-    form.Form_Load();
-    form.Label2_Click(17);
-    EXPECT_EQ(m.NumCouleurFond, 17);
-    EXPECT_EQ(form.ShapeSel.Left, form.Label2[17].Left);
-    EXPECT_EQ(form.ShapeSel.Top, form.Label2[17].Top);
-    // Hors de la palette, rien ne change.
-    form.Label2_Click(48);
-    EXPECT_EQ(m.NumCouleurFond, 17);
-    EXPECT_EQ(form.CouleurChoisie, TexteCouleurPalette(17));
 }
 
-// Chaque case montre la couleur de son texte, dans une grille sans chevauchement.
+// Chaque case montre la couleur de son texte (en BVR : le rouge en dernier), dans une grille sans
+// chevauchement ; un texte mal formé ne donne aucune couleur.
 TEST(FormCouleurs, LesQuaranteHuitCasesMontrentLaCouleurDeLeurTexte)
 {
     Modulebas m;
@@ -136,16 +121,9 @@ TEST(FormCouleurs, LesQuaranteHuitCasesMontrentLaCouleurDeLeurTexte)
         if (i % 8 != 0)
             EXPECT_GE(c.Left, form.Label2[i - 1].Left + form.Label2[i - 1].Width);
     }
-}
-
-TEST(FormCouleurs, LectureDuTexteHexadecimal)
-{
-    // Le texte est en BVR : le rouge vient en dernier.
     EXPECT_EQ(LireCouleurHexa("&h0080ff"), (Couleur{255, 128, 0}));
-    for (const char* faux : {"", "&H", "FF0000", "&HGG0000", "&H1000000", "&H12 34"}) {
-        SCOPED_TRACE(faux);
-        EXPECT_FALSE(LireCouleurHexa(faux).has_value());
-    }
+    for (const char* faux : {"", "&H", "FF0000", "&HGG0000", "&H1000000", "&H12 34"})
+        EXPECT_FALSE(LireCouleurHexa(faux).has_value()) << faux;
 }
 
 TEST(FormMessage, MontreSonTitreAuCentrePuisVideLesTextesMemeFermeeParLeCadre)
@@ -171,39 +149,27 @@ TEST(FormMessage, MontreSonTitreAuCentrePuisVideLesTextesMemeFermeeParLeCadre)
     }
 }
 
-TEST(FormTexteAgrandi, SeulValiderLaisseLeTexteDansTexteRetour)
+// Valider et Fermer passent déjà par la fenêtre principale ; Annuler et le cadre ne rendent aucun texte.
+TEST(FormTexteAgrandi, FeliciteApresUneReussiteEtAnnulerOuLeCadreNeRendentRien)
 {
-    const std::pair<const char*, std::function<void(FormTexteAgrandi&)>> gestes[] = {
-        {"Valider", [](FormTexteAgrandi& f) { f.BtonValider_Click(); }},
-        {"Annuler", [](FormTexteAgrandi& f) { f.BtonAnnuler_Click(); }},
-        {"Fermer", [](FormTexteAgrandi& f) { f.BtonFermer_Click(); }},
-        {"cadre", [](FormTexteAgrandi&) {}},
-    };
-    for (const auto& [nom, geste] : gestes) {
-        SCOPED_TRACE(nom);
+    for (const bool réussie : {false, true}) {
+        SCOPED_TRACE(réussie ? "réussie, fermée par le cadre" : "annulée");
         Modulebas m;
+        m.FigureRéussie = réussie;
         m.TexteRetour = "ancien";
         PlateformeScriptée plateforme;
         FormTexteAgrandi fenêtre(m, principale);
         fenêtre.TexteE1Ag.Caption = "Construction d'un carré";
-        plateforme.QuandSOuvre<FormTexteAgrandi>(geste);
+        plateforme.QuandSOuvre<FormTexteAgrandi>([réussie](FormTexteAgrandi& f) {
+            EXPECT_EQ(f.LabConsigne.Visible, réussie);
+            EXPECT_EQ(f.LabConsigne.Caption, réussie ? "   Bravo !" : "");
+            EXPECT_FALSE(f.BtonValider.Visible || f.BtonAnnuler.Visible || f.BtonFermer.Visible);
+            if (!réussie)
+                f.BtonAnnuler_Click();
+        });
         plateforme.MontrerModal(fenêtre);
-        EXPECT_EQ(m.TexteRetour, std::string(nom) == "Valider" ? "Construction d'un carré" : "");
-    }
-}
-
-TEST(FormTexteAgrandi, FeliciteApresUneReussite)
-{
-    for (const bool réussie : {false, true}) {
-        SCOPED_TRACE(réussie);
-        Modulebas m;
-        m.FigureRéussie = réussie;
-        FormTexteAgrandi fenêtre(m, principale);
-        fenêtre.Form_Load();
-        EXPECT_EQ(fenêtre.LabConsigne.Visible, réussie);
-        EXPECT_EQ(fenêtre.LabConsigne.Caption, réussie ? "   Bravo !" : "");
-        EXPECT_FALSE(fenêtre.BtonValider.Visible || fenêtre.BtonAnnuler.Visible ||
-                     fenêtre.BtonFermer.Visible);
+        EXPECT_TRUE(fenêtre.EstFermée());
+        EXPECT_EQ(m.TexteRetour, "");
     }
 }
 
@@ -213,54 +179,44 @@ TEST(FormApropos, MontreVersionAuteurEtSElargitPourLEditeur)
     const int largeurDessin = apropos.Form.Width;
     apropos.Form_Load();
     EXPECT_EQ(apropos.Form.Caption, "À propos du logiciel Velmor");
-    EXPECT_EQ(apropos.EtiVersion.Caption, "Version 1.0");
     EXPECT_EQ(apropos.LabelAuteur.Caption, "Conception et programmation,\nL'équipe Velmor");
     // « Éditions Velmor » : 15 caractères, 6 de plus que 9, même si « É » tient sur deux octets.
     EXPECT_EQ(apropos.Form.Width, largeurDessin + 6 * 40);
     EXPECT_EQ(apropos.BtonOk.Left, apropos.Form.Width - apropos.BtonOk.Width - 400);
 }
 
-TEST(FormAide, PrendLesDeuxTiersDeLaFenetrePrincipaleEtSeCentreDessus)
+// Deux tiers de la fenêtre principale, centrée dessus ; la police grandit d'un point par 2000 twips et le
+// bouton suit le bas droit du texte.
+TEST(FormAide, LaDispositionSuitLaTailleDeLaFenetre)
 {
     AideOuverte o;
     EXPECT_EQ(o.aide.Form.Width * 3, principale.Width * 2);
     EXPECT_EQ(o.aide.Form.Height * 3, principale.Height * 2);
     AttendreCentrée(o.aide.Form);
     EXPECT_EQ(o.aide.Form.Caption, "Aide");
-}
-
-TEST(FormAide, LaPoliceGranditDUnPointParDeuxMilleTwips)
-{
-    AideOuverte o;
+    const auto& texte = o.aide.TextAide;
+    const auto& ok = o.aide.BtonOk;
+    o.aide.Form.Height = 7000;
     for (const CasTable& c : LireTableCas("dialogues-police-aide.tsv")) {
         SCOPED_TRACE(c.Où);
         const int largeur = std::stoi(c[0]);
-        o.aide.Form.Width = o.aide.TextAide.Left + largeur + 200;
+        o.aide.Form.Width = texte.Left + largeur + 200;
         o.aide.Form_Resize();
-        EXPECT_EQ(o.aide.TextAide.Width, largeur);
-        EXPECT_EQ(o.aide.TextAide.FontSize, std::stod(c[1]));
+        EXPECT_EQ(texte.Width, largeur);
+        EXPECT_EQ(texte.FontSize, std::stod(c[1]));
+        EXPECT_EQ(ok.Left + ok.Width, texte.Left + texte.Width);
     }
-}
-
-TEST(FormAide, LeBoutonSuitLeBasDroitDuTexte)
-{
-    AideOuverte o;
-    o.aide.Form.Height = 7000;
-    o.aide.Form_Resize();
-    const auto& texte = o.aide.TextAide;
-    const auto& ok = o.aide.BtonOk;
     EXPECT_EQ(o.aide.ListChapitresAide.Height, texte.Height);
     EXPECT_GT(ok.Top, texte.Top + texte.Height);
     EXPECT_LT(ok.Top + ok.Height, 7000);
     EXPECT_GT(ok.Top + ok.Height, 7000 - 3 * ok.Height) << "le texte prend la hauteur libre";
-    EXPECT_EQ(ok.Left + ok.Width, texte.Left + texte.Width);
 
     // Réduite à presque rien, la fenêtre ne donne ni taille négative ni police nulle.
     o.aide.Form.Width = 100;
     o.aide.Form.Height = 100;
     o.aide.Form_Resize();
-    EXPECT_EQ(o.aide.TextAide.Width, 0);
-    EXPECT_GE(o.aide.TextAide.FontSize, 1);
+    EXPECT_EQ(texte.Width, 0);
+    EXPECT_GE(texte.FontSize, 1);
 }
 
 TEST(FormAide, ListeLesRubriquesEtMontreCelleQuOnChoisit)
