@@ -3,6 +3,7 @@
 #include "ui/Environnement.h"
 
 #include "support/DossierTemporaire.h"
+#include "support/MessagerieEnregistree.h"
 #include "support/PlateformeScriptee.h"
 #include "support/TableCas.h"
 
@@ -32,7 +33,7 @@ TEST(FormFichier, LeDossierEtLeNomDUnChemin)
     }
 }
 
-// Le dialogue du système rend la réponse de la table, puis l'élève presse Valider.
+// Le dialogue du système rend la réponse de la table, puis l'élève répond à la confirmation.
 TEST(FormFichier, ChaqueReponseDuSystemeASaConfirmation)
 {
     for (const CasTable& c : LireTableCas("dialogues-fichiers.tsv")) {
@@ -53,8 +54,11 @@ TEST(FormFichier, ChaqueReponseDuSystemeASaConfirmation)
         (ouverture ? o.plateforme.RéponsesOuvrir : o.plateforme.RéponsesEnregistrer).push_back(réponse);
         FormFichier f(o.m, o.plateforme, o.principale,
                       ouverture ? DialogueFichier::Ouverture : DialogueFichier::Enregistrement);
-        o.plateforme.QuandSOuvre<FormFichier>([](FormFichier& f) { f.BtonOk_Click(); });
+        if (c[7] != "cadre")
+            o.plateforme.QuandSOuvre<FormFichier>(
+                [&c](FormFichier& f) { c[7] == "Annuler" ? f.BtonAnnuler_Click() : f.BtonOk_Click(); });
         o.plateforme.MontrerModal(f);
+        EXPECT_TRUE(f.EstFermée());
 
         const auto& dialogues = ouverture ? o.plateforme.DialoguesOuvrir : o.plateforme.DialoguesEnregistrer;
         ASSERT_EQ(dialogues.size(), 1u);
@@ -69,21 +73,6 @@ TEST(FormFichier, ChaqueReponseDuSystemeASaConfirmation)
         EXPECT_EQ(f.BtonAnnuler.Visible, c[6] == "oui");
         // Seule une ouverture confirmée retient son dossier.
         EXPECT_EQ(o.m.CheminDocuments, ouverture && !c[4].empty() ? DossierDuChemin(o.Chemin(c[4])) : départ);
-    }
-}
-
-TEST(FormFichier, RefuserLaConfirmationNeChoisitRien)
-{
-    for (const bool parLeCadre : {false, true}) {
-        SCOPED_TRACE(parLeCadre ? "cadre" : "Annuler");
-        Confirmation o;
-        o.plateforme.RéponsesEnregistrer.push_back(o.Chemin("carré"));
-        FormFichier f(o.m, o.plateforme, o.principale, DialogueFichier::Enregistrement);
-        if (!parLeCadre)
-            o.plateforme.QuandSOuvre<FormFichier>([](FormFichier& f) { f.BtonAnnuler_Click(); });
-        o.plateforme.MontrerModal(f);
-        EXPECT_TRUE(f.EstFermée());
-        EXPECT_EQ(f.NomFichierChoisi, "");
     }
 }
 
