@@ -86,6 +86,7 @@ TEST(Coordonnees, AnnulerOuFermerRestaureLesValeursDOuverture)
         d.m.PositionSuivante = 2;
         Coordonnées& f = d.Ouvrir();
         f.Position_Click(3);
+        EXPECT_TRUE(f.Position[3].Checked && !f.Position[2].Checked);
         d.TaperNom("Z");
         d.Valider("2*-3", "1");
         ASSERT_FALSE(f.EstFermée());

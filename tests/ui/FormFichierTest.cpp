@@ -104,10 +104,13 @@ TEST(Environnement, LeDossierDesFiguresEstLeSousDossierVelmorDesDocuments)
     EXPECT_EQ(LireTout(documents + "/Velmor/triangle.lum"), "Figure du logiciel Lumarc\r\n");
 }
 
-TEST(Environnement, SansNavigateurLaPageWebEstRefuseeParUnMessage)
+TEST(Environnement, OuvreLaPageDeTelechargementOuLeDitUneFois)
 {
     Modulebas m;
     PlateformeScriptée plateforme;
+    OuvrirPageWeb(m, plateforme);
+    EXPECT_EQ(plateforme.PagesOuvertes, (std::vector<std::string>{"https://velmor.fr/Telechargements.htm"}));
+    EXPECT_TRUE(plateforme.Journal.Messages.empty());
     plateforme.NavigateurDisponible = false;
     OuvrirPageWeb(m, plateforme);
     AttendreMessage(plateforme.Journal, "Gestion des fichiers", "No association for file extension");

@@ -66,8 +66,8 @@ TEST(FormChoixPoint, ValiderResteGriseTantQuAucunPointNEstChoisiEtLeCadreNeChois
     EXPECT_EQ(m.NumPointModif, 0);
 }
 
-// Chaque choix et son effet passent déjà par la fenêtre principale ; reste la case cochée à l'ouverture.
-TEST(ChoixPrecision, LaPrecisionCouranteEstCocheeALOuverture)
+// L'effet de chaque choix passe déjà par la fenêtre principale ; restent les cases cochées et le bouton.
+TEST(ChoixPrecision, UneSeulePrecisionEstCocheeEtLeBoutonFerme)
 {
     const std::pair<int, std::size_t> cas[] = {{1, 1}, {2, 2}, {3, 3}, {11, 4}};
     for (const auto& [précision, cochée] : cas) {
@@ -78,6 +78,11 @@ TEST(ChoixPrecision, LaPrecisionCouranteEstCocheeALOuverture)
         form.Form_Load();
         for (std::size_t k = 1; k <= 4; ++k)
             EXPECT_EQ(form.OpPrecis[k].Checked, k == cochée) << k;
+        const std::size_t suivante = cochée % 4 + 1;
+        form.OpPrecis_Click(suivante);
+        EXPECT_TRUE(form.OpPrecis[suivante].Checked && !form.OpPrecis[cochée].Checked);
+        form.BtonPrecis_Click();
+        EXPECT_TRUE(form.EstFermée());
     }
 }
 
