@@ -226,7 +226,7 @@ TEST(FormAide, LaDispositionSuitLaTailleDeLaFenetre)
     EXPECT_GE(texte.FontSize, 1);
 }
 
-TEST(FormAide, ListeLesRubriquesEtMontreCelleQuOnChoisit)
+TEST(FormAide, ListeLesRubriquesEtMontreCelleQuOnChoisitOuRienSansFichier)
 {
     AideOuverte o;
     EXPECT_EQ(o.aide.ÉlémentsSommaire, (std::vector<std::string>{"Démarrer", "Vide", "Fin collée"}));
@@ -241,15 +241,13 @@ TEST(FormAide, ListeLesRubriquesEtMontreCelleQuOnChoisit)
     o.aide.ListChapitresAide_Click(1);
     EXPECT_EQ(o.aide.TextAide.Caption, "");
     EXPECT_TRUE(o.messagerie.Messages.empty());
-}
 
-TEST(FormAide, SansFichierLaFenetreSOuvreVideApresUnMessage)
-{
-    AideOuverte o(false);
-    AttendreMessage(o.messagerie, "Lecture du fichier d'aide",
-                    "Le fichier des aides " + o.m.CheminAppli + "Velmor.dat est introuvable.");
-    EXPECT_TRUE(o.aide.ÉlémentsSommaire.empty());
-    EXPECT_EQ(o.aide.IndexSommaire, -1);
-    EXPECT_EQ(o.aide.TextAide.Caption, "");
-    EXPECT_EQ(o.aide.EtiChap.Caption, "Chapitre :");
+    // Sans fichier, la fenêtre s'ouvre vide après un message.
+    AideOuverte vide(false);
+    AttendreMessage(vide.messagerie, "Lecture du fichier d'aide",
+                    "Le fichier des aides " + vide.m.CheminAppli + "Velmor.dat est introuvable.");
+    EXPECT_TRUE(vide.aide.ÉlémentsSommaire.empty());
+    EXPECT_EQ(vide.aide.IndexSommaire, -1);
+    EXPECT_EQ(vide.aide.TextAide.Caption, "");
+    EXPECT_EQ(vide.aide.EtiChap.Caption, "Chapitre :");
 }
