@@ -1,7 +1,11 @@
+// La confirmation des fichiers figure et l'environnement : dossier des documents, page web, lancements.
 #include "ui/FormFichier.h"
+#include "ui/Environnement.h"
 
 #include "support/DossierTemporaire.h"
+#include "support/MessagerieEnregistree.h"
 #include "support/PlateformeScriptee.h"
+#include "support/TableCas.h"
 
 #include <gtest/gtest.h>
 
@@ -16,132 +20,106 @@ struct Confirmation {
     Confirmation() { m.CheminDocuments = dossier.Chemin().string(); }
 
     std::string Chemin(const std::string& nom) const { return dossier.Chemin().string() + "/" + nom; }
-
-    // Le dialogue du système rend la réponse préparée, puis l'élève presse Valider.
-    std::unique_ptr<FormFichier> Montrer(DialogueFichier genre, std::optional<std::string> réponse)
-    {
-        auto& réponses = genre == DialogueFichier::Enregistrement ? plateforme.RéponsesEnregistrer
-                                                                  : plateforme.RéponsesOuvrir;
-        réponses.push_back(std::move(réponse));
-        auto fenêtre = std::make_unique<FormFichier>(m, plateforme, principale, genre);
-        plateforme.QuandSOuvre<FormFichier>([](FormFichier& f) { f.BtonOk_Click(); });
-        plateforme.MontrerModal(*fenêtre);
-        return fenêtre;
-    }
 };
 
 } // namespace
 
 TEST(FormFichier, LeDossierEtLeNomDUnChemin)
 {
-    struct Cas {
-        const char* chemin;
-        const char* dossier;
-        const char* nom;
-    };
-    for (const Cas c : {Cas{"/home/élève/Velmor/carré.lum", "/home/élève/Velmor", "carré.lum"},
-                        Cas{"/figure.lum", "", "figure.lum"}, Cas{"figure.lum", "", "figure.lum"}}) {
-        SCOPED_TRACE(c.chemin);
-        EXPECT_EQ(DossierDuChemin(c.chemin), c.dossier);
-        EXPECT_EQ(NomSansDossier(c.chemin), c.nom);
+    for (const CasTable& c : LireTableCas("dialogues-chemins.tsv")) {
+        SCOPED_TRACE(c.Où);
+        EXPECT_EQ(DossierDuChemin(c[0]), c[1]);
+        EXPECT_EQ(NomSansDossier(c[0]), c[2]);
     }
 }
 
-TEST(FormFichier, LEnregistrementAjouteLExtensionEtAnnonceLeNom)
+// Le dialogue du système rend la réponse de la table, puis l'élève répond à la confirmation.
+TEST(FormFichier, ChaqueReponseDuSystemeASaConfirmation)
 {
-    struct Cas {
-        const char* tapé;
-        const char* enregistré;
-    };
-    for (const Cas c :
-         {Cas{"carré", "carré.lum"}, Cas{"carré.lum", "carré.lum"}, Cas{"CARRE.LUM", "CARRE.LUM.lum"}}) {
-        SCOPED_TRACE(c.tapé);
+    for (const CasTable& c : LireTableCas("dialogues-fichiers.tsv")) {
+        SCOPED_TRACE(c.Où);
         Confirmation o;
-        const std::string dossierDeDépart = o.m.CheminDocuments;
-        const auto f = o.Montrer(DialogueFichier::Enregistrement, o.Chemin(c.tapé));
-        ASSERT_EQ(o.plateforme.DialoguesEnregistrer.size(), 1u);
-        EXPECT_EQ(o.plateforme.DialoguesEnregistrer[0].Titre, "Enregistrement d'un fichier figure");
-        EXPECT_EQ(o.plateforme.DialoguesEnregistrer[0].Filtre, "Figure du logiciel Velmor (*.lum)");
-        EXPECT_EQ(o.plateforme.DialoguesEnregistrer[0].Dossier, dossierDeDépart);
-        EXPECT_EQ(f->LabMessage.Caption,
-                  std::string("La figure va être enregistre sous le nom : «") + c.enregistré + "»");
-        EXPECT_EQ(f->NomFichierChoisi, o.Chemin(c.enregistré));
-        EXPECT_TRUE(f->BtonAnnuler.Visible);
-    }
-}
-
-TEST(FormFichier, UneFigureDeCeNomDemandeConfirmationAvantDEtreEcrasee)
-{
-    Confirmation o;
-    o.dossier.Écrire("carré.lum", "Figure du logiciel Lumarc\r\n");
-    for (const char* tapé : {"carré", "carré.lum"}) {
-        SCOPED_TRACE(tapé);
-        const auto f = o.Montrer(DialogueFichier::Enregistrement, o.Chemin(tapé));
-        EXPECT_EQ(f->LabMessage.Caption,
-                  "Attention, une figure de ce nom existe déjà, elle va être écrasée. Confirmation ?");
-        EXPECT_EQ(f->NomFichierChoisi, o.Chemin("carré.lum"));
-    }
-}
-
-TEST(FormFichier, LOuvertureAnnonceLaFigureEtRetientSonDossier)
-{
-    Confirmation o;
-    std::filesystem::create_directory(o.dossier.Chemin() / "classe");
-    const auto f = o.Montrer(DialogueFichier::Ouverture, o.Chemin("classe/losange.lum"));
-    ASSERT_EQ(o.plateforme.DialoguesOuvrir.size(), 1u);
-    EXPECT_EQ(o.plateforme.DialoguesOuvrir[0].Titre, "Ouverture d'un fichier figure");
-    EXPECT_EQ(o.plateforme.DialoguesOuvrir[0].Filtre, "Figure du logiciel Lumarc (*.lum)");
-    EXPECT_EQ(o.plateforme.DialoguesOuvrir[0].Dossier, o.dossier.Chemin().string());
-    EXPECT_EQ(f->LabMessage.Caption, "La figure : «losange.lum» va être ouverte.");
-    EXPECT_EQ(f->NomFichierChoisi, o.Chemin("classe/losange.lum"));
-    EXPECT_EQ(o.m.CheminDocuments, o.Chemin("classe"));
-    EXPECT_EQ(f->Form.Caption, "Gestion des fichiers");
-}
-
-TEST(FormFichier, UneAnnulationDuDialogueNeLaisseQueOk)
-{
-    struct Cas {
-        DialogueFichier genre;
-        const char* texte;
-    };
-    for (const Cas c : {Cas{DialogueFichier::Enregistrement, "      Sauvegarde annulée par l'utilisateur"},
-                        Cas{DialogueFichier::Ouverture, "      Ouverture annulée par l'utilisateur"}}) {
-        SCOPED_TRACE(c.texte);
-        Confirmation o;
-        const std::string dossier = o.m.CheminDocuments;
-        const auto f = o.Montrer(c.genre, std::nullopt);
-        EXPECT_EQ(f->LabMessage.Caption, c.texte);
-        EXPECT_FALSE(f->BtonAnnuler.Visible);
-        EXPECT_EQ(f->BtonOk.Caption, "Ok");
-        EXPECT_EQ(f->NomFichierChoisi, "");
-        EXPECT_EQ(o.m.CheminDocuments, dossier);
-    }
-}
-
-TEST(FormFichier, RefuserLaConfirmationNeChoisitRien)
-{
-    for (const char* façon : {"Annuler", "cadre"}) {
-        SCOPED_TRACE(façon);
-        Confirmation o;
-        o.plateforme.RéponsesEnregistrer.push_back(o.Chemin("carré"));
-        FormFichier f(o.m, o.plateforme, o.principale, DialogueFichier::Enregistrement);
-        if (std::string(façon) == "Annuler")
-            o.plateforme.QuandSOuvre<FormFichier>([](FormFichier& f) { f.BtonAnnuler_Click(); });
+        const std::string départ = o.m.CheminDocuments;
+        const bool ouverture = c[0] == "ouvrir";
+        std::filesystem::create_directory(o.dossier.Chemin() / "classe");
+        if (!c[2].empty())
+            o.dossier.Écrire(c[2], "Figure du logiciel Lumarc\r\n");
+        std::optional<std::string> réponse = o.Chemin(c[1]);
+        if (c[1] == "<annulé>")
+            réponse.reset();
+        else if (c[1] == "<vide>")
+            réponse = "";
+        else if (c[1] == "<trop long>")
+            réponse = o.Chemin(std::string(300, 'a'));
+        (ouverture ? o.plateforme.RéponsesOuvrir : o.plateforme.RéponsesEnregistrer).push_back(réponse);
+        FormFichier f(o.m, o.plateforme, o.principale,
+                      ouverture ? DialogueFichier::Ouverture : DialogueFichier::Enregistrement);
+        if (c[7] != "cadre")
+            o.plateforme.QuandSOuvre<FormFichier>(
+                [&c](FormFichier& f) { c[7] == "Annuler" ? f.BtonAnnuler_Click() : f.BtonOk_Click(); });
         o.plateforme.MontrerModal(f);
         EXPECT_TRUE(f.EstFermée());
-        EXPECT_EQ(f.NomFichierChoisi, "");
+
+        const auto& dialogues = ouverture ? o.plateforme.DialoguesOuvrir : o.plateforme.DialoguesEnregistrer;
+        ASSERT_EQ(dialogues.size(), 1u);
+        EXPECT_EQ(dialogues[0].Titre,
+                  ouverture ? "Ouverture d'un fichier figure" : "Enregistrement d'un fichier figure");
+        EXPECT_EQ(dialogues[0].Filtre,
+                  ouverture ? "Figure du logiciel Lumarc (*.lum)" : "Figure du logiciel Velmor (*.lum)");
+        EXPECT_EQ(dialogues[0].Dossier, départ);
+        EXPECT_EQ(f.Form.Caption, "Gestion des fichiers");
+        EXPECT_EQ(f.LabMessage.Caption, c[3]);
+        EXPECT_EQ(f.NomFichierChoisi, c[4].empty() ? "" : o.Chemin(c[4]));
+        EXPECT_EQ(f.BtonOk.Caption, c[5]);
+        EXPECT_EQ(f.BtonAnnuler.Visible, c[6] == "oui");
+        // Seule une ouverture confirmée retient son dossier.
+        EXPECT_EQ(o.m.CheminDocuments, ouverture && !c[4].empty() ? DossierDuChemin(o.Chemin(c[4])) : départ);
     }
 }
 
-TEST(FormFichier, UnProblemeDAccesNeConfirmeAucunFichier)
+// Le sous-dossier Velmor des documents est créé s'il manque, gardé s'il existe ; sans documents, rien.
+TEST(Environnement, LeDossierDesFiguresEstLeSousDossierVelmorDesDocuments)
 {
-    Confirmation o;
-    const std::string tropLong = o.Chemin(std::string(300, 'a'));
-    for (const std::string& réponse : {tropLong, std::string()}) {
-        SCOPED_TRACE(réponse.size());
-        const auto f = o.Montrer(DialogueFichier::Enregistrement, réponse);
-        EXPECT_EQ(f->LabMessage.Caption, "    Problème d'accès au système de fichiers ...");
-        EXPECT_EQ(f->NomFichierChoisi, "");
-        EXPECT_EQ(f->BtonOk.Caption, "Valider");
+    DossierTemporaire maison;
+    const std::string documents = maison.Chemin() / "Documents";
+    const std::string absent = maison.Chemin() / "absent";
+    std::filesystem::create_directory(documents);
+    const std::pair<std::string, std::string> cas[] = {
+        {absent, ""}, {"", ""}, {documents, documents + "/Velmor"}, {documents + "/", documents + "/Velmor"}};
+    for (const auto& [système, attendu] : cas) {
+        SCOPED_TRACE(système);
+        Modulebas m;
+        m.CheminDocuments = "/ancien";
+        PlateformeScriptée plateforme;
+        plateforme.DossierDocuments = système;
+        ChercherDossierDocuments(m, plateforme);
+        EXPECT_EQ(m.CheminDocuments, attendu);
+        EXPECT_EQ(m.CheminDocumentsMémorisé, attendu);
+        EXPECT_TRUE(attendu.empty() || std::filesystem::is_directory(attendu));
+        if (attendu.empty())
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(maison.Chemin()), {}), 1);
+        else
+            maison.Écrire("Documents/Velmor/triangle.lum", "Figure du logiciel Lumarc\r\n");
+    }
+    EXPECT_EQ(LireTout(documents + "/Velmor/triangle.lum"), "Figure du logiciel Lumarc\r\n");
+}
+
+TEST(Environnement, OuvreLaPageDeTelechargementOuLeDitUneFois)
+{
+    Modulebas m;
+    PlateformeScriptée plateforme;
+    OuvrirPageWeb(m, plateforme);
+    EXPECT_EQ(plateforme.PagesOuvertes, (std::vector<std::string>{"https://velmor.fr/Telechargements.htm"}));
+    EXPECT_TRUE(plateforme.Journal.Messages.empty());
+    plateforme.NavigateurDisponible = false;
+    OuvrirPageWeb(m, plateforme);
+    AttendreMessage(plateforme.Journal, "Gestion des fichiers", "No association for file extension");
+}
+
+TEST(Environnement, ChaqueCodeDeLancementASonTexte)
+{
+    for (const CasTable& c : LireTableCas("dialogues-codes-lancement.tsv")) {
+        SCOPED_TRACE(c.Où);
+        EXPECT_EQ(TexteÉchecLancement(std::stoi(c[0])), c[1]);
     }
 }

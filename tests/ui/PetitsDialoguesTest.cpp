@@ -1,15 +1,51 @@
+// Les petits dialogues et fenêtres modales : choix d'un point, précision, couleurs, message, texte agrandi,
+// à propos, aide.
 #include "ui/ChoixPrecision.h"
+#include "ui/FormAide.h"
+#include "ui/FormApropos.h"
 #include "ui/FormChoixPoint.h"
 #include "ui/FormCouleurs.h"
+#include "ui/FormMessage.h"
+#include "ui/FormTexteAgrandi.h"
+
+#include "support/DossierTemporaire.h"
+#include "support/MessagerieEnregistree.h"
+#include "support/PlateformeScriptee.h"
+#include "support/TableCas.h"
 
 #include <gtest/gtest.h>
 #include <set>
 
 namespace {
-const Contrôle principale = Dessiné("", 0, 0, 12000, 9000);
+
+const Contrôle principale = Dessiné("", 600, 300, 12000, 9000);
+
+// Centrée sur la fenêtre principale, à un twips près pour les moitiés impaires.
+void AttendreCentrée(const Contrôle& f)
+{
+    EXPECT_NEAR(f.Left + f.Width / 2, principale.Left + principale.Width / 2, 1);
+    EXPECT_NEAR(f.Top + f.Height / 2, principale.Top + principale.Height / 2, 1);
+}
+
+struct AideOuverte {
+    DossierTemporaire dossier;
+    Modulebas m;
+    MessagerieEnregistrée messagerie;
+    FormAide aide{m, messagerie, principale};
+
+    explicit AideOuverte(bool avecFichier = true)
+    {
+        if (avecFichier)
+            std::filesystem::copy_file(CheminDonnées("aide-courte.dat"), dossier.Chemin() / "Velmor.dat");
+        m.CheminAppli = dossier.Chemin().string() + "/";
+        aide.Form_Load();
+    }
+};
+
 } // namespace
 
-TEST(FormChoixPoint, ValiderResteGriseTantQuAucunPointNEstChoisi)
+// Valider et Annuler passent déjà par la fenêtre principale ; restent le bouton grisé et le cadre.
+TEST(FormChoixPoint, ValiderResteGriseTantQuAucunPointNEstChoisiEtLeCadreNeChoisitRien)
 {
     Modulebas m;
     m.NumPointModif = 3;
@@ -18,101 +54,67 @@ TEST(FormChoixPoint, ValiderResteGriseTantQuAucunPointNEstChoisi)
     form.NommerOption(2, "B");
     form.Form_Load();
     EXPECT_EQ(m.NumPointModif, 0);
-    EXPECT_EQ(form.OptionPoint[1].Caption, "Point A");
-    EXPECT_TRUE(form.OptionPoint[2].Visible);
-    EXPECT_FALSE(form.OptionPoint[3].Visible);
-
-    EXPECT_FALSE(form.BtonOk.Enabled);
     form.BtonOk_Click();
     EXPECT_FALSE(form.EstFermée());
     // Une option cachée ne se clique pas.
     form.OptionPoint_Click(3);
     EXPECT_FALSE(form.BtonOk.Enabled);
-
     form.OptionPoint_Click(2);
     EXPECT_TRUE(form.BtonOk.Enabled);
-    form.BtonOk_Click();
+    form.Form_QueryUnload();
     EXPECT_TRUE(form.EstFermée());
-    EXPECT_EQ(m.NumPointModif, 2);
+    EXPECT_EQ(m.NumPointModif, 0);
 }
 
-TEST(FormChoixPoint, AnnulerOuFermerNeChoisitAucunPoint)
+// L'effet de chaque choix passe déjà par la fenêtre principale ; restent les cases cochées et le bouton.
+TEST(ChoixPrecision, UneSeulePrecisionEstCocheeEtLeBoutonFerme)
 {
-    for (bool parLeCadre : {false, true}) {
-        SCOPED_TRACE(parLeCadre ? "cadre" : "Annuler");
+    const std::pair<int, std::size_t> cas[] = {{1, 1}, {2, 2}, {3, 3}, {11, 4}};
+    for (const auto& [précision, cochée] : cas) {
+        SCOPED_TRACE(précision);
         Modulebas m;
-        FormChoixPoint form(m, principale);
-        for (std::size_t i = 1; i <= 4; ++i)
-            form.NommerOption(i, std::string(1, static_cast<char>('A' + i - 1)));
-        form.Form_Load();
-        form.OptionPoint_Click(4);
-        parLeCadre ? form.Form_QueryUnload() : form.BtonAnnuler_Click();
-        EXPECT_TRUE(form.EstFermée());
-        EXPECT_EQ(m.NumPointModif, 0);
-    }
-}
-
-TEST(ChoixPrecision, LaPrecisionCouranteEstCocheeEtChaqueChoixPrendEffetAussitot)
-{
-    const std::pair<std::uint8_t, std::size_t> cas[] = {{1, 1}, {2, 2}, {3, 3}, {11, 4}};
-    for (auto [précision, coché] : cas) {
-        SCOPED_TRACE(static_cast<int>(précision));
-        Modulebas m;
-        m.Précision = précision;
+        m.Précision = static_cast<std::uint8_t>(précision);
         ChoixPrécision form(m, principale);
         form.Form_Load();
         for (std::size_t k = 1; k <= 4; ++k)
-            EXPECT_EQ(form.OpPrecis[k].Checked, k == coché) << k;
-        // Le choix suivant dans la liste, sans attendre la fermeture.
-        const std::size_t suivant = coché % 4 + 1;
-        form.OpPrecis_Click(suivant);
-        EXPECT_EQ(m.Précision, cas[suivant - 1].first);
-        EXPECT_TRUE(form.OpPrecis[suivant].Checked);
-        EXPECT_FALSE(form.OpPrecis[coché].Checked);
+            EXPECT_EQ(form.OpPrecis[k].Checked, k == cochée) << k;
+        const std::size_t suivante = cochée % 4 + 1;
+        form.OpPrecis_Click(suivante);
+        EXPECT_TRUE(form.OpPrecis[suivante].Checked && !form.OpPrecis[cochée].Checked);
         form.BtonPrecis_Click();
         EXPECT_TRUE(form.EstFermée());
     }
 }
 
-TEST(FormCouleurs, LaCaseCouranteEstChoisieAuChargement)
+TEST(FormCouleurs, LaCaseCouranteEstChoisieAuChargementPuisSuitLeClic)
 {
     Modulebas m;
-    m.ChoixCouleurTrait = true;
     m.NumCouleurTrait = 22;
     m.NumCouleurFond = 5;
-    FormCouleurs trait(m, principale);
-    trait.Form_Load();
-    EXPECT_EQ(trait.CouleurChoisie, "&HFF0000");
-    // Case 22 : troisième ligne, septième colonne.
-    EXPECT_EQ(trait.ShapeSel.Left, 6 * 480 + 360);
-    EXPECT_EQ(trait.ShapeSel.Top, 3 * 480);
-    EXPECT_TRUE(trait.ShapeSel.Visible);
-
-    m.ChoixCouleurTrait = false;
-    FormCouleurs fond(m, principale);
-    fond.Form_Load();
-    EXPECT_EQ(fond.CouleurChoisie, "&HFFFFC0");
+    for (const bool trait : {true, false}) {
+        SCOPED_TRACE(trait ? "trait" : "fond");
+        m.ChoixCouleurTrait = trait;
+        FormCouleurs form(m, principale);
+        form.Form_Load();
+        const std::size_t courante = trait ? 22 : 5;
+        EXPECT_EQ(form.CouleurChoisie, TexteCouleurPalette(courante));
+        const auto sur = [&form](std::size_t i) {
+            return form.ShapeSel.Visible && form.ShapeSel.Left == form.Label2[i].Left &&
+                   form.ShapeSel.Top == form.Label2[i].Top;
+        };
+        EXPECT_TRUE(sur(courante));
+        form.Label2_Click(17);
+        EXPECT_TRUE(sur(17));
+        // Hors de la palette, rien ne change.
+        form.Label2_Click(48);
+        EXPECT_TRUE(sur(17));
+        EXPECT_EQ(form.CouleurChoisie, TexteCouleurPalette(17));
+        EXPECT_EQ(trait ? m.NumCouleurTrait : m.NumCouleurFond, 17);
+    }
 }
 
-TEST(FormCouleurs, UnClicChoisitLaCouleurEtSonNumero)
-{
-    Modulebas m;
-    m.ChoixCouleurTrait = false;
-    FormCouleurs form(m, principale);
-    form.Form_Load();
-    form.Label2_Click(17);
-    EXPECT_EQ(form.CouleurChoisie, "&H0000FF");
-    EXPECT_EQ(m.NumCouleurFond, 17);
-    EXPECT_EQ(form.ShapeSel.Left, form.Label2[17].Left);
-    EXPECT_EQ(form.ShapeSel.Top, form.Label2[17].Top);
-    // Hors de la palette, rien ne change.
-    form.Label2_Click(48);
-    EXPECT_EQ(m.NumCouleurFond, 17);
-    form.BtonOk_Click();
-    EXPECT_TRUE(form.EstFermée());
-}
-
-// Chaque case montre la couleur de son texte, dans une grille sans chevauchement.
+// Chaque case montre la couleur de son texte (en BVR : le rouge en dernier), dans une grille sans
+// chevauchement ; un texte mal formé ne donne aucune couleur.
 TEST(FormCouleurs, LesQuaranteHuitCasesMontrentLaCouleurDeLeurTexte)
 {
     Modulebas m;
@@ -124,20 +126,128 @@ TEST(FormCouleurs, LesQuaranteHuitCasesMontrentLaCouleurDeLeurTexte)
         const Contrôle& c = form.Label2[i];
         EXPECT_EQ(c.BackColor, LireCouleurHexa(TexteCouleurPalette(i)));
         EXPECT_TRUE(coins.insert({c.Left, c.Top}).second);
-        if (i % 8 != 0) {
-            EXPECT_GE(c.Left, form.Label2[i - 1].Left + form.Label2[i - 1].Width);
-        }
+        EXPECT_TRUE(i % 8 == 0 || c.Left >= form.Label2[i - 1].Left + form.Label2[i - 1].Width);
     }
-    EXPECT_EQ(TexteCouleurPalette(18), "&H0080FF");
+    EXPECT_EQ(LireCouleurHexa("&h0080ff"), (Couleur{255, 128, 0}));
+    for (const char* faux : {"", "&H", "FF0000", "&HGG0000", "&H1000000", "&H12 34"})
+        EXPECT_FALSE(LireCouleurHexa(faux).has_value()) << faux;
 }
 
-TEST(FormCouleurs, LectureDuTexteHexadecimal)
+TEST(FormMessage, MontreSonTitreAuCentrePuisVideLesTextesMemeFermeeParLeCadre)
 {
-    // Le texte est en BVR : le rouge vient en dernier.
-    EXPECT_EQ(LireCouleurHexa("&H0000FF"), (Couleur{255, 0, 0}));
-    EXPECT_EQ(LireCouleurHexa("&h0080ff"), (Couleur{255, 128, 0}));
-    for (const char* faux : {"", "&H", "FF0000", "&HGG0000", "&H1000000", "&H12 34"}) {
-        SCOPED_TRACE(faux);
-        EXPECT_FALSE(LireCouleurHexa(faux).has_value());
+    for (const bool parLeCadre : {false, true}) {
+        SCOPED_TRACE(parLeCadre ? "cadre" : "Ok");
+        Modulebas m;
+        PlateformeScriptée plateforme;
+        m.TitreMessage = "Polygone";
+        m.TexteMessage = "Il faut donner au moins 3 points !";
+        FormMessage message(m, principale);
+        plateforme.QuandSOuvre<FormMessage>([&](FormMessage& f) {
+            EXPECT_EQ(f.Form.Caption, "Polygone");
+            EXPECT_EQ(f.LabMessage.Caption, "Il faut donner au moins 3 points !");
+            AttendreCentrée(f.Form);
+            if (!parLeCadre)
+                f.BtonOk_Click();
+        });
+        plateforme.MontrerModal(message);
+        EXPECT_TRUE(message.EstFermée());
+        EXPECT_EQ(m.TitreMessage, "");
+        EXPECT_EQ(m.TexteMessage, "");
     }
+}
+
+// Valider et Fermer passent déjà par la fenêtre principale ; Annuler et le cadre ne rendent aucun texte.
+TEST(FormTexteAgrandi, FeliciteApresUneReussiteEtAnnulerOuLeCadreNeRendentRien)
+{
+    for (const bool réussie : {false, true}) {
+        SCOPED_TRACE(réussie ? "réussie, fermée par le cadre" : "annulée");
+        Modulebas m;
+        m.FigureRéussie = réussie;
+        m.TexteRetour = "ancien";
+        PlateformeScriptée plateforme;
+        FormTexteAgrandi fenêtre(m, principale);
+        fenêtre.TexteE1Ag.Caption = "Construction d'un carré";
+        plateforme.QuandSOuvre<FormTexteAgrandi>([réussie](FormTexteAgrandi& f) {
+            EXPECT_EQ(f.LabConsigne.Visible, réussie);
+            EXPECT_EQ(f.LabConsigne.Caption, réussie ? "   Bravo !" : "");
+            EXPECT_FALSE(f.BtonValider.Visible || f.BtonAnnuler.Visible || f.BtonFermer.Visible);
+            if (!réussie)
+                f.BtonAnnuler_Click();
+        });
+        plateforme.MontrerModal(fenêtre);
+        EXPECT_TRUE(fenêtre.EstFermée());
+        EXPECT_EQ(m.TexteRetour, "");
+    }
+}
+
+TEST(FormApropos, MontreVersionAuteurEtSElargitPourLEditeur)
+{
+    FormApropos apropos(principale);
+    const int largeurDessin = apropos.Form.Width;
+    apropos.Form_Load();
+    EXPECT_EQ(apropos.Form.Caption, "À propos du logiciel Velmor");
+    EXPECT_EQ(apropos.LabelAuteur.Caption, "Conception et programmation,\nL'équipe Velmor");
+    // « Éditions Velmor » : 15 caractères, 6 de plus que 9, même si « É » tient sur deux octets.
+    EXPECT_EQ(apropos.Form.Width, largeurDessin + 6 * 40);
+    EXPECT_EQ(apropos.BtonOk.Left, apropos.Form.Width - apropos.BtonOk.Width - 400);
+}
+
+// Deux tiers de la fenêtre principale, centrée dessus ; la police grandit d'un point par 2000 twips et le
+// bouton suit le bas droit du texte.
+TEST(FormAide, LaDispositionSuitLaTailleDeLaFenetre)
+{
+    AideOuverte o;
+    EXPECT_EQ(o.aide.Form.Width * 3, principale.Width * 2);
+    EXPECT_EQ(o.aide.Form.Height * 3, principale.Height * 2);
+    AttendreCentrée(o.aide.Form);
+    EXPECT_EQ(o.aide.Form.Caption, "Aide");
+    const auto& texte = o.aide.TextAide;
+    const auto& ok = o.aide.BtonOk;
+    o.aide.Form.Height = 7000;
+    for (const CasTable& c : LireTableCas("dialogues-police-aide.tsv")) {
+        SCOPED_TRACE(c.Où);
+        const int largeur = std::stoi(c[0]);
+        o.aide.Form.Width = texte.Left + largeur + 200;
+        o.aide.Form_Resize();
+        EXPECT_EQ(texte.Width, largeur);
+        EXPECT_EQ(texte.FontSize, std::stod(c[1]));
+        EXPECT_EQ(ok.Left + ok.Width, texte.Left + texte.Width);
+    }
+    EXPECT_EQ(o.aide.ListChapitresAide.Height, texte.Height);
+    EXPECT_GT(ok.Top, texte.Top + texte.Height);
+    EXPECT_LT(ok.Top + ok.Height, 7000);
+    EXPECT_GT(ok.Top + ok.Height, 7000 - 3 * ok.Height) << "le texte prend la hauteur libre";
+
+    // Réduite à presque rien, la fenêtre ne donne ni taille négative ni police nulle.
+    o.aide.Form.Width = 100;
+    o.aide.Form.Height = 100;
+    o.aide.Form_Resize();
+    EXPECT_EQ(texte.Width, 0);
+    EXPECT_GE(texte.FontSize, 1);
+}
+
+TEST(FormAide, ListeLesRubriquesEtMontreCelleQuOnChoisitOuRienSansFichier)
+{
+    AideOuverte o;
+    EXPECT_EQ(o.aide.ÉlémentsSommaire, (std::vector<std::string>{"Démarrer", "Vide", "Fin collée"}));
+    // Au chargement, la première rubrique est choisie.
+    EXPECT_EQ(o.aide.IndexSommaire, 0);
+    EXPECT_EQ(o.aide.EtiChap.Caption, "Démarrer");
+    EXPECT_EQ(o.aide.TextAide.Caption,
+              "Placer un point : bouton « M (x,y) ».\nSi x < 3 et y <= 4, le point est près de O.\n");
+    o.aide.ListChapitresAide_Click(2);
+    EXPECT_EQ(o.aide.EtiChap.Caption, "Fin collée");
+    EXPECT_EQ(o.aide.TextAide.Caption, "Dernière ligne");
+    o.aide.ListChapitresAide_Click(1);
+    EXPECT_EQ(o.aide.TextAide.Caption, "");
+    EXPECT_TRUE(o.messagerie.Messages.empty());
+
+    // Sans fichier, la fenêtre s'ouvre vide après un message.
+    AideOuverte vide(false);
+    AttendreMessage(vide.messagerie, "Lecture du fichier d'aide",
+                    "Le fichier des aides " + vide.m.CheminAppli + "Velmor.dat est introuvable.");
+    EXPECT_TRUE(vide.aide.ÉlémentsSommaire.empty());
+    EXPECT_EQ(vide.aide.IndexSommaire, -1);
+    EXPECT_EQ(vide.aide.TextAide.Caption, "");
+    EXPECT_EQ(vide.aide.EtiChap.Caption, "Chapitre :");
 }
