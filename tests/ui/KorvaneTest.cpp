@@ -2,9 +2,6 @@
 #include "support/KorvaneOuverte.h"
 #include "ui/FormApropos.h"
 
-#include <cctype>
-#include <set>
-
 namespace {
 
 using KorvaneTest = KorvaneOuverte;
@@ -36,34 +33,6 @@ std::vector<Rectangle> Disposition(const Korvane& k)
     return rectangles;
 }
 
-// La lettre qui suit « & », en minuscule (un caractère accentué est gardé entier).
-std::string ToucheDAccès(const std::string& légende)
-{
-    const auto et = légende.find('&');
-    if (et == std::string::npos || et + 1 >= légende.size())
-        return {};
-    std::string lettre = légende.substr(et + 1, static_cast<unsigned char>(légende[et + 1]) >= 0x80 ? 2 : 1);
-    lettre[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(lettre[0])));
-    return lettre;
-}
-
-// Chaque légende (hors séparateur) a sa touche d'accès, unique dans son menu ; rend le nombre d'éléments.
-std::size_t VérifierTouches(const std::vector<EntréeMenu>& entrées)
-{
-    std::set<std::string> touches;
-    std::size_t éléments = entrées.size();
-    for (const EntréeMenu& e : entrées) {
-        SCOPED_TRACE(e.Item->Caption);
-        if (e.Item->Caption.starts_with("___"))
-            continue;
-        const std::string touche = ToucheDAccès(e.Item->Caption);
-        EXPECT_FALSE(touche.empty());
-        EXPECT_TRUE(touches.insert(touche).second) << "touche d'accès en double";
-        éléments += VérifierTouches(e.Sous);
-    }
-    return éléments;
-}
-
 } // namespace
 
 TEST_F(KorvaneTest, AuDemarrageSeulsPlacerUnPointLesOptionsOuvrirLesExercicesEtLAideSontOfferts)
@@ -89,7 +58,6 @@ TEST_F(KorvaneTest, AuDemarrageSeulsPlacerUnPointLesOptionsOuvrirLesExercicesEtL
     EXPECT_EQ(k.Form.Caption, "Jeu Velmor (construction de figures cibles)");
     EXPECT_EQ(k.EtiEtape.Caption, " Analyse de figure");
     EXPECT_EQ(m.XMax, 10 * m.Unité);
-    EXPECT_EQ(VérifierTouches(k.Menus), 41u);
 }
 
 TEST_F(KorvaneTest, LaDispositionNeDependQueDeLaTailleDeLaFenetre)
