@@ -128,45 +128,40 @@ TEST_F(KorvaneOptionsTest, ChaquePastilleColoreLaFigureEtRetientSaCaseDePalette)
     EXPECT_EQ(numéros.size(), k.EtiCoul.size());
 }
 
-TEST_F(KorvaneOptionsTest, LeDialogueDuTraitPartDeLaPastilleChoisie)
+// La case choisie dans le dialogue colore le trait (toute la figure) ou le fond (canevas et repère).
+TEST_F(KorvaneOptionsTest, LaCaseChoisieColoreLeTraitOuLeFond)
 {
-    k.Cliquer(k.EtiCoul[3]);
-    std::string courante;
-    plateforme.QuandSOuvre<FormCouleurs>([&](FormCouleurs& f) {
-        courante = f.CouleurChoisie;
-        f.Label2_Click(17);
-        f.BtonOk_Click();
-    });
-    k.Cliquer(k.ItemCouleurTrait);
-    EXPECT_EQ(courante, "&H0080FF"); // l'orange
-    EXPECT_TRUE(m.ChoixCouleurTrait);
-    EXPECT_EQ(m.CouleurTrait, (Couleur{255, 0, 0}));
-    EXPECT_EQ(m.NumCouleurTrait, 17);
-    AttendreFigure(Couleur{255, 0, 0});
+    const Couleur bleu = m.CouleurTrait;
+    struct Cas {
+        Contrôle& item;
+        std::int32_t caseChoisie;
+        Couleur couleur;
+        bool trait;
+    };
+    const Couleur jaunePâle{255, 255, 192}, rouge{255, 0, 0};
+    for (const Cas& c :
+         {Cas{k.ItemCouleurFond, 3, jaunePâle, false}, Cas{k.ItemCouleurTrait, 17, rouge, true}}) {
+        SCOPED_TRACE(c.caseChoisie);
+        plateforme.QuandSOuvre<FormCouleurs>([&c](FormCouleurs& f) {
+            f.Label2_Click(static_cast<std::size_t>(c.caseChoisie));
+            f.BtonOk_Click();
+        });
+        PoserTémoin();
+        k.Cliquer(c.item);
+        EXPECT_TRUE(Redessiné());
+        EXPECT_EQ(m.ChoixCouleurTrait, c.trait);
+        EXPECT_EQ(c.trait ? m.NumCouleurTrait : m.NumCouleurFond, c.caseChoisie);
+        AttendreFigure(c.trait ? c.couleur : bleu);
+        EXPECT_EQ(m.CouleurFond, jaunePâle); // le trait choisi ensuite ne touche pas au fond
+        EXPECT_EQ(k.Ecran.Cadre.BackColor, m.CouleurFond);
+        EXPECT_EQ(k.EtiO.BackColor, m.CouleurFond);
+    }
+    EXPECT_FALSE(k.EtiPoint[2].BackColor.has_value());
 
     // « ... » ouvre le même dialogue ; le fermer sans choisir garde la couleur courante.
     k.Cliquer(k.EtiCoulSuite);
     EXPECT_EQ(plateforme.FenêtresOuvertes.back(), GenreFenêtre<FormCouleurs>());
-    EXPECT_EQ(m.CouleurTrait, (Couleur{255, 0, 0}));
-}
-
-TEST_F(KorvaneOptionsTest, LeFondChoisiColoreLeCanevasEtSesEtiquettes)
-{
-    plateforme.QuandSOuvre<FormCouleurs>([](FormCouleurs& f) {
-        f.Label2_Click(3); // jaune pâle, « &HC0FFFF »
-        f.BtonOk_Click();
-    });
-    PoserTémoin();
-    k.Cliquer(k.ItemCouleurFond);
-    const Couleur jaunePâle{255, 255, 192};
-    EXPECT_FALSE(m.ChoixCouleurTrait);
-    EXPECT_EQ(m.NumCouleurFond, 3);
-    EXPECT_EQ(m.CouleurFond, jaunePâle);
-    EXPECT_EQ(k.Ecran.Cadre.BackColor, jaunePâle);
-    EXPECT_EQ(k.EtiO.BackColor, jaunePâle);
-    EXPECT_FALSE(k.EtiPoint[2].BackColor.has_value());
-    EXPECT_EQ(m.CouleurTrait, (Couleur{0, 0, 255}));
-    EXPECT_TRUE(Redessiné());
+    EXPECT_EQ(m.CouleurTrait, rouge);
 }
 
 TEST_F(KorvaneOptionsTest, InitialesDonnentDuNoirSurJaunePale)
