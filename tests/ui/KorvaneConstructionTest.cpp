@@ -90,8 +90,12 @@ TEST_F(KorvaneConstructionTest, UnNomPrisOuUnDialogueAnnuleNAjouteRienEtLaPropos
     EXPECT_EQ(proposé, "B");
 }
 
-TEST_F(KorvaneConstructionTest, LaLimiteDesPointsArreteAvantLeDialogue)
+TEST_F(KorvaneConstructionTest, LeOnziemePointReleveLaLimiteQuiArreteEnsuiteAvantLeDialogue)
 {
+    for (int i = 0; i < 11; ++i)
+        ASSERT_TRUE(Placer({{std::string(1, char('A' + i)), std::to_string(i), "1"}})) << i;
+    EXPECT_EQ(m.NbPointsMax, 20);
+    EXPECT_EQ(m.Tracés[11], "Point K");
     // Le refus d'une figure d'exercice complète passe par la même garde (tests des exercices).
     m.NbPoints = m.NbPointsMax = 250;
     m.ModeChoixPoint = 1;
@@ -103,38 +107,9 @@ TEST_F(KorvaneConstructionTest, LaLimiteDesPointsArreteAvantLeDialogue)
     EXPECT_EQ(m.ModeChoixPoint, 0);
 }
 
-TEST_F(KorvaneConstructionTest, LeOnziemePointAgranditLesTableauxEtReleveLaLimite)
-{
-    for (int i = 0; i < 11; ++i)
-        ASSERT_TRUE(Placer({{std::string(1, char('A' + i)), std::to_string(i), "1"}})) << i;
-    EXPECT_EQ(m.NbPointsMax, 20);
-    EXPECT_EQ(m.Tracés[11], "Point K");
-}
-
-TEST_F(KorvaneConstructionTest, LePolygoneSeTraceParDessusEtOuvreLesMesures)
-{
-    ASSERT_TRUE(Placer(TriangleABC.Points));
-    const std::size_t avant = k.Ecran.Marques().size();
-    ASSERT_TRUE(Tracer({{}, "ABC"})); // les points sont déjà là
-    EXPECT_EQ(Historique(), (std::vector<std::string>{"Point A", "Point B", "Point C", "Polygone ABC"}));
-    EXPECT_TRUE(m.PolygoneTracé);
-    ASSERT_EQ(m.NbSommets, 3);
-    EXPECT_EQ(m.Sommets[2].X, "4");
-    // Trois côtés ajoutés aux marques, sans rien effacer ; le dernier revient au premier sommet.
-    const std::vector<Marque>& après = k.Ecran.Marques();
-    ASSERT_EQ(après.size(), avant + 3);
-    EXPECT_DOUBLE_EQ(après.back().Y1, 3.0 * m.Unité);
-    EXPECT_DOUBLE_EQ(après.back().Y2, 0);
-
-    EXPECT_TRUE(k.BtonVelmor.Visible && k.BtonVelmor.Enabled);
-    EXPECT_TRUE(k.BtonLong.Enabled && k.ItemLong.Enabled && k.BtonAngle.Enabled && k.ItemAngle.Enabled);
-    EXPECT_FALSE(k.BtonPolygone.Enabled || k.ItemPolygone.Enabled || k.BtonPointCoor.Enabled ||
-                 k.ItemPlacerPt.Enabled);
-}
-
 // Le dialogue ne garde que les majuscules (et le retour arrière) ; il ne rend que des noms valides, et
 // rien quand l'élève le ferme sans valider.
-TEST_F(KorvaneConstructionTest, LesSommetsTapesSontFiltresPuisRefusesOuRendusSelonLeGeste)
+TEST_F(KorvaneConstructionTest, LesSommetsTapesSontFiltresEtRefusesAvantQueLePolygoneSeTraceParDessus)
 {
     ASSERT_TRUE(Placer(TriangleABC.Points));
     for (const CasTable& c : LireTableCas("fenetre-sommets.tsv")) {
@@ -165,6 +140,23 @@ TEST_F(KorvaneConstructionTest, LesSommetsTapesSontFiltresPuisRefusesOuRendusSel
         EXPECT_EQ(k.Ecran.Marques().size(), marques);
         EXPECT_TRUE(k.BtonPolygone.Enabled && k.BtonPointCoor.Enabled);
     }
+
+    const std::size_t avant = k.Ecran.Marques().size();
+    ASSERT_TRUE(Tracer({{}, "ABC"})); // les points sont déjà là
+    EXPECT_EQ(Historique(), (std::vector<std::string>{"Point A", "Point B", "Point C", "Polygone ABC"}));
+    EXPECT_TRUE(m.PolygoneTracé);
+    ASSERT_EQ(m.NbSommets, 3);
+    EXPECT_EQ(m.Sommets[2].X, "4");
+    // Trois côtés ajoutés aux marques, sans rien effacer ; le dernier revient au premier sommet.
+    const std::vector<Marque>& après = k.Ecran.Marques();
+    ASSERT_EQ(après.size(), avant + 3);
+    EXPECT_DOUBLE_EQ(après.back().Y1, 3.0 * m.Unité);
+    EXPECT_DOUBLE_EQ(après.back().Y2, 0);
+
+    EXPECT_TRUE(k.BtonVelmor.Visible && k.BtonVelmor.Enabled);
+    EXPECT_TRUE(k.BtonLong.Enabled && k.ItemLong.Enabled && k.BtonAngle.Enabled && k.ItemAngle.Enabled);
+    EXPECT_FALSE(k.BtonPolygone.Enabled || k.ItemPolygone.Enabled || k.BtonPointCoor.Enabled ||
+                 k.ItemPlacerPt.Enabled);
 }
 
 TEST_F(KorvaneConstructionTest, RenommerUnSommetPuisToutAnnulerEntreeParEntree)
@@ -206,7 +198,7 @@ TEST_F(KorvaneConstructionTest, RenommerUnSommetPuisToutAnnulerEntreeParEntree)
     EXPECT_EQ(m.PositionSuivante, 1);
 }
 
-TEST_F(KorvaneConstructionTest, LeSurvolMontreCePointDansLaTolerance)
+TEST_F(KorvaneConstructionTest, LeSurvolMontreCePointDansLaToleranceEtEchapSuspendLOutil)
 {
     Placer({{"A", "2", "1"}});
     const double u = m.Unité;
@@ -215,7 +207,8 @@ TEST_F(KorvaneConstructionTest, LeSurvolMontreCePointDansLaTolerance)
     Survoler(2, 1);
     EXPECT_FALSE(k.EtiX.Visible);
 
-    k.Cliquer(k.ItemModifierPoint);
+    k.Cliquer(k.BtonModifPoint);
+    EXPECT_TRUE(k.Ecran.DemandeFocus); // Échap doit pouvoir y arriver
     EXPECT_TRUE(m.ModeModifPoint);
     EXPECT_EQ(m.ModeChoixPoint, 1);
     struct Cas {
@@ -243,13 +236,8 @@ TEST_F(KorvaneConstructionTest, LeSurvolMontreCePointDansLaTolerance)
             EXPECT_NEAR(k.EtiX.Top, coin.Y, 1);
         }
     }
-}
 
-TEST_F(KorvaneConstructionTest, EchapSuspendLOutilJusquAuProchainArmement)
-{
-    Placer({{"A", "2", "1"}});
-    k.Cliquer(k.BtonModifPoint);
-    EXPECT_TRUE(k.Ecran.DemandeFocus); // Échap doit pouvoir y arriver
+    // Échap suspend l'outil jusqu'au prochain armement.
     char32_t échap = 27;
     k.Ecran.KeyPress(échap);
     EXPECT_TRUE(m.ModeModifPoint);
@@ -335,9 +323,18 @@ TEST_F(KorvaneConstructionTest, UneModificationRefuseeInchangeeOuDePositionSeule
     }
 }
 
-TEST_F(KorvaneConstructionTest, ToutEffacerLaisseSeulementPlacerUnPoint)
+TEST_F(KorvaneConstructionTest, LesMesuresSOuvrentPuisToutEffacerLaisseSeulementPlacerUnPoint)
 {
     ASSERT_TRUE(Tracer(TriangleABC));
+    for (const Contrôle* c : {&k.BtonLong, &k.ItemLong, &k.BtonAngle, &k.ItemAngle}) {
+        SCOPED_TRACE(c->ToolTipText + c->Caption);
+        m.ModeChoixPoint = 1;
+        k.Cliquer(*c);
+        const bool longueurs = c == &k.BtonLong || c == &k.ItemLong;
+        EXPECT_EQ(plateforme.FenêtresOuvertes.back(),
+                  longueurs ? GenreFenêtre<FormLong>() : GenreFenêtre<FormAngle>());
+        EXPECT_EQ(m.ModeChoixPoint, 0);
+    }
     k.Cliquer(k.BtonEfface);
     EXPECT_EQ(m.NbPoints, 0);
     EXPECT_EQ(m.NbTracés, 0);
@@ -355,18 +352,4 @@ TEST_F(KorvaneConstructionTest, ToutEffacerLaisseSeulementPlacerUnPoint)
     // Plus rien à annuler : le gestionnaire appelé quand même ne défait rien.
     k.BtonAnnule_Click();
     EXPECT_EQ(m.NbTracés, 0);
-}
-
-TEST_F(KorvaneConstructionTest, LesMenusEtLesBoutonsOuvrentLesFenetresDesMesures)
-{
-    ASSERT_TRUE(Tracer(TriangleABC));
-    for (const Contrôle* c : {&k.BtonLong, &k.ItemLong, &k.BtonAngle, &k.ItemAngle}) {
-        SCOPED_TRACE(c->ToolTipText + c->Caption);
-        m.ModeChoixPoint = 1;
-        k.Cliquer(*c);
-        const bool longueurs = c == &k.BtonLong || c == &k.ItemLong;
-        EXPECT_EQ(plateforme.FenêtresOuvertes.back(),
-                  longueurs ? GenreFenêtre<FormLong>() : GenreFenêtre<FormAngle>());
-        EXPECT_EQ(m.ModeChoixPoint, 0);
-    }
 }
