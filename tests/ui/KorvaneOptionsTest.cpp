@@ -40,23 +40,17 @@ protected:
 
 TEST_F(KorvaneOptionsTest, RepereEtQuadrillageGardentCocheEtTagEgauxEtRedessinent)
 {
-    struct Cas {
-        const char* nom;
-        Contrôle& item;
-        Couleur teinte;
-    };
-    const std::vector<Cas> cas = {{"repère", k.ItemTracerLumarc, Olive},
-                                  {"quadrillage", k.ItemQuadrillage, Cyan}};
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    for (const auto& [item, teinte] :
+         {std::pair{&k.ItemTracerLumarc, Olive}, std::pair{&k.ItemQuadrillage, Cyan}}) {
+        SCOPED_TRACE(item->Caption);
         const int gaucheI = k.EtiI.Left;
         for (const bool allumé : {false, true}) {
             SCOPED_TRACE(allumé);
             PoserTémoin();
-            k.Cliquer(c.item);
-            EXPECT_EQ(c.item.Checked, allumé);
+            k.Cliquer(*item);
+            EXPECT_EQ(item->Checked, allumé);
             EXPECT_TRUE(Redessiné());
-            EXPECT_EQ(Teintes(c.teinte) > 0, allumé);
+            EXPECT_EQ(Teintes(teinte) > 0, allumé);
             AttendreFigure(m.CouleurTrait); // la figure reste
             EXPECT_EQ(k.EtiI.Left, gaucheI);
             EXPECT_TRUE(k.EtiO.Visible && k.EtiI.Visible && k.EtiJ.Visible);
@@ -73,8 +67,7 @@ TEST_F(KorvaneOptionsTest, LesQuadrantsSeMontrentAuxCoinsDeLaVueSansRedessin)
     k.Cliquer(k.itemNumQuadrants);
     EXPECT_TRUE(k.itemNumQuadrants.Checked);
     EXPECT_FALSE(Redessiné());
-    for (const Contrôle& q : k.EtiQuad)
-        EXPECT_TRUE(q.Visible);
+    EXPECT_TRUE(std::ranges::all_of(k.EtiQuad, &Contrôle::Visible));
     // I en haut à droite de la vue agrandie, III en bas à gauche.
     const PointPlan hautDroite = k.Ecran.RepèreCourant().VersTwips({double(m.XMax), double(m.YMax)});
     EXPECT_NEAR(k.EtiQuad[0].Left + k.EtiQuad[0].Width, hautDroite.X, 2);
@@ -84,29 +77,7 @@ TEST_F(KorvaneOptionsTest, LesQuadrantsSeMontrentAuxCoinsDeLaVueSansRedessin)
     k.Cliquer(k.itemNumQuadrants);
     EXPECT_FALSE(k.itemNumQuadrants.Checked);
     EXPECT_FALSE(Redessiné());
-    for (const Contrôle& q : k.EtiQuad)
-        EXPECT_FALSE(q.Visible);
-}
-
-TEST_F(KorvaneOptionsTest, TraitsEpaisPuisFinsRedessinentAvecUneSeuleCoche)
-{
-    struct Cas {
-        const char* nom;
-        Contrôle& item;
-        int épaisseur;
-    };
-    const std::vector<Cas> cas = {
-        {"épais", k.ItemTépais, 2}, {"fins", k.ItemTfin, 1}, {"épais encore", k.ItemTépais, 2}};
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
-        PoserTémoin();
-        k.Cliquer(c.item);
-        EXPECT_TRUE(Redessiné());
-        EXPECT_EQ(m.ÉpaisseurTrait, c.épaisseur);
-        EXPECT_EQ(k.ItemTépais.Checked, c.épaisseur == 2);
-        EXPECT_NE(k.ItemTépais.Checked, k.ItemTfin.Checked);
-        AttendreFigure(m.CouleurTrait, c.épaisseur);
-    }
+    EXPECT_TRUE(std::ranges::none_of(k.EtiQuad, &Contrôle::Visible));
 }
 
 // Chaque pastille donne sa couleur et le numéro de la case de la palette qui a cette couleur.
@@ -180,22 +151,32 @@ TEST_F(KorvaneOptionsTest, InitialesDonnentDuNoirSurJaunePale)
     EXPECT_EQ(k.EtiPoint[1].ForeColor, (Couleur{0, 0, 0}));
 }
 
-TEST_F(KorvaneOptionsTest, LaPrecisionChoisieRedessineEtSertAuxMesures)
+// L'épaisseur garde une seule coche ; la précision choisie garde l'épaisseur ; tous deux redessinent.
+TEST_F(KorvaneOptionsTest, TraitsEtPrecisionRedessinentLaFigure)
 {
+    const int initiale = m.Précision;
     struct Cas {
-        std::size_t choix;
-        std::uint8_t précision;
+        Contrôle& item;
+        std::size_t choix; // dans le dialogue de la précision
+        int épaisseur;
+        int précision; // 0 : inchangée
     };
-    for (const Cas& c : std::vector<Cas>{{2, 2}, {4, 11}, {1, 1}}) {
-        SCOPED_TRACE(c.choix);
+    for (const Cas& c :
+         {Cas{k.ItemTépais, 0, 2, 0}, Cas{k.ItemTfin, 0, 1, 0}, Cas{k.ItemTépais, 0, 2, 0},
+          Cas{k.ItemPrécision, 2, 2, 2}, Cas{k.ItemPrécision, 4, 2, 11}, Cas{k.ItemPrécision, 1, 2, 1}}) {
+        SCOPED_TRACE(c.item.Caption + std::to_string(c.choix));
         plateforme.QuandSOuvre<ChoixPrécision>([&c](ChoixPrécision& f) {
             f.OpPrecis_Click(c.choix);
             f.BtonPrecis_Click();
         });
         PoserTémoin();
-        k.Cliquer(k.ItemPrécision);
-        EXPECT_EQ(m.Précision, c.précision);
+        k.Cliquer(c.item);
+        plateforme.OublierScripts();
         EXPECT_TRUE(Redessiné());
-        AttendreFigure(m.CouleurTrait);
+        EXPECT_EQ(m.ÉpaisseurTrait, c.épaisseur);
+        EXPECT_EQ(k.ItemTépais.Checked, c.épaisseur == 2);
+        EXPECT_NE(k.ItemTépais.Checked, k.ItemTfin.Checked);
+        EXPECT_EQ(m.Précision, c.précision ? c.précision : initiale);
+        AttendreFigure(m.CouleurTrait, c.épaisseur);
     }
 }
