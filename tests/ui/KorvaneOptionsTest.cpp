@@ -99,56 +99,45 @@ TEST_F(KorvaneOptionsTest, ChaquePastilleColoreLaFigureEtRetientSaCaseDePalette)
     EXPECT_EQ(numéros.size(), k.EtiCoul.size());
 }
 
-// La case choisie dans le dialogue colore le trait (toute la figure) ou le fond (canevas et repère).
-TEST_F(KorvaneOptionsTest, LaCaseChoisieColoreLeTraitOuLeFond)
+// La case choisie dans le dialogue colore le trait (toute la figure) ou le fond (canevas et repère) ;
+// les couleurs initiales reviennent au noir sur jaune pâle.
+TEST_F(KorvaneOptionsTest, LesCouleursChoisiesOuInitialesColorentTraitEtFond)
 {
-    const Couleur bleu = m.CouleurTrait;
+    const Couleur bleu = m.CouleurTrait, jaunePâle{255, 255, 192}, rouge{255, 0, 0};
     struct Cas {
         Contrôle& item;
-        std::int32_t caseChoisie;
-        Couleur couleur;
-        bool trait;
+        std::size_t caseChoisie;
+        Couleur trait;
+        std::int32_t numTrait;
+        Couleur fond;
+        std::int32_t numFond;
     };
-    const Couleur jaunePâle{255, 255, 192}, rouge{255, 0, 0};
-    for (const Cas& c :
-         {Cas{k.ItemCouleurFond, 3, jaunePâle, false}, Cas{k.ItemCouleurTrait, 17, rouge, true}}) {
-        SCOPED_TRACE(c.caseChoisie);
+    for (const Cas& c : {Cas{k.ItemCouleurFond, 3, bleu, 22, jaunePâle, 3},
+                         Cas{k.ItemCouleurTrait, 17, rouge, 17, jaunePâle, 3},
+                         Cas{k.ItemCouleurInit, 0, {0, 0, 0}, 40, {254, 255, 215}, 0}}) {
+        SCOPED_TRACE(c.item.Caption);
         plateforme.QuandSOuvre<FormCouleurs>([&c](FormCouleurs& f) {
-            f.Label2_Click(static_cast<std::size_t>(c.caseChoisie));
+            f.Label2_Click(c.caseChoisie);
             f.BtonOk_Click();
         });
         PoserTémoin();
         k.Cliquer(c.item);
+        plateforme.OublierScripts();
         EXPECT_TRUE(Redessiné());
-        EXPECT_EQ(m.ChoixCouleurTrait, c.trait);
-        EXPECT_EQ(c.trait ? m.NumCouleurTrait : m.NumCouleurFond, c.caseChoisie);
-        AttendreFigure(c.trait ? c.couleur : bleu);
-        EXPECT_EQ(m.CouleurFond, jaunePâle); // le trait choisi ensuite ne touche pas au fond
-        EXPECT_EQ(k.Ecran.Cadre.BackColor, m.CouleurFond);
-        EXPECT_EQ(k.EtiO.BackColor, m.CouleurFond);
+        EXPECT_EQ(m.NumCouleurTrait, c.numTrait);
+        EXPECT_EQ(m.NumCouleurFond, c.numFond);
+        AttendreFigure(c.trait);
+        EXPECT_EQ(k.EtiPoint[1].ForeColor, c.trait);
+        EXPECT_EQ(m.CouleurFond, c.fond);
+        EXPECT_EQ(k.Ecran.Cadre.BackColor, c.fond);
+        EXPECT_EQ(k.EtiO.BackColor, c.fond);
     }
     EXPECT_FALSE(k.EtiPoint[2].BackColor.has_value());
 
     // « ... » ouvre le même dialogue ; le fermer sans choisir garde la couleur courante.
     k.Cliquer(k.EtiCoulSuite);
     EXPECT_EQ(plateforme.FenêtresOuvertes.back(), GenreFenêtre<FormCouleurs>());
-    EXPECT_EQ(m.CouleurTrait, rouge);
-}
-
-TEST_F(KorvaneOptionsTest, InitialesDonnentDuNoirSurJaunePale)
-{
-    k.Cliquer(k.EtiCoul[2]);
-    m.NumCouleurFond = 7;
-    PoserTémoin();
-    k.Cliquer(k.ItemCouleurInit);
     EXPECT_EQ(m.CouleurTrait, (Couleur{0, 0, 0}));
-    EXPECT_EQ(m.NumCouleurTrait, 40);
-    EXPECT_EQ(m.CouleurFond, (Couleur{254, 255, 215}));
-    EXPECT_EQ(k.Ecran.Cadre.BackColor, (Couleur{254, 255, 215}));
-    EXPECT_EQ(m.NumCouleurFond, 0);
-    EXPECT_TRUE(Redessiné());
-    AttendreFigure(Couleur{0, 0, 0});
-    EXPECT_EQ(k.EtiPoint[1].ForeColor, (Couleur{0, 0, 0}));
 }
 
 // L'épaisseur garde une seule coche ; la précision choisie garde l'épaisseur ; tous deux redessinent.
