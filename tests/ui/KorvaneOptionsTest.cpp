@@ -87,8 +87,7 @@ TEST_F(KorvaneOptionsTest, ChaquePastilleColoreLaFigureEtRetientSaCaseDePalette)
     for (std::size_t i = 0; i < k.EtiCoul.size(); ++i) {
         SCOPED_TRACE(i);
         k.Cliquer(k.EtiCoul[i]);
-        ASSERT_TRUE(k.EtiCoul[i].BackColor.has_value());
-        EXPECT_EQ(m.CouleurTrait, *k.EtiCoul[i].BackColor);
+        EXPECT_EQ(k.EtiCoul[i].BackColor, m.CouleurTrait);
         EXPECT_EQ(LireCouleurHexa(TexteCouleurPalette(static_cast<std::size_t>(m.NumCouleurTrait))),
                   m.CouleurTrait);
         numéros.insert(m.NumCouleurTrait);
