@@ -64,20 +64,18 @@ TEST_F(KorvaneOptionsTest, LesQuadrantsSeMontrentAuxCoinsDeLaVueSansRedessin)
 {
     k.BtonEchPlus_Click();
     PoserTémoin();
-    k.Cliquer(k.itemNumQuadrants);
-    EXPECT_TRUE(k.itemNumQuadrants.Checked);
-    EXPECT_FALSE(Redessiné());
-    EXPECT_TRUE(std::ranges::all_of(k.EtiQuad, &Contrôle::Visible));
+    for (const bool allumé : {true, false}) {
+        k.Cliquer(k.itemNumQuadrants);
+        EXPECT_EQ(k.itemNumQuadrants.Checked, allumé);
+        EXPECT_FALSE(Redessiné());
+        for (const Contrôle& q : k.EtiQuad)
+            EXPECT_EQ(q.Visible, allumé);
+    }
     // I en haut à droite de la vue agrandie, III en bas à gauche.
     const PointPlan hautDroite = k.Ecran.RepèreCourant().VersTwips({double(m.XMax), double(m.YMax)});
     EXPECT_NEAR(k.EtiQuad[0].Left + k.EtiQuad[0].Width, hautDroite.X, 2);
     EXPECT_NEAR(k.EtiQuad[0].Top, hautDroite.Y, 2);
     EXPECT_NEAR(k.EtiQuad[2].Left, k.Ecran.RepèreCourant().VersTwips({double(m.XMin), 0}).X, 2);
-
-    k.Cliquer(k.itemNumQuadrants);
-    EXPECT_FALSE(k.itemNumQuadrants.Checked);
-    EXPECT_FALSE(Redessiné());
-    EXPECT_TRUE(std::ranges::none_of(k.EtiQuad, &Contrôle::Visible));
 }
 
 // Chaque pastille donne sa couleur et le numéro de la case de la palette qui a cette couleur.
