@@ -259,8 +259,7 @@ TEST_F(KorvaneConstructionTest, DesPointsConfondusFontChoisirLeurPoint)
     });
     Presser(1.02, 1);
     EXPECT_EQ(choisi, "B");
-    EXPECT_EQ(m.Points[2].X, "3");
-    EXPECT_EQ(m.Points[2].Y, "-2");
+    EXPECT_EQ(m.Points[2].X + " ; " + m.Points[2].Y, "3 ; -2");
     EXPECT_EQ(m.Points[1].X, "1");
 
     // Renoncer au choix ne modifie rien et laisse l'outil armé.
@@ -279,16 +278,14 @@ TEST_F(KorvaneConstructionTest, UneModificationRefuseeInchangeeOuDePositionSeule
     ASSERT_TRUE(Placer(TriangleABC.Points));
     for (const CasTable& c : LireTableCas("fenetre-modification.tsv")) {
         SCOPED_TRACE(c.Où + " " + c[0]);
-        const std::size_t position = std::stoul(c[2]);
         const bool armé = c[3] == "1";
-        const bool redessiné = c[4] == "1";
         plateforme.Journal.Messages.clear();
         m.ModeModifPoint = false;
         k.ItemEnregistrer.Enabled = false;
         k.Cliquer(k.ItemModifierPoint);
         plateforme.QuandSOuvre<Coordonnées>([&](Coordonnées& d) {
-            if (position != 0)
-                d.Position_Click(position);
+            if (c[2] != "0")
+                d.Position_Click(std::stoul(c[2]));
             Remplir(d, c[1], d.SaisieX.Caption, d.SaisieY.Caption);
         });
         k.Ecran.PSet(0, 0, Témoin);
@@ -299,8 +296,8 @@ TEST_F(KorvaneConstructionTest, UneModificationRefuseeInchangeeOuDePositionSeule
             EXPECT_TRUE(plateforme.Journal.Messages.empty());
         EXPECT_EQ(m.ModeModifPoint, armé);
         EXPECT_EQ(m.ModeChoixPoint, armé ? 1 : 0);
-        EXPECT_EQ(k.ItemEnregistrer.Enabled, redessiné);
-        EXPECT_EQ(k.Ecran.Marques().back().Teinte == Témoin, !redessiné);
+        EXPECT_EQ(k.ItemEnregistrer.Enabled, c[4] == "1");
+        EXPECT_NE(k.Ecran.Marques().back().Teinte == Témoin, c[4] == "1");
         EXPECT_EQ(m.Points[3].Nom, "C");
         EXPECT_EQ(m.Points[3].Position, std::stoi(c[5]));
     }
