@@ -1,31 +1,16 @@
 // La fenêtre principale construit une figure : placer, tracer, modifier, annuler, effacer, mesurer.
-#include "support/Frappe.h"
 #include "support/KorvaneOuverte.h"
-#include "ui/Coordonnees.h"
+#include "support/TableCas.h"
 #include "ui/FormAngle.h"
 #include "ui/FormChoixPoint.h"
-#include "ui/FormLong.h"
-#include "ui/FormSaisie.h"
-
-#include <algorithm>
-#include <gtest/gtest.h>
-#include <string>
-#include <vector>
 
 namespace {
+
+constexpr Couleur Témoin{1, 2, 3}; // une marque que seul un redessin efface
 
 // Ici l'élève passe par les dialogues, comme à l'écran.
 class KorvaneConstructionTest : public KorvaneOuverte {
 protected:
-    void Placer(const std::string& nom, const std::string& x, const std::string& y)
-    {
-        KorvaneOuverte::Placer({{nom, x, y}});
-    }
-
-    void PlacerABC() { ASSERT_TRUE(KorvaneOuverte::Placer(TriangleABC.Points)); }
-
-    void Triangle() { ASSERT_TRUE(Tracer(TriangleABC)); }
-
     // Le pointeur passe sur le point de coordonnées (x ; y) du repère, puis le bouton s'enfonce.
     void Survoler(double x, double y) { k.Ecran.MouseMove(0, m.Unité * x, m.Unité * y); }
     void Presser(double x, double y)
@@ -51,25 +36,21 @@ TEST_F(KorvaneConstructionTest, ChaquePointPlaceSeDessineSeulEtSuitLesLignesDAct
 {
     for (const PointPosé& p : TriangleABC.Points) {
         SCOPED_TRACE(p.Nom);
-        const std::vector<Marque> avant = k.Ecran.Marques();
+        k.Ecran.PSet(0, 0, Témoin);
+        const std::size_t avant = k.Ecran.Marques().size();
         plateforme.QuandSOuvre<Coordonnées>([&](Coordonnées& d) {
             EXPECT_EQ(d.NomPoint.Caption, p.Nom); // la proposition suit le nombre de points
-            EXPECT_EQ(d.EtiLimiteX.Caption, "-10 < x < 10");
             Remplir(d, p.Nom, p.X, p.Y);
         });
         k.Cliquer(k.BtonPointCoor);
 
         // Rien n'est effacé : une seule marque de plus, le point, à sa place.
         const std::vector<Marque>& après = k.Ecran.Marques();
-        ASSERT_EQ(après.size(), avant.size() + 1);
-        EXPECT_TRUE(
-            std::equal(avant.begin(), avant.end(), après.begin(), [](const Marque& a, const Marque& b) {
-                return a.X1 == b.X1 && a.Y1 == b.Y1 && a.X2 == b.X2 && a.Genre == b.Genre;
-            }));
+        ASSERT_EQ(après.size(), avant + 1);
+        EXPECT_EQ(après[avant - 1].Teinte, Témoin);
         EXPECT_EQ(après.back().Genre, GenreMarque::Point);
         EXPECT_DOUBLE_EQ(après.back().X1, m.Unité * std::stod(p.X));
         EXPECT_DOUBLE_EQ(après.back().Y1, m.Unité * std::stod(p.Y));
-        EXPECT_EQ(après.back().Épaisseur, 4);
         ASSERT_EQ(k.EtiPoint.size(), std::size_t{m.NbPoints} + 1);
         EXPECT_EQ(k.EtiPoint.back().Caption, p.Nom);
         EXPECT_TRUE(k.EtiPoint.back().Visible);
@@ -85,9 +66,9 @@ TEST_F(KorvaneConstructionTest, ChaquePointPlaceSeDessineSeulEtSuitLesLignesDAct
 
 TEST_F(KorvaneConstructionTest, UnNomPrisOuUnDialogueAnnuleNAjouteRienEtLaPropositionSauteLesNomsPris)
 {
-    Placer("A", "0", "0");
+    Placer({{"A", "0", "0"}});
     const std::size_t marques = k.Ecran.Marques().size();
-    Placer("A", "2", "2");
+    Placer({{"A", "2", "2"}});
     AttendreMessage(plateforme.Journal, "Saisie du nom des points", "Ce point existe déjà");
     // Annulé, puis fermé par son cadre (sans script) : les deux valent une annulation.
     plateforme.QuandSOuvre<Coordonnées>([](Coordonnées& d) { d.BtonAnnuler_Click(); });
@@ -98,7 +79,7 @@ TEST_F(KorvaneConstructionTest, UnNomPrisOuUnDialogueAnnuleNAjouteRienEtLaPropos
     EXPECT_EQ(k.EtiPoint.size(), 2u);
 
     // Deux points : « C » est pris, « A » aussi, reste « B ».
-    Placer("C", "1", "0");
+    Placer({{"C", "1", "0"}});
     std::string proposé;
     plateforme.QuandSOuvre<Coordonnées>([&](Coordonnées& d) {
         proposé = d.NomPoint.Caption;
@@ -108,53 +89,59 @@ TEST_F(KorvaneConstructionTest, UnNomPrisOuUnDialogueAnnuleNAjouteRienEtLaPropos
     EXPECT_EQ(proposé, "B");
 }
 
-TEST_F(KorvaneConstructionTest, LaLimiteDesPointsArreteAvantLeDialogue)
+TEST_F(KorvaneConstructionTest, LeOnziemePointReleveLaLimiteQuiArreteEnsuiteAvantLeDialogue)
 {
-    struct Cas {
-        std::uint8_t nbPoints;
-        const char* texte;
-    };
-    for (const Cas& c :
-         {Cas{3, "La figure demandée ne nécessite pas d'autres points."},
-          Cas{250, "La limite supérieure est atteinte, on ne peut plus construire de point."}}) {
-        SCOPED_TRACE(c.nbPoints);
-        plateforme.Journal.Messages.clear();
-        m.NbPoints = m.NbPointsMax = c.nbPoints;
-        m.ModeChoixPoint = 1;
-        k.Cliquer(k.BtonPointCoor);
-        AttendreMessage(plateforme.Journal, "Analyse Figure", c.texte);
-        EXPECT_TRUE(plateforme.FenêtresOuvertes.empty());
-        EXPECT_EQ(m.NbPoints, c.nbPoints);
-        EXPECT_EQ(m.ModeChoixPoint, 0);
-    }
-}
-
-TEST_F(KorvaneConstructionTest, LeOnziemePointAgranditLesTableauxEtReleveLaLimite)
-{
-    const std::string noms = "ABCDEFGHIJK";
-    for (std::size_t i = 0; i < noms.size(); ++i)
-        Placer(noms.substr(i, 1), std::to_string(i), "1");
-    EXPECT_EQ(m.NbPoints, 11);
-    EXPECT_EQ(m.CapPoints(), 20u);
+    for (int i = 0; i < 11; ++i)
+        ASSERT_TRUE(Placer({{std::string(1, char('A' + i)), std::to_string(i), "1"}})) << i;
     EXPECT_EQ(m.NbPointsMax, 20);
-    EXPECT_EQ(m.Points[1].Nom, "A");
-    EXPECT_EQ(m.Tracés[11], "Point K");
-    EXPECT_TRUE(plateforme.Journal.Messages.empty());
+    EXPECT_EQ(k.EtiPoint.size(), 12u);
+    // Le refus d'une figure d'exercice complète passe par la même garde (tests des exercices).
+    const std::size_t ouvertes = plateforme.FenêtresOuvertes.size();
+    m.NbPoints = m.NbPointsMax = 250;
+    m.ModeChoixPoint = 1;
+    k.Cliquer(k.BtonPointCoor);
+    AttendreMessage(plateforme.Journal, "Analyse Figure",
+                    "La limite supérieure est atteinte, on ne peut plus construire de point.");
+    EXPECT_EQ(plateforme.FenêtresOuvertes.size(), ouvertes);
+    EXPECT_EQ(m.ModeChoixPoint, 0);
 }
 
-TEST_F(KorvaneConstructionTest, LePolygoneSeTraceParDessusEtOuvreLesMesures)
+// Le dialogue ne garde que les majuscules (et le retour arrière) ; il ne rend que des noms valides, et
+// rien quand l'élève le ferme sans valider.
+TEST_F(KorvaneConstructionTest, LesSommetsTapesSontFiltresEtRefusesAvantQueLePolygoneSeTraceParDessus)
 {
-    PlacerABC();
-    const std::size_t avant = k.Ecran.Marques().size();
-    plateforme.QuandSOuvre<FormSaisie>([](FormSaisie& f) {
-        EXPECT_EQ(f.LabCons.Caption, "Donner le nom des sommets du polygone :");
-        // Les minuscules et les chiffres ne passent pas le filtre.
-        Taper(f.TextPolySeg, "Ab1BC", [&f](char32_t t) { return f.TextPolySeg_KeyPress(t); });
-        EXPECT_EQ(f.TextPolySeg.Caption, "ABC");
-        f.BtonOk_Click();
-    });
-    k.Cliquer(k.ItemPolygone);
+    ASSERT_TRUE(Placer(TriangleABC.Points));
+    for (const CasTable& c : LireTableCas("fenetre-sommets.tsv")) {
+        SCOPED_TRACE(c.Où);
+        std::string tapé = c[0];
+        if (const std::size_t i = tapé.find("\\b"); i != std::string::npos)
+            tapé.replace(i, 2, "\b");
+        plateforme.Journal.Messages.clear();
+        const std::size_t marques = k.Ecran.Marques().size();
+        plateforme.QuandSOuvre<FormSaisie>([&](FormSaisie& f) {
+            EXPECT_EQ(f.LabCons.Caption, "Donner le nom des sommets du polygone :");
+            EXPECT_EQ(f.Form.Left + f.Form.Width / 2, k.Form.Left + k.Form.Width / 2);
+            Taper(f.TextPolySeg, tapé, [&f](char32_t t) { return f.TextPolySeg_KeyPress(t); });
+            EXPECT_EQ(f.TextPolySeg.Caption, c[1]);
+            if (c[2] == "ok")
+                f.BtonOk_Click();
+            else if (c[2] == "annuler")
+                f.BtonAnnuler_Click();
+        });
+        k.Cliquer(k.BtonPolygone);
+        if (!c[3].empty())
+            AttendreMessage(plateforme.Journal, c[3], c[4]);
+        else
+            EXPECT_TRUE(plateforme.Journal.Messages.empty());
+        EXPECT_EQ(m.ChaîneSommets, c[5]);
+        EXPECT_EQ(m.NbTracés, 3);
+        EXPECT_FALSE(m.PolygoneTracé);
+        EXPECT_EQ(k.Ecran.Marques().size(), marques);
+        EXPECT_TRUE(k.BtonPolygone.Enabled && k.BtonPointCoor.Enabled);
+    }
 
+    const std::size_t avant = k.Ecran.Marques().size();
+    ASSERT_TRUE(Tracer({{}, "ABC"})); // les points sont déjà là
     EXPECT_EQ(Historique(), (std::vector<std::string>{"Point A", "Point B", "Point C", "Polygone ABC"}));
     EXPECT_TRUE(m.PolygoneTracé);
     ASSERT_EQ(m.NbSommets, 3);
@@ -166,64 +153,14 @@ TEST_F(KorvaneConstructionTest, LePolygoneSeTraceParDessusEtOuvreLesMesures)
     EXPECT_DOUBLE_EQ(après.back().Y2, 0);
 
     EXPECT_TRUE(k.BtonVelmor.Visible && k.BtonVelmor.Enabled);
-    EXPECT_EQ(k.BtonVelmor.Top, k.EtiStatut.Top);
-    EXPECT_GT(k.BtonVelmor.Left, k.EtiStatut.Left + k.EtiStatut.Width);
     EXPECT_TRUE(k.BtonLong.Enabled && k.ItemLong.Enabled && k.BtonAngle.Enabled && k.ItemAngle.Enabled);
     EXPECT_FALSE(k.BtonPolygone.Enabled || k.ItemPolygone.Enabled || k.BtonPointCoor.Enabled ||
                  k.ItemPlacerPt.Enabled);
 }
 
-// Le dialogue ne garde que les majuscules (et le retour arrière) ; il ne rend que des noms valides, et
-// rien quand l'élève le ferme sans valider.
-TEST_F(KorvaneConstructionTest, LesSommetsTapesSontFiltresPuisRefusesOuRendusSelonLeGeste)
-{
-    PlacerABC();
-    struct Cas {
-        const char* tapé;
-        const char* gardé;
-        const char* geste;
-        const char* titre; // message attendu, vide : aucun
-        const char* texte;
-        const char* rendu = ""; // ce que le dialogue rend à la fenêtre
-    };
-    const Cas cas[] = {
-        {"aB1c2D", "BD", "ok", "Polygone", "Il faut donner au moins 3 points !"},
-        {"@AZ[", "AZ", "ok", "Polygone", "Il faut donner au moins 3 points !"},
-        {"ABCB", "ABCB", "ok", "Analyse de la figure", "Les sommets du polygone doivent être tous distincts"},
-        {"ABD", "ABD", "ok", "Analyse de la figure", "Le point D n'existe pas", "ABD"},
-        {"A B,C;", "ABC", "annuler", "", ""},
-        {"ABX\bC", "ABC", "cadre", "", ""},
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.tapé);
-        plateforme.Journal.Messages.clear();
-        const std::size_t marques = k.Ecran.Marques().size();
-        plateforme.QuandSOuvre<FormSaisie>([&](FormSaisie& f) {
-            EXPECT_EQ(f.LabCons.Caption, "Donner le nom des sommets du polygone :");
-            EXPECT_EQ(f.Form.Left + f.Form.Width / 2, k.Form.Left + k.Form.Width / 2);
-            Taper(f.TextPolySeg, c.tapé, [&f](char32_t t) { return f.TextPolySeg_KeyPress(t); });
-            EXPECT_EQ(f.TextPolySeg.Caption, c.gardé);
-            if (c.geste == std::string("ok"))
-                f.BtonOk_Click();
-            else if (c.geste == std::string("annuler"))
-                f.BtonAnnuler_Click();
-        });
-        k.Cliquer(k.BtonPolygone);
-        if (*c.titre)
-            AttendreMessage(plateforme.Journal, c.titre, c.texte);
-        else
-            EXPECT_TRUE(plateforme.Journal.Messages.empty());
-        EXPECT_EQ(m.ChaîneSommets, c.rendu);
-        EXPECT_EQ(m.NbTracés, 3);
-        EXPECT_FALSE(m.PolygoneTracé);
-        EXPECT_EQ(k.Ecran.Marques().size(), marques);
-        EXPECT_TRUE(k.BtonPolygone.Enabled && k.BtonPointCoor.Enabled);
-    }
-}
-
 TEST_F(KorvaneConstructionTest, RenommerUnSommetPuisToutAnnulerEntreeParEntree)
 {
-    Triangle();
+    ASSERT_TRUE(Tracer(TriangleABC));
     k.Cliquer(k.BtonModifPoint);
     bool prérempli = false;
     plateforme.QuandSOuvre<Coordonnées>([&](Coordonnées& d) {
@@ -233,13 +170,9 @@ TEST_F(KorvaneConstructionTest, RenommerUnSommetPuisToutAnnulerEntreeParEntree)
     Presser(4, 0);
     EXPECT_TRUE(prérempli);
     EXPECT_EQ(Historique(), (std::vector<std::string>{"Point A", "Point Z", "Point C", "Polygone AZC"}));
-    EXPECT_EQ(m.Points[2].Nom, "Z");
-    EXPECT_EQ(m.Sommets[2].Nom, "Z");
     EXPECT_EQ(k.EtiPoint[2].Caption, "Z");
     EXPECT_EQ(Marques(GenreMarque::Ligne), 3u); // redessiné en entier, polygone compris
     EXPECT_EQ(Marques(GenreMarque::Point), 3u);
-    EXPECT_FALSE(m.ModeModifPoint);
-    EXPECT_EQ(m.ModeChoixPoint, 0);
 
     // Chaque annulation défait la dernière entrée : le polygone, puis C, Z et A.
     const std::vector<std::string> tout = Historique();
@@ -255,55 +188,39 @@ TEST_F(KorvaneConstructionTest, RenommerUnSommetPuisToutAnnulerEntreeParEntree)
         EXPECT_EQ(Marques(GenreMarque::Ligne), 0u);
         EXPECT_EQ(k.EtiPoint.size(), reste + 1);
     }
-    EXPECT_FALSE(m.PolygoneTracé);
     EXPECT_FALSE(k.ItemEnregistrer.Enabled);
-    EXPECT_EQ(m.PositionSuivante, 1);
 }
 
-TEST_F(KorvaneConstructionTest, LeSurvolMontreCePointDansLaTolerance)
+TEST_F(KorvaneConstructionTest, LeSurvolMontreCePointDansLaToleranceEtEchapSuspendLOutil)
 {
-    Placer("A", "2", "1");
+    Placer({{"A", "2", "1"}});
     const double u = m.Unité;
     const double t = k.Tolérance();
     // Sans l'outil armé, le survol ne montre rien.
     Survoler(2, 1);
     EXPECT_FALSE(k.EtiX.Visible);
 
-    k.Cliquer(k.ItemModifierPoint);
+    k.Cliquer(k.BtonModifPoint);
+    EXPECT_TRUE(k.Ecran.DemandeFocus); // Échap doit pouvoir y arriver
     EXPECT_TRUE(m.ModeModifPoint);
     EXPECT_EQ(m.ModeChoixPoint, 1);
-    struct Cas {
-        const char* nom;
-        double dx; // en unités du canevas, depuis le point
-        double dy;
-        bool dessus;
-    };
-    const std::vector<Cas> cas = {
-        {"sur le point", 0, 0, true},
-        {"juste dans le carré", t - 1, -(t - 1), true},
-        {"au bord, exclu", t, 0, false},
-        {"loin", 3 * t, 0, false},
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
-        k.Ecran.MouseMove(0, 2 * u + c.dx, u + c.dy);
-        EXPECT_EQ(k.EtiX.Visible, c.dessus);
-        EXPECT_EQ(k.EtiX.Caption, c.dessus ? "Ce point" : "");
-        EXPECT_EQ(k.Ecran.Cadre.MousePointer, c.dessus ? Pointeur::Personnalisé : Pointeur::Normal);
-        EXPECT_EQ(k.PointsProches[1], c.dessus ? 1 : 0);
-        if (c.dessus) {
+    // Le décalage depuis le point, en unités du canevas.
+    for (const auto& [dx, dy, dessus] : {std::tuple{0.0, 0.0, true}, std::tuple{t - 1, 1 - t, true},
+                                         std::tuple{t, 0.0, false}, std::tuple{3 * t, 0.0, false}}) {
+        SCOPED_TRACE(testing::Message() << dx << " ; " << dy);
+        k.Ecran.MouseMove(0, 2 * u + dx, u + dy);
+        EXPECT_EQ(k.EtiX.Visible, dessus);
+        EXPECT_EQ(k.EtiX.Caption, dessus ? "Ce point" : "");
+        EXPECT_EQ(k.Ecran.Cadre.MousePointer, dessus ? Pointeur::Personnalisé : Pointeur::Normal);
+        EXPECT_EQ(k.PointsProches[1], dessus ? 1 : 0);
+        if (dessus) {
             const PointPlan coin = k.Ecran.RepèreCourant().VersTwips({2 * u + 3 * t, u});
             EXPECT_NEAR(k.EtiX.Left, coin.X, 1);
             EXPECT_NEAR(k.EtiX.Top, coin.Y, 1);
         }
     }
-}
 
-TEST_F(KorvaneConstructionTest, EchapSuspendLOutilJusquAuProchainArmement)
-{
-    Placer("A", "2", "1");
-    k.Cliquer(k.BtonModifPoint);
-    EXPECT_TRUE(k.Ecran.DemandeFocus); // Échap doit pouvoir y arriver
+    // Échap suspend l'outil jusqu'au prochain armement.
     char32_t échap = 27;
     k.Ecran.KeyPress(échap);
     EXPECT_TRUE(m.ModeModifPoint);
@@ -325,9 +242,7 @@ TEST_F(KorvaneConstructionTest, EchapSuspendLOutilJusquAuProchainArmement)
 
 TEST_F(KorvaneConstructionTest, DesPointsConfondusFontChoisirLeurPoint)
 {
-    Placer("A", "1", "1");
-    Placer("B", "1.05", "1");
-    Placer("C", "5", "5");
+    Placer({{"A", "1", "1"}, {"B", "1.05", "1"}, {"C", "5", "5"}});
     k.Cliquer(k.BtonModifPoint);
     plateforme.QuandSOuvre<FormChoixPoint>([](FormChoixPoint& f) {
         EXPECT_EQ(f.OptionPoint[1].Caption, "Point A");
@@ -344,12 +259,11 @@ TEST_F(KorvaneConstructionTest, DesPointsConfondusFontChoisirLeurPoint)
     });
     Presser(1.02, 1);
     EXPECT_EQ(choisi, "B");
-    EXPECT_EQ(m.Points[2].X, "3");
-    EXPECT_EQ(m.Points[2].Y, "-2");
+    EXPECT_EQ(m.Points[2].X + " ; " + m.Points[2].Y, "3 ; -2");
     EXPECT_EQ(m.Points[1].X, "1");
 
     // Renoncer au choix ne modifie rien et laisse l'outil armé.
-    Placer("D", "5.04", "5");
+    Placer({{"D", "5.04", "5"}});
     k.Cliquer(k.BtonModifPoint);
     plateforme.QuandSOuvre<FormChoixPoint>([](FormChoixPoint& f) { f.BtonAnnuler_Click(); });
     const std::size_t ouvertes = plateforme.FenêtresOuvertes.size();
@@ -361,49 +275,46 @@ TEST_F(KorvaneConstructionTest, DesPointsConfondusFontChoisirLeurPoint)
 
 TEST_F(KorvaneConstructionTest, UneModificationRefuseeInchangeeOuDePositionSeule)
 {
-    PlacerABC();
-    struct Cas {
-        const char* nom;
-        const char* nouveauNom;
-        std::size_t position; // case cliquée, 0 : aucune
-        bool armé;            // l'outil après la modification
-        bool redessiné;
-        std::uint8_t positionAttendue;
-    };
-    const std::vector<Cas> cas = {
-        {"nom pris", "A", 0, true, false, 3},
-        {"rien de changé", "C", 0, false, false, 3},
-        {"position seule", "C", 4, false, true, 4},
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    ASSERT_TRUE(Placer(TriangleABC.Points));
+    for (const CasTable& c : LireTableCas("fenetre-modification.tsv")) {
+        SCOPED_TRACE(c.Où + " " + c[0]);
+        const bool armé = c[3] == "1";
         plateforme.Journal.Messages.clear();
         m.ModeModifPoint = false;
         k.ItemEnregistrer.Enabled = false;
         k.Cliquer(k.ItemModifierPoint);
-        plateforme.QuandSOuvre<Coordonnées>([&c](Coordonnées& d) {
-            if (c.position != 0)
-                d.Position_Click(c.position);
-            Remplir(d, c.nouveauNom, d.SaisieX.Caption, d.SaisieY.Caption);
+        plateforme.QuandSOuvre<Coordonnées>([&](Coordonnées& d) {
+            if (c[2] != "0")
+                d.Position_Click(std::stoul(c[2]));
+            Remplir(d, c[1], d.SaisieX.Caption, d.SaisieY.Caption);
         });
-        k.Ecran.PSet(0, 0, Couleur{1, 2, 3}); // une marque témoin, effacée seulement par un redessin
+        k.Ecran.PSet(0, 0, Témoin);
         Presser(0, 3);
-        if (c.armé)
+        if (armé)
             AttendreMessage(plateforme.Journal, "Saisie du nom des points", "Le point A existe déjà");
         else
             EXPECT_TRUE(plateforme.Journal.Messages.empty());
-        EXPECT_EQ(m.ModeModifPoint, c.armé);
-        EXPECT_EQ(m.ModeChoixPoint, c.armé ? 1 : 0);
-        EXPECT_EQ(k.ItemEnregistrer.Enabled, c.redessiné);
-        EXPECT_EQ(k.Ecran.Marques().back().Teinte == (Couleur{1, 2, 3}), !c.redessiné);
+        EXPECT_EQ(m.ModeModifPoint, armé);
+        EXPECT_EQ(m.ModeChoixPoint, armé ? 1 : 0);
+        EXPECT_EQ(k.ItemEnregistrer.Enabled, c[4] == "1");
+        EXPECT_NE(k.Ecran.Marques().back().Teinte == Témoin, c[4] == "1");
         EXPECT_EQ(m.Points[3].Nom, "C");
-        EXPECT_EQ(m.Points[3].Position, c.positionAttendue);
+        EXPECT_EQ(m.Points[3].Position, std::stoi(c[5]));
     }
 }
 
-TEST_F(KorvaneConstructionTest, ToutEffacerLaisseSeulementPlacerUnPoint)
+TEST_F(KorvaneConstructionTest, LesMesuresSOuvrentPuisToutEffacerLaisseSeulementPlacerUnPoint)
 {
-    Triangle();
+    ASSERT_TRUE(Tracer(TriangleABC));
+    for (const Contrôle* c : {&k.BtonLong, &k.ItemLong, &k.BtonAngle, &k.ItemAngle}) {
+        SCOPED_TRACE(c->ToolTipText + c->Caption);
+        m.ModeChoixPoint = 1;
+        k.Cliquer(*c);
+        const bool longueurs = c == &k.BtonLong || c == &k.ItemLong;
+        EXPECT_EQ(plateforme.FenêtresOuvertes.back(),
+                  longueurs ? GenreFenêtre<FormLong>() : GenreFenêtre<FormAngle>());
+        EXPECT_EQ(m.ModeChoixPoint, 0);
+    }
     k.Cliquer(k.BtonEfface);
     EXPECT_EQ(m.NbPoints, 0);
     EXPECT_EQ(m.NbTracés, 0);
@@ -418,24 +329,4 @@ TEST_F(KorvaneConstructionTest, ToutEffacerLaisseSeulementPlacerUnPoint)
         EXPECT_FALSE(c->Enabled);
     }
     EXPECT_TRUE(k.BtonPointCoor.Enabled && k.ItemPlacerPt.Enabled);
-    // Plus rien à annuler : le gestionnaire appelé quand même ne défait rien.
-    k.BtonAnnule_Click();
-    EXPECT_EQ(m.NbTracés, 0);
-}
-
-TEST_F(KorvaneConstructionTest, LesMenusEtLesBoutonsOuvrentLesFenetresDesMesures)
-{
-    Triangle();
-    for (const Contrôle* c : {&k.BtonLong, &k.ItemLong, &k.BtonAngle, &k.ItemAngle}) {
-        SCOPED_TRACE(c->ToolTipText + c->Caption);
-        m.ModeChoixPoint = 1;
-        k.Cliquer(*c);
-        const bool longueurs = c == &k.BtonLong || c == &k.ItemLong;
-        EXPECT_EQ(plateforme.FenêtresOuvertes.back(),
-                  longueurs ? GenreFenêtre<FormLong>() : GenreFenêtre<FormAngle>());
-        EXPECT_EQ(m.ModeChoixPoint, 0);
-    }
-    EXPECT_EQ(m.TabLongueurs[0], "AB = 4");
-    EXPECT_EQ(m.TabLongueurs[1], "BC = 5");
-    EXPECT_EQ(m.TabAngles[0], "A = 90°");
 }

@@ -40,23 +40,17 @@ protected:
 
 TEST_F(KorvaneOptionsTest, RepereEtQuadrillageGardentCocheEtTagEgauxEtRedessinent)
 {
-    struct Cas {
-        const char* nom;
-        Contrôle& item;
-        Couleur teinte;
-    };
-    const std::vector<Cas> cas = {{"repère", k.ItemTracerLumarc, Olive},
-                                  {"quadrillage", k.ItemQuadrillage, Cyan}};
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    for (const auto& [item, teinte] :
+         {std::pair{&k.ItemTracerLumarc, Olive}, std::pair{&k.ItemQuadrillage, Cyan}}) {
+        SCOPED_TRACE(item->Caption);
         const int gaucheI = k.EtiI.Left;
         for (const bool allumé : {false, true}) {
             SCOPED_TRACE(allumé);
             PoserTémoin();
-            k.Cliquer(c.item);
-            EXPECT_EQ(c.item.Checked, allumé);
+            k.Cliquer(*item);
+            EXPECT_EQ(item->Checked, allumé);
             EXPECT_TRUE(Redessiné());
-            EXPECT_EQ(Teintes(c.teinte) > 0, allumé);
+            EXPECT_EQ(Teintes(teinte) > 0, allumé);
             AttendreFigure(m.CouleurTrait); // la figure reste
             EXPECT_EQ(k.EtiI.Left, gaucheI);
             EXPECT_TRUE(k.EtiO.Visible && k.EtiI.Visible && k.EtiJ.Visible);
@@ -70,43 +64,18 @@ TEST_F(KorvaneOptionsTest, LesQuadrantsSeMontrentAuxCoinsDeLaVueSansRedessin)
 {
     k.BtonEchPlus_Click();
     PoserTémoin();
-    k.Cliquer(k.itemNumQuadrants);
-    EXPECT_TRUE(k.itemNumQuadrants.Checked);
-    EXPECT_FALSE(Redessiné());
-    for (const Contrôle& q : k.EtiQuad)
-        EXPECT_TRUE(q.Visible);
+    for (const bool allumé : {true, false}) {
+        k.Cliquer(k.itemNumQuadrants);
+        EXPECT_EQ(k.itemNumQuadrants.Checked, allumé);
+        EXPECT_FALSE(Redessiné());
+        for (const Contrôle& q : k.EtiQuad)
+            EXPECT_EQ(q.Visible, allumé);
+    }
     // I en haut à droite de la vue agrandie, III en bas à gauche.
     const PointPlan hautDroite = k.Ecran.RepèreCourant().VersTwips({double(m.XMax), double(m.YMax)});
     EXPECT_NEAR(k.EtiQuad[0].Left + k.EtiQuad[0].Width, hautDroite.X, 2);
     EXPECT_NEAR(k.EtiQuad[0].Top, hautDroite.Y, 2);
     EXPECT_NEAR(k.EtiQuad[2].Left, k.Ecran.RepèreCourant().VersTwips({double(m.XMin), 0}).X, 2);
-
-    k.Cliquer(k.itemNumQuadrants);
-    EXPECT_FALSE(k.itemNumQuadrants.Checked);
-    EXPECT_FALSE(Redessiné());
-    for (const Contrôle& q : k.EtiQuad)
-        EXPECT_FALSE(q.Visible);
-}
-
-TEST_F(KorvaneOptionsTest, TraitsEpaisPuisFinsRedessinentAvecUneSeuleCoche)
-{
-    struct Cas {
-        const char* nom;
-        Contrôle& item;
-        int épaisseur;
-    };
-    const std::vector<Cas> cas = {
-        {"épais", k.ItemTépais, 2}, {"fins", k.ItemTfin, 1}, {"épais encore", k.ItemTépais, 2}};
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
-        PoserTémoin();
-        k.Cliquer(c.item);
-        EXPECT_TRUE(Redessiné());
-        EXPECT_EQ(m.ÉpaisseurTrait, c.épaisseur);
-        EXPECT_EQ(k.ItemTépais.Checked, c.épaisseur == 2);
-        EXPECT_NE(k.ItemTépais.Checked, k.ItemTfin.Checked);
-        AttendreFigure(m.CouleurTrait, c.épaisseur);
-    }
 }
 
 // Chaque pastille donne sa couleur et le numéro de la case de la palette qui a cette couleur.
@@ -116,91 +85,82 @@ TEST_F(KorvaneOptionsTest, ChaquePastilleColoreLaFigureEtRetientSaCaseDePalette)
     for (std::size_t i = 0; i < k.EtiCoul.size(); ++i) {
         SCOPED_TRACE(i);
         k.Cliquer(k.EtiCoul[i]);
-        ASSERT_TRUE(k.EtiCoul[i].BackColor.has_value());
-        EXPECT_EQ(m.CouleurTrait, *k.EtiCoul[i].BackColor);
+        EXPECT_EQ(k.EtiCoul[i].BackColor, m.CouleurTrait);
         EXPECT_EQ(LireCouleurHexa(TexteCouleurPalette(static_cast<std::size_t>(m.NumCouleurTrait))),
                   m.CouleurTrait);
         numéros.insert(m.NumCouleurTrait);
         // Points, côtés et noms prennent tous la nouvelle couleur.
         AttendreFigure(m.CouleurTrait);
-        EXPECT_EQ(k.EtiPoint[3].ForeColor, m.CouleurTrait);
     }
     EXPECT_EQ(numéros.size(), k.EtiCoul.size());
 }
 
-TEST_F(KorvaneOptionsTest, LeDialogueDuTraitPartDeLaPastilleChoisie)
+// La case choisie dans le dialogue colore le trait (toute la figure) ou le fond (canevas et repère) ;
+// les couleurs initiales reviennent au noir sur jaune pâle.
+TEST_F(KorvaneOptionsTest, LesCouleursChoisiesOuInitialesColorentTraitEtFond)
 {
-    k.Cliquer(k.EtiCoul[3]);
-    std::string courante;
-    plateforme.QuandSOuvre<FormCouleurs>([&](FormCouleurs& f) {
-        courante = f.CouleurChoisie;
-        f.Label2_Click(17);
-        f.BtonOk_Click();
-    });
-    k.Cliquer(k.ItemCouleurTrait);
-    EXPECT_EQ(courante, "&H0080FF"); // l'orange
-    EXPECT_TRUE(m.ChoixCouleurTrait);
-    EXPECT_EQ(m.CouleurTrait, (Couleur{255, 0, 0}));
-    EXPECT_EQ(m.NumCouleurTrait, 17);
-    AttendreFigure(Couleur{255, 0, 0});
+    const Couleur bleu = m.CouleurTrait, jaunePâle{255, 255, 192}, rouge{255, 0, 0};
+    struct Cas {
+        Contrôle& item;
+        std::size_t caseChoisie;
+        Couleur trait;
+        std::int32_t numTrait;
+        Couleur fond;
+        std::int32_t numFond;
+    };
+    for (const Cas& c : {Cas{k.ItemCouleurFond, 3, bleu, 22, jaunePâle, 3},
+                         Cas{k.ItemCouleurTrait, 17, rouge, 17, jaunePâle, 3},
+                         Cas{k.ItemCouleurInit, 0, {0, 0, 0}, 40, {254, 255, 215}, 0}}) {
+        SCOPED_TRACE(c.item.Caption);
+        plateforme.QuandSOuvre<FormCouleurs>([&c](FormCouleurs& f) {
+            f.Label2_Click(c.caseChoisie);
+            f.BtonOk_Click();
+        });
+        PoserTémoin();
+        k.Cliquer(c.item);
+        plateforme.OublierScripts();
+        EXPECT_TRUE(Redessiné());
+        EXPECT_EQ(m.NumCouleurTrait, c.numTrait);
+        EXPECT_EQ(m.NumCouleurFond, c.numFond);
+        AttendreFigure(c.trait);
+        EXPECT_EQ(k.EtiPoint[1].ForeColor, c.trait);
+        EXPECT_EQ(k.Ecran.Cadre.BackColor, c.fond);
+        EXPECT_EQ(k.EtiO.BackColor, c.fond);
+    }
+    EXPECT_FALSE(k.EtiPoint[2].BackColor.has_value());
 
     // « ... » ouvre le même dialogue ; le fermer sans choisir garde la couleur courante.
     k.Cliquer(k.EtiCoulSuite);
     EXPECT_EQ(plateforme.FenêtresOuvertes.back(), GenreFenêtre<FormCouleurs>());
-    EXPECT_EQ(m.CouleurTrait, (Couleur{255, 0, 0}));
-}
-
-TEST_F(KorvaneOptionsTest, LeFondChoisiColoreLeCanevasEtSesEtiquettes)
-{
-    plateforme.QuandSOuvre<FormCouleurs>([](FormCouleurs& f) {
-        f.Label2_Click(3); // jaune pâle, « &HC0FFFF »
-        f.BtonOk_Click();
-    });
-    PoserTémoin();
-    k.Cliquer(k.ItemCouleurFond);
-    const Couleur jaunePâle{255, 255, 192};
-    EXPECT_FALSE(m.ChoixCouleurTrait);
-    EXPECT_EQ(m.NumCouleurFond, 3);
-    EXPECT_EQ(m.CouleurFond, jaunePâle);
-    EXPECT_EQ(k.Ecran.Cadre.BackColor, jaunePâle);
-    EXPECT_EQ(k.EtiO.BackColor, jaunePâle);
-    EXPECT_FALSE(k.EtiPoint[2].BackColor.has_value());
-    EXPECT_EQ(m.CouleurTrait, (Couleur{0, 0, 255}));
-    EXPECT_TRUE(Redessiné());
-}
-
-TEST_F(KorvaneOptionsTest, InitialesDonnentDuNoirSurJaunePale)
-{
-    k.Cliquer(k.EtiCoul[2]);
-    m.NumCouleurFond = 7;
-    PoserTémoin();
-    k.Cliquer(k.ItemCouleurInit);
     EXPECT_EQ(m.CouleurTrait, (Couleur{0, 0, 0}));
-    EXPECT_EQ(m.NumCouleurTrait, 40);
-    EXPECT_EQ(m.CouleurFond, (Couleur{254, 255, 215}));
-    EXPECT_EQ(k.Ecran.Cadre.BackColor, (Couleur{254, 255, 215}));
-    EXPECT_EQ(m.NumCouleurFond, 0);
-    EXPECT_TRUE(Redessiné());
-    AttendreFigure(Couleur{0, 0, 0});
-    EXPECT_EQ(k.EtiPoint[1].ForeColor, (Couleur{0, 0, 0}));
 }
 
-TEST_F(KorvaneOptionsTest, LaPrecisionChoisieRedessineEtSertAuxMesures)
+// L'épaisseur garde une seule coche ; la précision choisie garde l'épaisseur ; tous deux redessinent.
+TEST_F(KorvaneOptionsTest, TraitsEtPrecisionRedessinentLaFigure)
 {
+    const int initiale = m.Précision;
     struct Cas {
-        std::size_t choix;
-        std::uint8_t précision;
+        Contrôle& item;
+        std::size_t choix; // dans le dialogue de la précision
+        int épaisseur;
+        int précision; // 0 : inchangée
     };
-    for (const Cas& c : std::vector<Cas>{{2, 2}, {4, 11}, {1, 1}}) {
-        SCOPED_TRACE(c.choix);
+    for (const Cas& c :
+         {Cas{k.ItemTépais, 0, 2, 0}, Cas{k.ItemTfin, 0, 1, 0}, Cas{k.ItemTépais, 0, 2, 0},
+          Cas{k.ItemPrécision, 2, 2, 2}, Cas{k.ItemPrécision, 4, 2, 11}, Cas{k.ItemPrécision, 1, 2, 1}}) {
+        SCOPED_TRACE(c.item.Caption + std::to_string(c.choix));
         plateforme.QuandSOuvre<ChoixPrécision>([&c](ChoixPrécision& f) {
             f.OpPrecis_Click(c.choix);
             f.BtonPrecis_Click();
         });
         PoserTémoin();
-        k.Cliquer(k.ItemPrécision);
-        EXPECT_EQ(m.Précision, c.précision);
+        k.Cliquer(c.item);
+        plateforme.OublierScripts();
         EXPECT_TRUE(Redessiné());
-        AttendreFigure(m.CouleurTrait);
+        EXPECT_EQ(m.ÉpaisseurTrait, c.épaisseur);
+        EXPECT_EQ(k.ItemTépais.Checked, c.épaisseur == 2);
+        EXPECT_NE(k.ItemTépais.Checked, k.ItemTfin.Checked);
+        EXPECT_EQ(m.Précision, c.précision ? c.précision : initiale);
+        AttendreFigure(m.CouleurTrait, c.épaisseur);
     }
 }
