@@ -4,11 +4,9 @@
 #include "files/ChargementFigure.h"
 #include "files/FichierFigure.h"
 #include "game/TableCibles.h"
-#include "support/DossierTemporaire.h"
 #include "support/KorvaneOuverte.h"
 #include "support/LancerOutil.h"
 #include "ui/FormAngle.h"
-#include "ui/FormFichier.h"
 #include "ui/FormLong.h"
 
 #include <sstream>
@@ -36,7 +34,9 @@ std::string Joindre(const std::vector<std::string>& tableau)
 
 } // namespace
 
-TEST(KorvaneOutilAccord, LaFenetreEtLOutilNommentEtMesurentPareilChaqueFigure)
+using KorvaneOutilAccord = KorvaneAvecDocuments;
+
+TEST_F(KorvaneOutilAccord, LaFenetreEtLOutilNommentEtMesurentPareilChaqueFigure)
 {
     std::size_t comparées = 0;
     for (const auto& entrée : std::filesystem::directory_iterator(VELMOR_DONNEES_TESTS)) {
@@ -44,19 +44,10 @@ TEST(KorvaneOutilAccord, LaFenetreEtLOutilNommentEtMesurentPareilChaqueFigure)
             continue;
         SCOPED_TRACE(entrée.path().filename().string());
         const SortieOutil outil = LancerVelmorAnalyse({entrée.path().string()});
-
-        DossierTemporaire maison;
-        Modulebas m;
-        PlateformeJournal plateforme;
-        plateforme.Séparateur = ",";
-        std::filesystem::create_directory(maison.Chemin() / "Documents");
-        plateforme.DossierDocuments = (maison.Chemin() / "Documents").string();
-        Korvane k(m, plateforme);
-        k.Form_Load();
-        plateforme.RéponsesOuvrir.push_back(entrée.path().string());
-        plateforme.QuandSOuvre<FormFichier>([](FormFichier& f) { f.BtonOk_Click(); });
-        k.Cliquer(k.ItemOuvrirFig);
-
+        if (m.ModeFichier)
+            k.Cliquer(k.BtonFermer); // chaque figure part d'une fenêtre sans fichier
+        plateforme.Textes.clear();
+        Ouvrir(entrée.path().string());
         if (!m.ModeFichier || !k.BtonVelmor.Visible || !k.BtonVelmor.Enabled)
             continue;
         k.Cliquer(k.BtonVelmor);
