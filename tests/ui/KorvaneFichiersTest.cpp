@@ -1,5 +1,6 @@
 // La fenêtre principale et les fichiers de figure : ouvrir, sauvegarder, fermer, l'aide et la page web.
 #include "files/FichierFigure.h"
+#include "game/JeuCibles.h"
 #include "support/KorvaneOuverte.h"
 #include "ui/FormAide.h"
 #include "ui/FormFichier.h"
