@@ -49,9 +49,14 @@ class KorvaneOutilAccord : public KorvaneAvecDocuments,
 TEST_P(KorvaneOutilAccord, LaFenetreEtLOutilNommentEtMesurentPareilChaqueFigure)
 {
     const SortieOutil outil = LancerVelmorAnalyse({GetParam().string()});
+    const bool lue = outil.Texte.find("\n  Refusé : ") == std::string::npos;
+    const bool polygone = !LigneOutil(outil.Texte, "  Polygone : ").empty();
     Ouvrir(GetParam().string());
-    if (!m.ModeFichier || !k.BtonVelmor.Visible || !k.BtonVelmor.Enabled)
-        return; // un fichier refusé ou sans polygone n'a rien à comparer
+    // Les deux refusent les mêmes fichiers et voient les mêmes polygones.
+    EXPECT_EQ(m.ModeFichier, lue);
+    EXPECT_EQ(k.BtonVelmor.Visible && k.BtonVelmor.Enabled, lue && polygone);
+    if (!lue || !polygone)
+        return;
     k.Cliquer(k.BtonVelmor);
     ASSERT_FALSE(plateforme.Textes.empty());
     const std::string phrase = plateforme.Textes.back().Texte;
