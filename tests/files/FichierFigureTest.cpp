@@ -2,6 +2,7 @@
 // La fenêtre enregistre déjà (remplacement sûr, lien, lecture seule) et montre chaque refus sans rien perdre.
 #include "files/FichierFigure.h"
 #include "files/ChargementFigure.h"
+#include "files/TexteFichier.h"
 
 #include "support/DossierTemporaire.h"
 #include "support/TableCas.h"
@@ -123,4 +124,13 @@ TEST(FichierFigure, UnEnregistrementImpossibleNeLaisseRienEtLeDit)
         EXPECT_EQ(résultat.Message, (MessageTitré{"Gestion des fichier", std::string(TexteSauvegardeRatée)}));
     }
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier.Chemin()), {}), 1);
+}
+
+// Un fichier de la taille permise se lit en entier ; un octet de plus, il est refusé sans être lu.
+TEST(FichierFigure, UnFichierSeLitEntierJusquALaTailleMaximale)
+{
+    const DossierTemporaire dossier;
+    const std::string permis(TailleMaxFichierTexte, 'a');
+    EXPECT_TRUE(LireOctetsFichier(dossier.Écrire("permis", permis)) == permis);
+    EXPECT_FALSE(LireOctetsFichier(dossier.Écrire("trop", permis + "a")).has_value());
 }
