@@ -46,7 +46,7 @@ public:
 };
 
 // Les textes des lignes qu'une fenêtre des mesures montre.
-template <typename Form> std::vector<std::string> LignesMontrées(const Form& f)
+inline std::vector<std::string> LignesMontrées(const FormMesures& f)
 {
     std::vector<std::string> lignes;
     for (const Contrôle& c : f.Lignes)
@@ -67,8 +67,8 @@ protected:
 
     void Redimensionner(int largeurPixels, int hauteurPixels)
     {
-        k.Form.Width = largeurPixels * 15;
-        k.Form.Height = hauteurPixels * 15;
+        k.Form.Width = largeurPixels * plateforme.TwipsParPixel;
+        k.Form.Height = hauteurPixels * plateforme.TwipsParPixel;
         k.Form_Resize();
     }
 

@@ -220,7 +220,8 @@ TEST_F(KorvaneTest, LeRepereDuDemarrageMontreLeQuadrillageSousLesAxesEtSesEtique
 // Quel que soit le repère, le quadrillage ne trace pas plus de lignes que le canevas n'a de pixels.
 TEST_F(KorvaneTest, LeQuadrillageCouteCeQueCoutentLesPixels)
 {
-    const std::size_t pixels = static_cast<std::size_t>((k.Ecran.Cadre.Width + k.Ecran.Cadre.Height) / 15);
+    const std::size_t pixels =
+        static_cast<std::size_t>((k.Ecran.Cadre.Width + k.Ecran.Cadre.Height) / plateforme.TwipsParPixel);
     k.RedessinerTout();
     const std::size_t àLÉchelleDeDépart = Compter(GenreMarque::Ligne, {0, 255, 255});
     EXPECT_GT(àLÉchelleDeDépart, 20u);
