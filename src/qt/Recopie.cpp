@@ -91,6 +91,7 @@ void RecopierContrôle(QWidget& widget, const Contrôle& c)
     widget.setEnabled(c.Enabled);
     widget.setToolTip(VersQString(c.ToolTipText));
     widget.setAccessibleName(NomAccessible(c));
+    widget.setAccessibleDescription(VersQString(c.DescriptionAccessible));
 
     // On repart de la palette par défaut pour qu'une couleur retirée du modèle disparaisse aussi.
     QPalette palette = QApplication::palette(&widget);

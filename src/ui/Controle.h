@@ -25,6 +25,10 @@ struct Contrôle {
     // Ce qu'annonce un lecteur d'écran quand ni la légende ni la bulle ne nomment le contrôle (une image,
     // une couleur, un signe).
     std::string NomAccessible;
+    // Ce que le lecteur d'écran lit en plus du nom : pour le canevas, la figure dite en mots.
+    std::string DescriptionAccessible;
+    // Un élément de menu qui n'est qu'un trait entre deux groupes : ni légende ni clic.
+    bool Séparateur = false;
     Pointeur MousePointer = Pointeur::Normal;
 };
 

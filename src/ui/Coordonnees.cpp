@@ -135,10 +135,18 @@ Coordonnées::Coordonnées(Modulebas& m, Plateforme& plateforme, const Contrôle
     // Les quatre cases entourent le point, dans l'ordre des positions d'étiquette.
     const std::array<std::pair<int, int>, NbPositions> coins{
         {{3060, 2280}, {3060, 2760}, {3540, 2760}, {3540, 2280}}};
+    constexpr std::array<const char*, NbPositions> nomsCases{
+        "Étiquette en haut à gauche", "Étiquette en bas à gauche", "Étiquette en bas à droite",
+        "Étiquette en haut à droite"};
     for (std::size_t i = 1; i <= NbPositions; ++i) {
         Position[i] = Dessiné("", coins[i - 1].first, coins[i - 1].second, 240, 240);
         Position[i].BackColor = CouleurCase;
+        Position[i].NomAccessible = nomsCases[i - 1];
     }
+    // Les étiquettes « x = », « y = », « point : » ne nomment pas les zones pour un lecteur d'écran.
+    SaisieX.NomAccessible = "Abscisse x";
+    SaisieY.NomAccessible = "Ordonnée y";
+    NomPoint.NomAccessible = "Nom du point";
     BtonValider = Dessiné("OK", 4320, 2220, 1095, 375);
     BtonAnnuler = Dessiné("Annuler", 4320, 2760, 1095, 375);
 }

@@ -29,6 +29,14 @@ Contrôle ÉlémentMenu(std::string légende, bool actif = true)
     return c;
 }
 
+// Un trait entre deux groupes du menu : un lecteur d'écran n'y lit plus une rangée de soulignés.
+Contrôle TraitMenu()
+{
+    Contrôle c;
+    c.Séparateur = true;
+    return c;
+}
+
 } // namespace
 
 Korvane::Korvane(Modulebas& m, Plateforme& plateforme)
@@ -77,8 +85,10 @@ void Korvane::BrancherTableau(const std::vector<Contrôle>& tableau, void (Korva
 void Korvane::CliquerÉlément(const std::vector<Contrôle>& tableau, std::size_t indice)
 {
     const auto gestionnaire = clicsTableaux.find(&tableau);
-    if (indice < tableau.size() && tableau[indice].Enabled && gestionnaire != clicsTableaux.end())
+    if (indice < tableau.size() && tableau[indice].Enabled && gestionnaire != clicsTableaux.end()) {
         gestionnaire->second(indice);
+        AccorderJumeaux();
+    }
 }
 
 void Korvane::SurvolerÉlément(const std::vector<Contrôle>& tableau, std::size_t indice)
@@ -91,8 +101,21 @@ void Korvane::SurvolerÉlément(const std::vector<Contrôle>& tableau, std::size
 void Korvane::Cliquer(const Contrôle& c)
 {
     const auto gestionnaire = clics.find(&c);
-    if (c.Enabled && c.Visible && gestionnaire != clics.end())
+    if (c.Enabled && c.Visible && gestionnaire != clics.end()) {
         gestionnaire->second();
+        AccorderJumeaux();
+    }
+}
+
+// Les boutons changent d'état en bien des endroits : leurs jumeaux les suivent à la fin de chaque
+// évènement plutôt qu'à chacun de ces endroits.
+void Korvane::AccorderJumeaux()
+{
+    for (const Jumeau& j : Jumeaux) {
+        j.Item->Enabled = j.Bouton->Visible && j.Bouton->Enabled;
+        if (j.CachéAvecLui)
+            j.Item->Visible = j.Bouton->Visible;
+    }
 }
 
 void Korvane::Survoler(const Contrôle& c)
@@ -110,7 +133,7 @@ void Korvane::DessinerContrôles()
     Form.Height = 768 * 15;
 
     Ecran.Cadre = Dessiné("", 800, 350, 10360, 9570);
-    Ecran.Cadre.NomAccessible = "Repère";
+    Ecran.Cadre.NomAccessible = NomRepère;
     Ecran.Cadre.BackColor = Couleur{255, 255, 255};
 
     BtonPointCoor = Dessiné("M (x,y)", 100, 350, 600, 450);
@@ -229,7 +252,7 @@ void Korvane::ConstruireMenus()
     ItemExporterFig = ÉlémentMenu("E&xporter la figure...", false);
     ItemImprimerFig = ÉlémentMenu("&Imprimer la figure...", false);
     ItemCopierFig = ÉlémentMenu("&Copier la figure", false);
-    itemBarre = ÉlémentMenu(std::string(25, '_'));
+    itemBarre = TraitMenu();
     ItemQuitter = ÉlémentMenu("&Quitter");
 
     MenuExercices = ÉlémentMenu("&Exercices");
@@ -252,6 +275,10 @@ void Korvane::ConstruireMenus()
     ItemPolygone = ÉlémentMenu("Tracer un P&olygone", false);
     ItemLong = ÉlémentMenu("Afficher les &longueurs", false);
     ItemAngle = ÉlémentMenu("Afficher les &angles", false);
+    // Les boutons Analyse, annuler et tout effacer, atteints aussi par le menu et ses touches.
+    ItemAnalyser = ÉlémentMenu("Anal&yser la figure", false);
+    ItemAnnuler = ÉlémentMenu("Ann&uler le dernier tracé", false);
+    ItemEffacer = ÉlémentMenu("&Effacer toute la figure", false);
     // Le quadrillage et les axes sont affichés dès le dessin.
     for (Contrôle* option : {&ItemTracerLumarc, &ItemQuadrillage})
         option->Checked = true;
@@ -300,7 +327,10 @@ void Korvane::ConstruireMenus()
           {&ItemModifierPoint, {}},
           {&ItemPolygone, {}},
           {&ItemLong, {}},
-          {&ItemAngle, {}}}},
+          {&ItemAngle, {}},
+          {&ItemAnalyser, {}},
+          {&ItemAnnuler, {}},
+          {&ItemEffacer, {}}}},
         {&MenuOptions,
          {{&ItemTfin, {}},
           {&ItemTépais, {}},
@@ -310,10 +340,15 @@ void Korvane::ConstruireMenus()
         {&MenuAides, {{&ItemAides, {}}, {&ItemZavWeb, {}}, {&ItemApropos, {}}}},
     };
     // Le bouton « + » de l'échelle rapproche la figure (il réduit XMax) : c'est lui que Ctrl++ presse.
-    Raccourcis = {{"Ctrl+O", &ItemOuvrirFig},   {"Ctrl+S", &ItemEnregistrer}, {"Ctrl+W", &ItemFermerFig},
-                  {"Ctrl+P", &ItemImprimerFig}, {"Ctrl+C", &ItemCopierFig},   {"Ctrl+Q", &ItemQuitter},
-                  {"Ctrl+Z", &BtonAnnule},      {"F1", &ItemAides},           {"Ctrl++", &BtonEchMoins},
-                  {"Ctrl+-", &BtonEchPlus}};
+    Raccourcis = {{"Ctrl+O", &ItemOuvrirFig},   {"Ctrl+S", &ItemEnregistrer},   {"Ctrl+W", &ItemFermerFig},
+                  {"Ctrl+P", &ItemImprimerFig}, {"Ctrl+C", &ItemCopierFig},     {"Ctrl+Q", &ItemQuitter},
+                  {"Ctrl+Z", &ItemAnnuler},     {"Ctrl+Return", &ItemAnalyser}, {"F1", &ItemAides},
+                  {"Ctrl++", &BtonEchMoins},    {"Ctrl+-", &BtonEchPlus}};
+    // L'Analyse reste au menu quand son bouton est caché ; annuler et tout effacer s'y cachent avec les
+    // leurs.
+    Jumeaux = {{&ItemAnalyser, &BtonVelmor, false},
+               {&ItemAnnuler, &BtonAnnule, true},
+               {&ItemEffacer, &BtonEfface, true}};
 }
 
 void Korvane::Form_Load()
@@ -355,6 +390,7 @@ void Korvane::Form_Load()
     m.Précision = 1;
 
     NouvelleFigure();
+    AccorderJumeaux();
 }
 
 void Korvane::Form_Resize()
