@@ -1,5 +1,7 @@
 #include "qt/Recopie.h"
 
+#include "qt/MarqueFocus.h"
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QPainter>
@@ -111,6 +113,7 @@ void RecopierContrôle(QWidget& widget, const Contrôle& c)
         police.setPointSizeF(c.FontSize);
     widget.setFont(police);
     widget.setCursor(CurseurQt(c.MousePointer));
+    PoserMarqueFocus(widget, c.Focus);
 
     if (widget.parentWidget() && widget.isVisibleTo(widget.parentWidget()) != c.Visible)
         widget.setVisible(c.Visible);

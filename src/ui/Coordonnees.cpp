@@ -5,6 +5,7 @@
 #include "model/AfficherMessage.h"
 #include "model/Caracteres.h"
 #include "model/TexteNombre.h"
+#include "ui/CadreFocus.h"
 
 #include <algorithm>
 #include <array>
@@ -140,7 +141,7 @@ Coordonnées::Coordonnées(Modulebas& m, Plateforme& plateforme, const Contrôle
         "Étiquette en haut à droite"};
     for (std::size_t i = 1; i <= NbPositions; ++i) {
         Position[i] = Dessiné("", coins[i - 1].first, coins[i - 1].second, 240, 240);
-        Position[i].BackColor = CouleurCase;
+        Marquer(i, false);
         Position[i].NomAccessible = nomsCases[i - 1];
     }
     // Les étiquettes « x = », « y = », « point : » ne nomment pas les zones pour un lecteur d'écran.
@@ -189,6 +190,7 @@ void Coordonnées::Marquer(std::size_t k, bool marqué)
     }
     Position[k].Checked = marqué;
     Position[k].BackColor = marqué ? CouleurMarque : CouleurCase;
+    PoserCadreFocus(Position[k], CouleurPanneau, *Position[k].BackColor);
 }
 
 void Coordonnées::MarquerPosition(std::size_t k)

@@ -1,5 +1,6 @@
 #include "ui/FormCouleurs.h"
 
+#include "ui/CadreFocus.h"
 #include "ui/Disposition.h"
 
 #include <array>
@@ -79,6 +80,7 @@ FormCouleurs::FormCouleurs(Modulebas& m, const Contrôle& principale) : m(m), pr
         Label2[i].BackColor = CouleurDeValeur(palette[i]);
         // Une case n'a que sa couleur : le lecteur d'écran en dit les trois composantes.
         const Couleur c = CouleurDeValeur(palette[i]);
+        PoserCadreFocus(Label2[i], CouleurPanneau, c);
         Label2[i].NomAccessible = "Rouge " + std::to_string(c.R) + ", vert " + std::to_string(c.V) +
                                   ", bleu " + std::to_string(c.B);
     }

@@ -1,6 +1,7 @@
 // Korvane : les contrôles du dessin, le chargement, le redimensionnement et l'état des outils.
 #include "ui/Korvane.h"
 
+#include "ui/CadreFocus.h"
 #include "ui/FormApropos.h"
 #include "ui/FormTexteAgrandi.h"
 
@@ -163,9 +164,11 @@ void Korvane::DessinerContrôles()
         EtiCoul[k].BackColor = CouleursNuancier[k];
         EtiCoul[k].ToolTipText = "Change la couleur du tracé";
         EtiCoul[k].NomAccessible = NomsNuancier[k];
+        PoserCadreFocus(EtiCoul[k], CouleurPanneau, CouleursNuancier[k]);
     }
     EtiCoulSuite = Dessiné("...", 60, 1800, 470, 330);
     EtiCoulSuite.ToolTipText = "Autres couleurs pour la figure";
+    PoserCadreFocus(EtiCoulSuite, CouleurPanneau, CouleurPanneau);
 
     EtiStatut = Dessiné("", 800, 10070, 5000, 300);
     BtonVelmor = Dessiné("Analyse", 6000, 10070, 1100, 360);
@@ -241,6 +244,15 @@ void Korvane::DessinerContrôles()
     BtonSuite = Dessiné("-->", 3000, 2940, 600, 360);
     BtonSuite.NomAccessible = "Suite de l'énoncé";
     BtonSuite.Visible = false;
+
+    // Le cadre du focus se voit sur le kaki de la fenêtre et des panneaux comme sur chaque bouton.
+    for (Contrôle* bouton :
+         {&BtonPointCoor, &BtonModifPoint, &BtonPolygone, &BtonLong, &BtonAngle, &BtonAnnule, &BtonEfface,
+          &BtonVelmor, &BtonFermer, &BtonAbandon, &BtonEchMoins, &BtonEchPlus})
+        PoserCadreFocus(*bouton, CouleurFenêtre, FaceBouton);
+    for (Contrôle* bouton : {&BtonOk, &BtonSuite})
+        PoserCadreFocus(*bouton, CouleurPanneau, FaceBouton);
+    PoserCadreFocus(ImaBton, CouleurFondScore, CouleurBordure);
 }
 
 void Korvane::ConstruireMenus()

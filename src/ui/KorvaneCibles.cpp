@@ -1,4 +1,5 @@
 // Korvane : la table des dix figures cibles, leurs lignes dans le panneau, et le retour au choix.
+#include "ui/CadreFocus.h"
 #include "ui/Korvane.h"
 
 #include "game/JeuCibles.h"
@@ -34,6 +35,8 @@ void Korvane::ColorerLigneCible(std::size_t i, Couleur couleur)
         if (i < ligne->size())
             (*ligne)[i].BackColor = couleur;
     }
+    if (i < LabTypeFig.size())
+        PoserCadreFocus(LabTypeFig[i], CouleurFenêtre, couleur);
 }
 
 void Korvane::ProposerFigure()
