@@ -136,11 +136,16 @@ void Korvane::DessinerContrôles()
     Ecran.Cadre = Dessiné("", 800, 350, 10360, 9570);
     Ecran.Cadre.NomAccessible = NomRepère;
     Ecran.Cadre.BackColor = Couleur{255, 255, 255};
+    // Tab s'arrête aussi sur le repère : le cadre y montre que les flèches y choisissent un point.
+    PoserCadreFocus(Ecran.Cadre, CouleurFenêtre, *Ecran.Cadre.BackColor);
 
     BtonPointCoor = Dessiné("M (x,y)", 100, 350, 600, 450);
     BtonPointCoor.ToolTipText = "Place un point par ses coordonnées";
+    // « M (x,y) » et « ° A » se liraient lettre à lettre : le lecteur d'écran dit la commande.
+    BtonPointCoor.NomAccessible = "Placer un point";
     BtonModifPoint = Dessiné("° A", 100, 850, 600, 450);
     BtonModifPoint.ToolTipText = "Modifie la position, le nom et les coordonnées d'un point";
+    BtonModifPoint.NomAccessible = "Modifier un point";
     BtonPolygone = Dessiné("", 100, 1350, 600, 450);
     BtonPolygone.ToolTipText = "Trace une ligne brisée";
     BtonLong = Dessiné("", 100, 2000, 600, 450);

@@ -1,6 +1,7 @@
 // La fenêtre principale réelle : ses widgets montrent l'état du modèle (menus, disposition, canevas,
 // lecteur d'écran) et ses touches déclenchent les commandes du modèle.
 #include "qt/FenetreQt.h"
+#include "ui/CadreFocus.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -164,4 +165,33 @@ TEST_F(FenetreQt, LeLecteurDEcranNommeLesControlesEtLitLaFigure)
     EXPECT_TRUE(figure.startsWith(lu()) && lu().endsWith(QStringLiteral("."))) << lu().toStdString();
     Clic(k.BtonEfface);
     EXPECT_EQ(lu(), QStringLiteral("Aucun point."));
+}
+
+// Au clavier, chaque contrôle actif de la fenêtre, le repère compris, montre un cadre plein sur son bord :
+// une bande de deux pixels qui tranche à 3:1 au moins sur le fond juste à côté, puis, s'il en faut une autre,
+// une seconde de deux pixels ; la dernière tranche sur ce qu'elle borde.
+TEST_F(FenetreQt, LeFocusSeVoitSurLeFondEtSurLeControle)
+{
+    Ouvrir("triangle-rectangle.lum");
+    const auto teinte = [](const QImage& image, int x, int y) {
+        const QColor c = image.pixelColor(x, y);
+        return Couleur{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                       static_cast<std::uint8_t>(c.blue())};
+    };
+    for (QWidget* w : vue.findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(&vue) || !w->isEnabled())
+            continue;
+        SCOPED_TRACE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString());
+        const int y = w->height() / 2;
+        const Couleur autour = teinte(w->parentWidget()->grab().toImage(), w->x() - 1, w->y() + y);
+        const QImage avant = w->grab().toImage();
+        w->setFocus(Qt::TabFocusReason);
+        const QImage cadre = w->grab().toImage();
+        const Couleur extérieur = teinte(cadre, 0, y);
+        EXPECT_TRUE(teinte(cadre, 1, y) == extérieur);
+        EXPECT_GE(RapportContraste(extérieur, autour), 3.0);
+        const int dernier = teinte(cadre, 2, y) == teinte(avant, 2, y) ? 1 : 3;
+        EXPECT_TRUE(teinte(cadre, dernier - 1, y) == teinte(cadre, dernier, y));
+        EXPECT_GE(RapportContraste(teinte(cadre, dernier, y), teinte(avant, dernier + 1, y)), 3.0);
+    }
 }
