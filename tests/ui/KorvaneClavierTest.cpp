@@ -27,6 +27,16 @@ protected:
         VérifierJumeaux();
     }
 
+    void TracerParLeMenu(const std::string& sommets)
+    {
+        plateforme.QuandSOuvre<FormSaisie>([sommets](FormSaisie& f) {
+            Taper(f.TextPolySeg, sommets, [&f](char32_t t) { return f.TextPolySeg_KeyPress(t); });
+            f.BtonOk_Click();
+        });
+        k.Cliquer(k.ItemPolygone);
+        VérifierJumeaux();
+    }
+
     void Touche(int code) { k.Ecran.KeyDown(code); }
     void Caractère(char32_t c) { k.Ecran.KeyPress(c); }
     const std::string& Lu() const { return k.Ecran.Cadre.DescriptionAccessible; }
@@ -45,12 +55,7 @@ TEST_F(KorvaneClavierTest, LaFigureSeConstruitSAnalyseEtSeModifieAuClavierSeul)
     const std::string points = "Points : A(0 ; 0), B(1,25 ; 0), C(0 ; 2*1.5).";
     EXPECT_EQ(Lu(), points);
 
-    plateforme.QuandSOuvre<FormSaisie>([](FormSaisie& f) {
-        Taper(f.TextPolySeg, "ABC", [&f](char32_t t) { return f.TextPolySeg_KeyPress(t); });
-        f.BtonOk_Click();
-    });
-    k.Cliquer(k.ItemPolygone);
-    VérifierJumeaux();
+    TracerParLeMenu("ABC");
     // Avant l'Analyse, le repère ne dit que ce qui est dessiné.
     EXPECT_EQ(Lu(), points + " Polygone ABC.");
 
@@ -62,6 +67,12 @@ TEST_F(KorvaneClavierTest, LaFigureSeConstruitSAnalyseEtSeModifieAuClavierSeul)
     // Le zoom redessine la même figure : la phrase reste.
     k.Cliquer(k.BtonEchMoins);
     EXPECT_EQ(Lu(), points + " Polygone ABC. " + phrase);
+    // Le polygone défait puis retracé : la figure a changé entre-temps, la phrase ne revient pas.
+    k.Cliquer(k.ItemAnnuler);
+    VérifierJumeaux();
+    EXPECT_EQ(Lu(), points);
+    TracerParLeMenu("ABC");
+    EXPECT_EQ(Lu(), points + " Polygone ABC.");
 
     // Armé, l'outil va de point en point, en boucle ; Échap le suspend et Entrée n'ouvre plus rien.
     k.Cliquer(k.ItemModifierPoint);
@@ -80,9 +91,10 @@ TEST_F(KorvaneClavierTest, LaFigureSeConstruitSAnalyseEtSeModifieAuClavierSeul)
     Caractère(Échap);
     EXPECT_EQ(k.Ecran.Cadre.NomAccessible, NomRepère);
     EXPECT_FALSE(k.EtiX.Visible);
+    const std::size_t ouvertes = plateforme.FenêtresOuvertes.size();
     Caractère(Entrée);
     Touche(Droite);
-    EXPECT_EQ(plateforme.FenêtresOuvertes.back(), GenreFenêtre<FormTexteAgrandi>());
+    EXPECT_EQ(plateforme.FenêtresOuvertes.size(), ouvertes);
     EXPECT_EQ(k.PointsProches[1], 0);
 
     k.Cliquer(k.ItemModifierPoint);
