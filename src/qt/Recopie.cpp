@@ -92,8 +92,13 @@ void RecopierContrôle(QWidget& widget, const Contrôle& c)
         widget.setGeometry(rectangle);
     widget.setEnabled(c.Enabled);
     widget.setToolTip(VersQString(c.ToolTipText));
-    widget.setAccessibleName(NomAccessible(c));
-    widget.setAccessibleDescription(VersQString(c.DescriptionAccessible));
+    // Qt annonce chaque nom ou description posé, même inchangé : un lecteur d'écran le relirait à chaque
+    // évènement.
+    if (const QString nom = NomAccessible(c); widget.accessibleName() != nom)
+        widget.setAccessibleName(nom);
+    if (const QString description = VersQString(c.DescriptionAccessible);
+        widget.accessibleDescription() != description)
+        widget.setAccessibleDescription(description);
 
     // On repart de la palette par défaut pour qu'une couleur retirée du modèle disparaisse aussi.
     QPalette palette = QApplication::palette(&widget);
