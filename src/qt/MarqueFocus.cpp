@@ -13,7 +13,7 @@ namespace {
 // Un enfant du widget, de sa taille, qui ne prend pas la souris ; il se montre quand le widget a le focus.
 class MarqueFocus : public QWidget {
 public:
-    explicit MarqueFocus(QWidget& cible) : QWidget(&cible)
+    MarqueFocus(QWidget& cible, const CadreFocus& cadre) : QWidget(&cible), cadre(cadre)
     {
         setObjectName(QStringLiteral("MarqueFocus"));
         setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -23,7 +23,7 @@ public:
 
     void Définir(const CadreFocus& c)
     {
-        if (cadre && cadre->Extérieur == c.Extérieur && cadre->Intérieur == c.Intérieur)
+        if (cadre.Extérieur == c.Extérieur && cadre.Intérieur == c.Intérieur)
             return;
         cadre = c;
         update();
@@ -40,8 +40,6 @@ protected:
 
     void paintEvent(QPaintEvent*) override
     {
-        if (!cadre)
-            return;
         QPainter peintre(this);
         const auto bande = [&peintre](const QRect& bord, Couleur teinte) {
             const QRect dedans =
@@ -49,11 +47,11 @@ protected:
             for (const QRect& morceau : QRegion(bord).subtracted(QRegion(dedans)))
                 peintre.fillRect(morceau, VersQColor(teinte));
         };
-        bande(rect(), cadre->Extérieur);
-        if (!(cadre->Intérieur == cadre->Extérieur))
+        bande(rect(), cadre.Extérieur);
+        if (!(cadre.Intérieur == cadre.Extérieur))
             bande(
                 rect().adjusted(LargeurBandeFocus, LargeurBandeFocus, -LargeurBandeFocus, -LargeurBandeFocus),
-                cadre->Intérieur);
+                cadre.Intérieur);
     }
 
 private:
@@ -64,7 +62,7 @@ private:
         setVisible(cible.hasFocus());
     }
 
-    std::optional<CadreFocus> cadre;
+    CadreFocus cadre;
 };
 
 } // namespace
@@ -76,7 +74,8 @@ void PoserMarqueFocus(QWidget& widget, const std::optional<CadreFocus>& cadre)
         delete marque;
         return;
     }
-    if (!marque)
-        marque = new MarqueFocus(widget);
-    marque->Définir(*cadre);
+    if (marque)
+        marque->Définir(*cadre);
+    else
+        new MarqueFocus(widget, *cadre);
 }
