@@ -1,8 +1,8 @@
 // Korvane : la table des dix figures cibles, leurs lignes dans le panneau, et le retour au choix.
-#include "ui/CadreFocus.h"
 #include "ui/Korvane.h"
 
 #include "game/JeuCibles.h"
+#include "ui/CadreFocus.h"
 
 #include <string>
 
