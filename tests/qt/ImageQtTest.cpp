@@ -81,7 +81,7 @@ protected:
         ASSERT_TRUE(k.ItemExporterFig.Enabled);
     }
 
-    // Le fichier écrit, dont le dialogue ajoute le suffixe du type choisi.
+    // Le fichier écrit, dont la fenêtre ajoute l'extension du type choisi.
     QString Exporter(const std::string& type, const char* suffixe)
     {
         const QString chemin = dossier.filePath(QString::number(++exportées));
