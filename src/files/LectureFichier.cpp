@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -43,11 +44,13 @@ FichierLu LireOctetsFichier(const std::filesystem::path& chemin)
     if (!S_ISREG(état.st_mode))
         return Refus(RefusFichier::PasOrdinaire);
 
+    if (static_cast<std::uintmax_t>(état.st_size) > TailleMaxFichierTexte)
+        return Refus(RefusFichier::TropGrand);
+
     // La taille annoncée ne sert qu'à prévoir la place : un fichier peut grandir pendant la lecture, et
     // certains fichiers du système annoncent zéro. Un octet au-delà de la borne suffit à refuser.
     constexpr std::size_t Plafond = TailleMaxFichierTexte + 1;
-    std::string octets(std::min(static_cast<std::size_t>(std::max<off_t>(état.st_size, 0)) + 1, Plafond),
-                       '\0');
+    std::string octets(static_cast<std::size_t>(état.st_size) + 1, '\0');
     std::size_t lus = 0;
     while (lus < Plafond) {
         if (lus == octets.size())
