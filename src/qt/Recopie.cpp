@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
@@ -99,6 +100,9 @@ void RecopierContrôle(QWidget& widget, const Contrôle& c)
     if (const QString description = VersQString(c.DescriptionAccessible);
         widget.accessibleDescription() != description)
         widget.setAccessibleDescription(description);
+    // Une légende peut venir d'un fichier ou de l'élève (un nom de figure) : elle n'est jamais du HTML.
+    if (auto* étiquette = qobject_cast<QLabel*>(&widget))
+        étiquette->setTextFormat(Qt::PlainText);
 
     // On repart de la palette par défaut pour qu'une couleur retirée du modèle disparaisse aussi.
     QPalette palette = QApplication::palette(&widget);

@@ -1,6 +1,7 @@
 // La fenêtre principale réelle : ses widgets montrent l'état du modèle (menus, disposition, canevas,
 // lecteur d'écran) et ses touches déclenchent les commandes du modèle.
 #include "qt/FenetreQt.h"
+#include "support/DossierTemporaire.h"
 #include "ui/CadreFocus.h"
 
 #include <QAccessible>
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace {
 
@@ -194,4 +196,23 @@ TEST_F(FenetreQt, LeFocusSeVoitSurLeFondEtSurLeControle)
         EXPECT_TRUE(teinte(cadre, dernier - 1, y) == teinte(cadre, dernier, y));
         EXPECT_GE(RapportContraste(teinte(cadre, dernier, y), teinte(avant, dernier + 1, y)), 3.0);
     }
+}
+
+// Un nom de fichier qui ressemble à du HTML se lit tel quel, dans les étiquettes comme dans le titre.
+TEST_F(FenetreQt, UnNomDeFichierSeMontreEnTexteBrut)
+{
+    const DossierTemporaire dossier;
+    const std::string nom = "<font color=red size=7>ROUGE[*].lum";
+    const auto chemin =
+        dossier.Écrire(nom, LireTout(std::filesystem::path(VELMOR_DONNEES_TESTS) / "triangle-rectangle.lum"));
+    vue.Gérer([&] { k.OuvrirFichierFigure(chemin.string()); });
+    QApplication::processEvents();
+    const QList<QLabel*> étiquettes = vue.findChildren<QLabel*>();
+    const auto montreLeNom = [&](QLabel* l) { return l->isVisible() && l->text().contains("<font"); };
+    ASSERT_TRUE(std::ranges::any_of(étiquettes, montreLeNom));
+    for (QLabel* étiquette : étiquettes | std::views::filter(montreLeNom))
+        EXPECT_EQ(étiquette->textFormat(), Qt::PlainText) << étiquette->text().toStdString();
+    k.Form.Caption = nom;
+    vue.Rafraîchir();
+    EXPECT_EQ(vue.windowHandle()->title(), QString::fromStdString(nom));
 }
