@@ -133,7 +133,8 @@ TEST(VelmorAnalyse, EcritUnObjetJsonParFigure)
     const auto lignes = Lignes(Marqué(sortie.Texte));
     ASSERT_EQ(lignes.size(), arguments.size() - 1);
     for (const CasTable& cas : morceaux) {
-        const auto i = std::ranges::find(arguments, Données + "/" + cas[0]) - arguments.begin() - 1;
+        const auto i =
+            std::find(arguments.begin(), arguments.end(), Données + "/" + cas[0]) - arguments.begin() - 1;
         const std::string& ligne = lignes[static_cast<std::size_t>(i)];
         EXPECT_NE(ligne.find("\"fichier\":\"" + Marque + "/" + cas[0] + "\""), std::string::npos) << cas.Où;
         EXPECT_NE(ligne.find(cas[1]), std::string::npos) << cas.Où << "\n" << ligne;
