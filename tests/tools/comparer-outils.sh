@@ -1,6 +1,7 @@
 #!/bin/sh
 # L'outil construit pour node écrit octet pour octet ce qu'écrit celui du bureau, et sort avec le même code,
-# pour chaque ligne de la table ; --image y est une erreur d'usage d'une ligne, que son aide ne propose pas.
+# pour chaque ligne de la table ; --image y est une erreur d'usage d'une ligne, et son aide, sans --image,
+# est celle de outil-aide-sans-images.txt.
 # Utilisation : comparer-outils.sh TABLE OUTIL_BUREAU OUTIL_NODE.js NODE [OPTIONS DE NODE...]
 set -u
 table=$1 bureau=$2 outil=$3
@@ -34,9 +35,9 @@ done <"$table"
 $node "$outil" --image "$dossier/images" triangle-rectangle.lum >"$dossier/node.out" 2>"$dossier/node.err"
 code=$?
 if [ $code -ne 2 ] || [ -s "$dossier/node.out" ] || [ "$(wc -l <"$dossier/node.err")" -ne 1 ] ||
-    $node "$outil" --help | grep -q -e --image; then
+    ! $node "$outil" --help | cmp -s - outil-aide-sans-images.txt; then
     ecarts=$((ecarts + 1))
-    echo "--image sous node : code $code, au lieu d'une erreur d'usage d'une ligne absente de l'aide"
+    echo "--image sous node : code $code et non une erreur d'usage d'une ligne, ou une autre aide"
     cat "$dossier/node.err"
 fi
 
