@@ -1,5 +1,7 @@
 #!/bin/sh
 # Installe les paquets Debian 12 dont Velmor a besoin (une seule mise à jour des listes).
+# « web » ajoute la construction pour le navigateur : emscripten (environ 1 Go), node pour en passer les
+# tests, et les sources de GoogleTest, que em++ compile lui-même.
 set -eu
 
 paquets="build-essential cmake ninja-build pkg-config
@@ -8,6 +10,9 @@ libgtest-dev libgmock-dev libbenchmark-dev
 clang libclang-rt-14-dev clang-format
 xvfb xauth x11-utils libx11-dev fonts-liberation2
 dpkg-dev desktop-file-utils appstream shared-mime-info xdg-utils"
+if [ "${1:-}" = web ]; then
+    paquets="$paquets emscripten nodejs googletest"
+fi
 
 manquants=""
 for paquet in $paquets; do

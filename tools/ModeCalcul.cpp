@@ -1,13 +1,10 @@
 #include "ModeCalcul.h"
 
 #include "Echappement.h"
+#include "EcritureJson.h"
 #include "calc/ClassCalcul.h"
 #include "calc/MessagesCalcul.h"
 #include "calc/ValeurNumerique.h"
-
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 namespace {
 
@@ -22,11 +19,6 @@ RésultatCalcul Calculer(const std::string& expression)
     return calcul.Calculer();
 }
 
-QString EnQString(std::string_view texte)
-{
-    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
-}
-
 // L'expression une seule fois, puis une ligne courte par faute : la sortie reste à la taille de l'entrée.
 void ÉcrireTexte(const std::string& expression, const RésultatCalcul& résultat, SortieVérifiée& sortie)
 {
@@ -39,17 +31,16 @@ void ÉcrireTexte(const std::string& expression, const RésultatCalcul& résulta
 
 void ÉcrireJson(const std::string& expression, const RésultatCalcul& résultat, SortieVérifiée& sortie)
 {
-    QJsonArray erreurs;
+    std::vector<std::string> erreurs;
     for (const FauteCalcul& faute : résultat.Fautes)
-        erreurs.append(QJsonObject{{"code", static_cast<int>(faute.Code)},
-                                   {"position", faute.Position},
-                                   {"message", EnQString(MessageFaute(faute.Code))}});
+        erreurs.push_back(TexteJson(ObjetJson{{"code", std::to_string(static_cast<int>(faute.Code))},
+                                              {"position", std::to_string(faute.Position)},
+                                              {"message", ChaîneJson(MessageFaute(faute.Code))}}));
     // La valeur de la coordonnée est celle du résultat à 12 décimales : inutile de tout recalculer.
-    const QJsonObject objet{{"expression", EnQString(expression)},
-                            {"resultat", EnQString(résultat.Texte)},
-                            {"valeur", ValeurNumérique(résultat.Texte)},
-                            {"erreurs", erreurs}};
-    sortie.Ligne(QJsonDocument(objet).toJson(QJsonDocument::Compact).toStdString());
+    sortie.Ligne(TexteJson(ObjetJson{{"expression", ChaîneJson(expression)},
+                                     {"resultat", ChaîneJson(résultat.Texte)},
+                                     {"valeur", NombreJson(ValeurNumérique(résultat.Texte))},
+                                     {"erreurs", TexteJson(erreurs)}}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "ModeFichiers.h"
 
 #include "Echappement.h"
+#include "EcritureJson.h"
 #include "MessagerieRetenue.h"
 #include "RaisonSysteme.h"
 #include "analysis/ClassAnaPoly.h"
@@ -12,10 +13,6 @@
 #include "game/JugementCible.h"
 #include "model/Caracteres.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonValue>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -96,62 +93,58 @@ RapportFigure Analyser(const std::string& fichier, const Cible* cible)
     return rapport;
 }
 
-QString EnQString(std::string_view texte)
+std::string TexteOuNul(const std::optional<std::string>& texte)
 {
-    return QString::fromUtf8(texte.data(), static_cast<qsizetype>(texte.size()));
+    return texte ? ChaîneJson(*texte) : NulJson;
 }
 
-QJsonValue TexteOuNul(const std::optional<std::string>& texte)
-{
-    return texte ? QJsonValue(EnQString(*texte)) : QJsonValue(QJsonValue::Null);
-}
-
-QJsonValue MesuresOuNul(const std::optional<std::vector<LigneMesure>>& lignes)
+std::string MesuresOuNul(const std::optional<std::vector<LigneMesure>>& lignes)
 {
     if (!lignes)
-        return QJsonValue::Null;
-    QJsonArray tableau;
+        return NulJson;
+    std::vector<std::string> tableau;
     for (const auto& ligne : *lignes)
-        tableau.append(QJsonObject{{"texte", EnQString(ligne.Texte)}, {"valeur", ligne.Valeur}});
-    return tableau;
+        tableau.push_back(
+            TexteJson(ObjetJson{{"texte", ChaîneJson(ligne.Texte)}, {"valeur", NombreJson(ligne.Valeur)}}));
+    return TexteJson(tableau);
 }
 
 void ÉcrireJson(const RapportFigure& rapport, SortieVérifiée& sortie)
 {
     const Modulebas& m = rapport.Modèle;
-    QJsonValue points = QJsonValue::Null;
-    QJsonValue précision = QJsonValue::Null;
+    std::string points = NulJson;
+    std::string précision = NulJson;
     if (!rapport.Erreur) {
-        QJsonArray tableau;
+        std::vector<std::string> tableau;
         for (std::size_t i = 1; i <= m.NbPoints; ++i) {
             const PointFig& p = m.Points[i];
-            tableau.append(QJsonObject{{"nom", EnQString(p.Nom)},
-                                       {"x", EnQString(p.X)},
-                                       {"y", EnQString(p.Y)},
-                                       {"vx", ValeurCoordonnée(p.X)},
-                                       {"vy", ValeurCoordonnée(p.Y)}});
+            tableau.push_back(TexteJson(ObjetJson{{"nom", ChaîneJson(p.Nom)},
+                                                  {"x", ChaîneJson(p.X)},
+                                                  {"y", ChaîneJson(p.Y)},
+                                                  {"vx", NombreJson(ValeurCoordonnée(p.X))},
+                                                  {"vy", NombreJson(ValeurCoordonnée(p.Y))}}));
         }
-        points = tableau;
-        précision = m.Précision;
+        points = TexteJson(tableau);
+        précision = std::to_string(m.Précision);
     }
-    QJsonArray messages;
+    std::vector<std::string> messages;
     for (const auto& message : rapport.Messages)
-        messages.append(EnQString(message.Texte));
-    QJsonObject objet{{"fichier", EnQString(rapport.Fichier)},
-                      {"erreur", TexteOuNul(rapport.Erreur)},
-                      {"precision", précision},
-                      {"points", points},
-                      {"polygone", TexteOuNul(rapport.Polygone)},
-                      {"description", TexteOuNul(rapport.Description)},
-                      {"figure", TexteOuNul(rapport.Figure)},
-                      {"messages", messages},
-                      {"longueurs", MesuresOuNul(rapport.Longueurs)},
-                      {"angles", MesuresOuNul(rapport.Angles)}};
+        messages.push_back(ChaîneJson(message.Texte));
+    ObjetJson objet{{"fichier", ChaîneJson(rapport.Fichier)},
+                    {"erreur", TexteOuNul(rapport.Erreur)},
+                    {"precision", précision},
+                    {"points", points},
+                    {"polygone", TexteOuNul(rapport.Polygone)},
+                    {"description", TexteOuNul(rapport.Description)},
+                    {"figure", TexteOuNul(rapport.Figure)},
+                    {"messages", TexteJson(messages)},
+                    {"longueurs", MesuresOuNul(rapport.Longueurs)},
+                    {"angles", MesuresOuNul(rapport.Angles)}};
     if (rapport.Verdict) {
-        objet["reussie"] = rapport.Verdict->Réussie;
-        objet["verdict"] = EnQString(rapport.Verdict->Description + ".");
+        objet["reussie"] = BooléenJson(rapport.Verdict->Réussie);
+        objet["verdict"] = ChaîneJson(rapport.Verdict->Description + ".");
     }
-    sortie.Ligne(QJsonDocument(objet).toJson(QJsonDocument::Compact).toStdString());
+    sortie.Ligne(TexteJson(objet));
 }
 
 std::string Joindre(const std::vector<LigneMesure>& lignes)
@@ -235,7 +228,7 @@ void ÉcrireCsv(const RapportFigure& rapport, bool avecCible, SortieVérifiée& 
 } // namespace
 
 Bilan ModeFichiers(const std::vector<std::string>& fichiers, FormeSortie forme, const Cible* cible,
-                   ImagesFigures* images, SortieVérifiée& sortie)
+                   const std::function<void(const std::string&)>& figureLue, SortieVérifiée& sortie)
 {
     Bilan bilan;
     if (forme == FormeSortie::Csv)
@@ -251,8 +244,8 @@ Bilan ModeFichiers(const std::vector<std::string>& fichiers, FormeSortie forme, 
             ++bilan.Réussies;
             if (rapport.Verdict && !rapport.Verdict->Réussie)
                 ++bilan.Ratées;
-            if (images)
-                images->Dessiner(fichier);
+            if (figureLue)
+                figureLue(fichier);
         }
         switch (forme) {
         case FormeSortie::Json:

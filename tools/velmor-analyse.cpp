@@ -2,24 +2,41 @@
 #include "ChoixCible.h"
 #include "CodesSortie.h"
 #include "Echappement.h"
-#include "ImagesFigures.h"
 #include "LigneCommande.h"
 #include "ModeCalcul.h"
 #include "ModeFichiers.h"
 #include "RaisonSysteme.h"
 #include "SortieVerifiee.h"
+#ifdef VELMOR_IMAGES
+#include "ImagesFigures.h"
+#endif
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
+// --image dessine avec Qt : sans lui (version pour node), l'aide ne la propose pas.
+#ifdef VELMOR_IMAGES
+#define VELMOR_UTILISATION_IMAGE                                                                             \
+    "  velmor-analyse [--json | --csv] [--cible NOM] --image DOSSIER FICHIER.lum ...\n"
+#define VELMOR_AIDE_IMAGE                                                                                    \
+    "  --image DOSSIER      écrit dans ce dossier (créé s'il manque) l'image PNG de chaque figure lue,\n" \
+    "                       telle que la fenêtre la montre, sous le nom du fichier (a.lum : a.png) ;\n"     \
+    "                       sans écran, et sans rien afficher\n"
+#define VELMOR_FAUTE_IMAGE "la sortie ou une image n'a pas pu être écrite"
+#else
+#define VELMOR_UTILISATION_IMAGE ""
+#define VELMOR_AIDE_IMAGE ""
+#define VELMOR_FAUTE_IMAGE "la sortie n'a pas pu être écrite"
+#endif
+
 constexpr const char* Utilisation =
     "Utilisation :\n"
-    "  velmor-analyse [--json | --csv] [--cible NOM] FICHIER.lum ...\n"
-    "  velmor-analyse [--json | --csv] [--cible NOM] --image DOSSIER FICHIER.lum ...\n"
+    "  velmor-analyse [--json | --csv] [--cible NOM] FICHIER.lum ...\n" VELMOR_UTILISATION_IMAGE
     "  velmor-analyse [--json] --calcul EXPRESSION ...\n"
     "  velmor-analyse --help | --version\n";
 
@@ -33,9 +50,9 @@ constexpr const char* Aide =
     "  --json               un objet JSON par ligne au lieu du résumé en français\n"
     "  --csv                une ligne par figure, séparée par « ; », pour un tableur\n"
     "  --cible NOM          juge chaque figure comme le jeu pour cette cible (« Carré », « carre »...)\n"
-    "  --image DOSSIER      écrit dans ce dossier (créé s'il manque) l'image PNG de chaque figure lue,\n"
-    "                       telle que la fenêtre la montre, sous le nom du fichier (a.lum : a.png) ;\n"
-    "                       sans écran, et sans rien afficher\n"
+    // clang-format off
+    VELMOR_AIDE_IMAGE
+    // clang-format on
     "  --calcul EXPRESSION  calcule chaque expression qui suit ; tout ce qui suit --calcul est une\n"
     "                       expression, même « -2^2 »\n"
     "  --                   tout ce qui suit est un fichier, même « -a.lum »\n"
@@ -46,7 +63,7 @@ constexpr const char* Aide =
     "\n"
     "Codes de sortie :\n"
     "  0  tout a été calculé ou lu (avec --cible : et chaque figure atteint la cible)\n"
-    "  1  une expression en faute, un fichier refusé, ou la sortie ou une image n'a pas pu être écrite\n"
+    "  1  une expression en faute, un fichier refusé, ou " VELMOR_FAUTE_IMAGE "\n"
     "  2  erreur d'usage";
 
 int ErreurUsage(const std::string& raison)
@@ -85,7 +102,9 @@ int main(int argc, char* argv[])
     if (commande.Cible && !cible)
         return ErreurUsage("cible inconnue : " + *commande.Cible);
 
+#ifdef VELMOR_IMAGES
     std::unique_ptr<ImagesFigures> images;
+    std::function<void(const std::string&)> figureLue;
     if (commande.DossierImages) {
         std::string raison;
         images = ImagesFigures::Ouvrir(*commande.DossierImages, raison);
@@ -94,7 +113,17 @@ int main(int argc, char* argv[])
                          Lisible(*commande.DossierImages).c_str(), raison.c_str());
             return static_cast<int>(CodeSortie::AvecFaute);
         }
+        figureLue = [&images](const std::string& fichier) { images->Dessiner(fichier); };
     }
+    const auto imagesEnFaute = [&images] { return images && images->EnFaute(); };
+#else
+    if (commande.DossierImages) {
+        std::fprintf(stderr, "velmor-analyse : --image n'existe que dans la version de bureau\n");
+        return static_cast<int>(CodeSortie::Usage);
+    }
+    const std::function<void(const std::string&)> figureLue;
+    const auto imagesEnFaute = [] { return false; };
+#endif
 
     Bilan bilan;
     switch (commande.Quoi) {
@@ -112,7 +141,7 @@ int main(int argc, char* argv[])
                              commande.Json  ? FormeSortie::Json
                              : commande.Csv ? FormeSortie::Csv
                                             : FormeSortie::Texte,
-                             cible, images.get(), sortie);
+                             cible, figureLue, sortie);
         break;
     }
     if (!sortie.Terminer()) {
@@ -123,6 +152,6 @@ int main(int argc, char* argv[])
     if (commande.Quoi == Demande::Calcul || commande.Quoi == Demande::Fichiers)
         std::fprintf(stderr, "velmor-analyse : %s\n",
                      TexteBilan(commande.Quoi, bilan, cible != nullptr).c_str());
-    const bool faute = bilan.Refusées > 0 || bilan.Ratées > 0 || (images && images->EnFaute());
+    const bool faute = bilan.Refusées > 0 || bilan.Ratées > 0 || imagesEnFaute();
     return static_cast<int>(faute ? CodeSortie::AvecFaute : CodeSortie::SansFaute);
 }

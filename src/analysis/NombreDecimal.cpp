@@ -1,5 +1,7 @@
 #include "analysis/NombreDecimal.h"
 
+#include "model/TexteNombre.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -33,7 +35,7 @@ NombreDécimal NombreDécimal::De(double v)
         return {};
     char tampon[32];
     // 14 chiffres après la virgule de l'écriture scientifique : 15 chiffres significatifs.
-    const auto fin = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::scientific, 14).ptr;
+    const auto fin = ÉcrireScientifique(tampon, tampon + sizeof tampon, v, 14).ptr;
     const std::string_view texte(tampon, static_cast<std::size_t>(fin - tampon));
     NombreDécimal n;
     std::size_t i = 0;
@@ -110,7 +112,7 @@ double NombreDécimal::Valeur() const
     *fin++ = 'e';
     fin = std::to_chars(fin, texte + sizeof texte, Exposant - static_cast<int>(nbChiffres)).ptr;
     double v = 0;
-    std::from_chars(texte, fin, v);
+    LireDouble(texte, fin, v);
     return v;
 }
 

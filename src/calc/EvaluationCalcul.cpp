@@ -1,9 +1,9 @@
 #include "calc/EvaluationCalcul.h"
 
 #include "calc/ValeurNumerique.h"
+#include "model/TexteNombre.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -25,15 +25,14 @@ double ArrondiSignificatif(double v)
     // demi-écart de v, bien moins que la moitié du pas des nombres à 15 chiffres : c'est déjà l'arrondi, et
     // il redonne v. Écrire à 15 chiffres coûte bien plus cher que cette écriture-là.
     const char* const début = tampon;
-    const char* finCourte =
-        std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::scientific).ptr;
+    const char* finCourte = ÉcrireScientifique(tampon, tampon + sizeof tampon, v).ptr;
     const char* exposantCourt = std::find(début, finCourte, 'e');
     const auto chiffres = std::count_if(début, exposantCourt, [](char c) { return c >= '0' && c <= '9'; });
     if (chiffres <= 15)
         return v;
-    const char* fin = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::scientific, 14).ptr;
+    const char* fin = ÉcrireScientifique(tampon, tampon + sizeof tampon, v, 14).ptr;
     double arrondi = v;
-    std::from_chars(tampon, fin, arrondi);
+    LireDouble(tampon, fin, arrondi);
     return arrondi;
 }
 
@@ -42,11 +41,10 @@ double ArrondiDécimales(double v, int décimales)
     // Plus de décimales que n'en porte un double ne changent plus rien.
     constexpr int DécimalesUtiles = 330;
     char tampon[512];
-    const char* fin = std::to_chars(tampon, tampon + sizeof tampon, v, std::chars_format::fixed,
-                                    std::clamp(décimales, 0, DécimalesUtiles))
-                          .ptr;
+    const char* fin =
+        ÉcrireFixe(tampon, tampon + sizeof tampon, v, std::clamp(décimales, 0, DécimalesUtiles)).ptr;
     double arrondi = v;
-    std::from_chars(tampon, fin, arrondi);
+    LireDouble(tampon, fin, arrondi);
     return arrondi;
 }
 

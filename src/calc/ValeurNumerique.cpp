@@ -1,5 +1,7 @@
 #include "calc/ValeurNumerique.h"
 
+#include "model/TexteNombre.h"
+
 #include <charconv>
 #include <limits>
 #include <optional>
@@ -72,7 +74,7 @@ std::optional<double> LectureDirecte(std::string_view texte)
             return std::nullopt;
     }
     double valeur = 0;
-    const auto résultat = std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
+    const auto résultat = LireDouble(texte.data(), texte.data() + texte.size(), valeur);
     if (i != texte.size() || résultat.ec != std::errc() || résultat.ptr != texte.data() + texte.size())
         return std::nullopt;
     // Zéro n'a pas de signe.
@@ -85,7 +87,7 @@ double ValeurNumérique(std::string_view texte)
 {
     if (const auto directe = LectureDirecte(texte))
         return *directe;
-    // L'écriture que lit from_chars, « entiers.décimalese±exposant » sans blancs ; le tampon garde sa
+    // L'écriture que lit LireDouble, « entiers.décimalese±exposant » sans blancs ; le tampon garde sa
     // capacité d'un appel à l'autre, car la calculatrice lit ici chacun de ses nombres.
     thread_local std::string écriture;
     écriture.clear();
@@ -130,7 +132,7 @@ double ValeurNumérique(std::string_view texte)
     écriture += 'e';
     écriture.append(tampon, static_cast<std::size_t>(finExposant - tampon));
     double valeur = 0;
-    const auto résultat = std::from_chars(écriture.data(), écriture.data() + écriture.size(), valeur);
+    const auto résultat = LireDouble(écriture.data(), écriture.data() + écriture.size(), valeur);
     if (résultat.ec == std::errc::result_out_of_range) {
         const std::string_view entiers = std::string_view(écriture).substr(0, point);
         const std::string_view décimales =

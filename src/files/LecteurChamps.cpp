@@ -1,5 +1,7 @@
 #include "files/LecteurChamps.h"
 
+#include "model/TexteNombre.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -74,7 +76,7 @@ std::optional<double> LecteurChamps::Nombre()
     const auto nombre = SansBlancs(*champ);
     double valeur = 0;
     const auto fin = nombre.data() + nombre.size();
-    const auto [ptr, erreur] = std::from_chars(nombre.data(), fin, valeur);
+    const auto [ptr, erreur] = LireDouble(nombre.data(), fin, valeur);
     if (nombre.empty() || erreur != std::errc{} || ptr != fin || !std::isfinite(valeur))
         return std::nullopt;
     return valeur;

@@ -41,7 +41,7 @@ std::string CaractèreWindows1252(unsigned code)
     // (espace insécable, trait d'union conditionnel) ne font pas un nom qu'on puisse lire.
     constexpr unsigned SansCaractère[] = {0x81, 0x8D, 0x8F, 0x90, 0x9D, 0xA0, 0xAD};
     if (code < 0x21 || code == 0x7F || code > 0xFF ||
-        std::ranges::find(SansCaractère, code) != std::end(SansCaractère))
+        std::find(std::begin(SansCaractère), std::end(SansCaractère), code) != std::end(SansCaractère))
         return "";
     return Windows1252VersUtf8(std::string(1, static_cast<char>(code)));
 }

@@ -10,7 +10,8 @@ TEST(JugementCible, LeVerdictEtSonExplicationSuiventLaTable)
 {
     for (const CasTable& c : LireTableCas("jeu-jugements.tsv")) {
         SCOPED_TRACE(c.Où);
-        const auto cible = std::ranges::find(TableCibles, c[0], &Cible::Nom);
+        const auto cible = std::find_if(TableCibles.begin(), TableCibles.end(),
+                                        [&](const Cible& t) { return t.Nom == c[0]; });
         ASSERT_NE(cible, TableCibles.end());
         ASSERT_TRUE(c[3] == "atteinte" || c[3] == "ratée");
         const JugementCible jugement = JugerFigure(*cible, c[1], c[2]);

@@ -104,7 +104,9 @@ TEST_F(FenetreQt, LeDialogueDeFichierLaisseLaConfirmationALaFenetre)
         DansLaModale([&](QWidget* suivante) {
             EXPECT_EQ(qobject_cast<QMessageBox*>(suivante), nullptr) << "le dialogue du système a demandé";
             question = suivante->findChild<QLabel*>()->text();
-            EXPECT_TRUE(std::ranges::any_of(suivante->findChildren<QPushButton*>(), &QPushButton::isDefault));
+            const auto boutons = suivante->findChildren<QPushButton*>();
+            EXPECT_TRUE(
+                std::any_of(boutons.begin(), boutons.end(), [](QPushButton* b) { return b->isDefault(); }));
             EXPECT_EQ(SansNomAccessible(suivante), "");
             Cliquer(QStringLiteral("Valider"));
         });

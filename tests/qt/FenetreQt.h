@@ -16,10 +16,10 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
-#include <ranges>
 #include <set>
 
 // Le bouton visible de cette légende dans une fenêtre ; rien s'il n'y en a pas.
@@ -64,8 +64,9 @@ public:
             return std::nullopt;
         const auto [chemin, motif] = images.front();
         images.pop_front();
-        const auto type = std::ranges::find_if(
-            types, [&](const std::string& t) { return t.find(motif) != std::string::npos; });
+        const auto type = std::find_if(types.begin(), types.end(), [&](const std::string& t) {
+            return t.find(motif) != std::string::npos;
+        });
         EXPECT_NE(type, types.end()) << motif;
         return FichierTypé{chemin, static_cast<std::size_t>(type - types.begin())};
     }
@@ -83,8 +84,9 @@ public:
         const bool imprimé = PlateformeQt::ImprimerFenêtre(fenêtre);
         QWidget* vue = QApplication::activeModalWidget();
         imprimée = vue->grab().toImage();
-        boutonsImprimés = static_cast<int>(std::ranges::count_if(
-            vue->findChildren<QPushButton*>(), [](QPushButton* b) { return b->isVisible(); }));
+        const auto boutons = vue->findChildren<QPushButton*>();
+        boutonsImprimés = static_cast<int>(
+            std::count_if(boutons.begin(), boutons.end(), [](QPushButton* b) { return b->isVisible(); }));
         return imprimé;
     }
 

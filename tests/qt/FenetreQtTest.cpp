@@ -88,7 +88,7 @@ TEST_F(FenetreQt, LesRaccourcisFontCeQueFontLeursCommandes)
 
     const QList<QAction*> actions = vue.findChildren<QAction*>();
     for (const Raccourci& r : k.Raccourcis)
-        EXPECT_TRUE(std::ranges::any_of(actions, [&](const QAction* a) {
+        EXPECT_TRUE(std::any_of(actions.begin(), actions.end(), [&](const QAction* a) {
             return a->shortcut() == QKeySequence(VersQString(r.Touches));
         })) << r.Touches;
 }

@@ -140,11 +140,11 @@ TEST_F(ImageQt, LeSvgALesCotesEnTraitsEtLesNomsEnTexteEtLePdfUnePage)
     const auto près = [](QPointF a, QPointF b) { return (a - b).manhattanLength() < 1.5; };
     for (const auto& [de, à] :
          {std::pair{Pixel(0, 0), Pixel(4, 0)}, {Pixel(4, 0), Pixel(0, 3)}, {Pixel(0, 3), Pixel(0, 0)}})
-        EXPECT_TRUE(std::ranges::any_of(traits,
-                                        [&](const QLineF& t) {
-                                            return (près(t.p1(), de) && près(t.p2(), à)) ||
-                                                   (près(t.p1(), à) && près(t.p2(), de));
-                                        }))
+        EXPECT_TRUE(std::any_of(traits.begin(), traits.end(),
+                                [&](const QLineF& t) {
+                                    return (près(t.p1(), de) && près(t.p2(), à)) ||
+                                           (près(t.p1(), à) && près(t.p2(), de));
+                                }))
             << "côté de (" << de.x() << ", " << de.y() << ")";
 
     QFile pdf(Exporter("PDF", ".pdf"));

@@ -125,10 +125,12 @@ protected:
     // Les marques de ce genre et de cette teinte (et de cette épaisseur si elle est donnée).
     std::size_t Compter(GenreMarque genre, Couleur teinte, std::optional<int> épaisseur = {}) const
     {
-        return static_cast<std::size_t>(std::ranges::count_if(k.Ecran.Marques(), [&](const Marque& marque) {
-            return marque.Genre == genre && marque.Teinte == teinte &&
-                   (!épaisseur || marque.Épaisseur == *épaisseur);
-        }));
+        const auto& marques = k.Ecran.Marques();
+        return static_cast<std::size_t>(
+            std::count_if(marques.begin(), marques.end(), [&](const Marque& marque) {
+                return marque.Genre == genre && marque.Teinte == teinte &&
+                       (!épaisseur || marque.Épaisseur == *épaisseur);
+            }));
     }
 
     Modulebas m;

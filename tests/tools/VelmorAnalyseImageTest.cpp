@@ -32,7 +32,7 @@ void ExpectCommeLaFenêtre(const std::string& fichier, const QImage& image)
     EXPECT_EQ(image.width(), pixels(k.Ecran.Cadre.Width));
     EXPECT_EQ(image.height(), pixels(k.Ecran.Cadre.Height));
     const auto& marques = k.Ecran.Marques();
-    const auto côté = std::ranges::find_if(marques, [&m](const Marque& marque) {
+    const auto côté = std::find_if(marques.begin(), marques.end(), [&m](const Marque& marque) {
         return marque.Genre == GenreMarque::Ligne && marque.Teinte == m.CouleurTrait;
     });
     ASSERT_NE(côté, marques.end());

@@ -4,6 +4,7 @@
 #include "game/JeuCibles.h"
 #include "support/TableCas.h"
 
+#include <algorithm>
 #include <regex>
 #include <tuple>
 
@@ -43,7 +44,8 @@ TEST_F(KorvaneExercices, ChaqueEnonceSeResoutAvecLesPointsQuIlPermet)
         SCOPED_TRACE(c.Où);
         k.Cliquer(k.ItemRéinitialiser);
         plateforme.Journal.Messages.clear();
-        const auto exercice = std::ranges::find(TableExercices, c[0], &Exercice::Légende);
+        const auto exercice = std::find_if(TableExercices.begin(), TableExercices.end(),
+                                           [&](const Exercice& e) { return e.Légende == c[0]; });
         Contrôle* article = Article(k.Menus, c[0]);
         ASSERT_TRUE(exercice != TableExercices.end() && article != nullptr);
         k.Cliquer(*article);
@@ -117,7 +119,8 @@ TEST_F(KorvaneExercices, LePanneauGlisseEnCentPasDeDixMillisecondesJusquALEtape)
         pas.push_back(k.PictureExo.Left - avant);
     }
     EXPECT_EQ(k.PictureExo.Left, k.EtiEtape.Left);
-    EXPECT_LE(std::ranges::max(pas) - std::ranges::min(pas), 1);
+    const auto [plusPetit, plusGrand] = std::minmax_element(pas.begin(), pas.end());
+    EXPECT_LE(*plusGrand - *plusPetit, 1);
     plateforme.AvancerMinuterie(10);
     EXPECT_FALSE(plateforme.MinuterieEnMarche());
     EXPECT_EQ(k.PictureExo.Left, k.EtiEtape.Left);

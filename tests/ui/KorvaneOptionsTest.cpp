@@ -25,7 +25,9 @@ protected:
     bool Redessiné() const { return Teintes(Témoin) == 0; }
     std::size_t Teintes(Couleur teinte) const
     {
-        return static_cast<std::size_t>(std::ranges::count(k.Ecran.Marques(), teinte, &Marque::Teinte));
+        const auto& marques = k.Ecran.Marques();
+        return static_cast<std::size_t>(std::count_if(
+            marques.begin(), marques.end(), [&](const Marque& marque) { return marque.Teinte == teinte; }));
     }
 
     // Les trois points et les trois côtés, de cette couleur et de cette épaisseur de trait.

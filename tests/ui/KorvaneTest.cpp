@@ -268,8 +268,8 @@ TEST_F(KorvaneTest, UnTexteDeCoordonneeEnFauteVautZeroEtLeDessinContinue)
     m.Points[2] = {"1", "1", "B", 4, false};
     k.RedessinerTout();
     std::vector<Marque> points;
-    std::ranges::copy_if(k.Ecran.Marques(), std::back_inserter(points),
-                         [](const Marque& marque) { return marque.Genre == GenreMarque::Point; });
+    std::copy_if(k.Ecran.Marques().begin(), k.Ecran.Marques().end(), std::back_inserter(points),
+                 [](const Marque& marque) { return marque.Genre == GenreMarque::Point; });
     ASSERT_EQ(points.size(), 2u);
     EXPECT_DOUBLE_EQ(points[0].X1, 0);
     EXPECT_DOUBLE_EQ(points[0].Y1, 3.0 * m.Unité);
