@@ -28,13 +28,6 @@ struct EntréeMenu {
     std::vector<EntréeMenu> Sous;
 };
 
-// Un raccourci clavier usuel, à côté des touches d'accès : il fait ce que fait sa commande, quand elle le
-// peut (touches écrites comme Qt les lit : « Ctrl+O », « F1 »).
-struct Raccourci {
-    std::string Touches;
-    Contrôle* Commande;
-};
-
 // Les étapes de la construction, des fichiers, du jeu et des exercices après lesquelles l'activation des
 // commandes change ; chacune est une ligne de la table d'activation.
 enum class ÉtapeConstruction {
@@ -71,6 +64,7 @@ public:
 
     // Korvane.cpp : chargement, redimensionnement, état des outils.
     void Form_Load() override;
+    Déclaration Déclarer() override;
     void Form_Resize();
     void Form_QueryUnload() override;
     void Form_MouseMove();
@@ -283,6 +277,9 @@ private:
     void ChangerFondCanevas();
     void DessinerContrôles();
     void ConstruireMenus();
+    void DéclarerMenus(Déclaration& d, const std::vector<EntréeMenu>& entrées, const Contrôle* menu);
+    std::function<void()> ClicDe(Contrôle& c);
+    std::function<void()> SurvolDe(Contrôle& c);
     // Les gestionnaires s'inscrivent au constructeur ; la vue ne connaît que Cliquer et Survoler.
     void Brancher(Contrôle& c, void (Korvane::*gestionnaire)());
     void BrancherSurvol(Contrôle& c, void (Korvane::*gestionnaire)());
