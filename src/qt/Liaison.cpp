@@ -157,7 +157,7 @@ void Liaison::Construire(Déclaration d, QMenuBar* barre, const std::map<const C
         if (c.Sorte == Genre::ÉlémentMenu) {
             CréerMenu(c, barre);
         } else if (c.Tableau) {
-            tableaux.push_back({&c, Parent(c), {}});
+            tableaux.push_back({&c, Parent(c), {}, {}});
         } else if (const auto propre = propres.find(c.Modèle); propre != propres.end()) {
             QWidget* widget = propre->second(Parent(c));
             widgets[c.Modèle] = widget;
@@ -433,7 +433,12 @@ bool Liaison::Synchroniser(TableauLié& tableau)
             survol = [&d, i] { d.SurvolÉlément(i); };
         tableau.widgets.push_back(Créer(d, tableau.parent, std::move(clic), std::move(survol)));
     }
+    for (const Contrôle* élément : tableau.éléments)
+        widgets.erase(élément);
+    tableau.éléments.clear();
     for (std::size_t i = 0; i < tableau.widgets.size(); ++i) {
+        widgets[&contrôles[i]] = tableau.widgets[i];
+        tableau.éléments.push_back(&contrôles[i]);
         RecopierContrôle(*tableau.widgets[i], contrôles[i]);
         if (auto* étiquette = qobject_cast<QLabel*>(tableau.widgets[i]))
             étiquette->setText(VersLégende(contrôles[i].Caption));

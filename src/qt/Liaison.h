@@ -28,6 +28,7 @@ public:
     void Construire(Déclaration déclaration, QMenuBar* barre = nullptr,
                     const std::map<const Contrôle*, Fabrique>& propres = {});
 
+    // Le widget d'un contrôle, ou d'un élément de tableau tel qu'au dernier passage.
     QWidget* Widget(const Contrôle& c) const;
     const Déclaration& Déclarée() const { return déclaration; }
 
@@ -51,6 +52,7 @@ private:
         const ContrôleDéclaré* déclaré;
         QWidget* parent;
         std::vector<QWidget*> widgets;
+        std::vector<const Contrôle*> éléments; // leurs adresses au dernier passage, pour Widget
     };
 
     QWidget* Créer(const ContrôleDéclaré& d, QWidget* parent, std::function<void()> clic,

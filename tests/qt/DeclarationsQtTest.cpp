@@ -1,0 +1,178 @@
+// La déclaration de chaque fenêtre : chaque contrôle n'y est qu'une fois, et chaque gestionnaire déclaré
+// est atteint par son évènement sur le widget que la liaison Qt en fait.
+#include "qt/FenetreQt.h"
+#include "ui/ChoixPrecision.h"
+#include "ui/Coordonnees.h"
+#include "ui/FormAide.h"
+#include "ui/FormAngle.h"
+#include "ui/FormApropos.h"
+#include "ui/FormChoixPoint.h"
+#include "ui/FormCouleurs.h"
+#include "ui/FormFichier.h"
+#include "ui/FormLong.h"
+#include "ui/FormMessage.h"
+#include "ui/FormSaisie.h"
+#include "ui/FormScore.h"
+#include "ui/FormTexteAgrandi.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <map>
+
+namespace {
+
+// Chaque gestionnaire déclaré est remplacé par un compteur à son nom (« Clic 3 », « Touche 5 »), qui
+// attend un appel, ou un par élément d'un tableau. Une touche est refusée : le widget ne l'écrit pas.
+class Compteurs {
+public:
+    void Remplacer(Déclaration& d)
+    {
+        for (std::size_t i = 0; i < d.Contrôles.size(); ++i) {
+            ContrôleDéclaré& c = d.Contrôles[i];
+            const std::string n = " " + std::to_string(i);
+            const int fois = c.Tableau ? static_cast<int>(c.Tableau->size()) : 1;
+            Compter(c.Clic, "Clic" + n, [](auto compter) { return [compter] { compter(); }; });
+            Compter(c.Changement, "Changement" + n, [](auto compter) { return [compter] { compter(); }; });
+            Compter(c.Survol, "Survol" + n, [](auto compter) { return [compter] { compter(); }; });
+            Compter(c.Touche, "Touche" + n,
+                    [](auto compter) { return [compter](char32_t&) { return compter(), false; }; });
+            Compter(c.SurFlèche, "Flèche" + n,
+                    [](auto compter) { return [compter](Flèche) { return compter(), nullptr; }; });
+            Compter(
+                c.ClicÉlément, "ClicÉlément" + n,
+                [](auto compter) { return [compter](std::size_t) { compter(); }; }, fois);
+            Compter(
+                c.SurvolÉlément, "SurvolÉlément" + n,
+                [](auto compter) { return [compter](std::size_t) { compter(); }; }, fois);
+        }
+    }
+
+    std::map<std::string, int> attendus, vus;
+
+private:
+    template <typename F, typename Fabrique>
+    void Compter(F& f, const std::string& nom, Fabrique fabrique, int fois = 1)
+    {
+        if (!f)
+            return;
+        attendus[nom] = fois;
+        f = fabrique([this, nom] { ++vus[nom]; });
+    }
+};
+
+void Souris(QWidget* w, QEvent::Type genre)
+{
+    QMouseEvent évènement(genre, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(w, &évènement);
+}
+
+void Touche(QWidget* w, Qt::Key touche, const QString& texte = {})
+{
+    QKeyEvent frappe(QEvent::KeyPress, touche, Qt::NoModifier, texte);
+    QApplication::sendEvent(w, &frappe);
+}
+
+// Les commandes des menus, dans l'ordre de leur déclaration.
+void Commandes(const QList<QAction*>& actions, std::vector<QAction*>& commandes)
+{
+    for (QAction* action : actions) {
+        commandes.push_back(action);
+        if (action->menu())
+            Commandes(action->menu()->actions(), commandes);
+    }
+}
+
+// Chaque évènement déclaré, joué une fois sur son widget, atteint son gestionnaire et lui seul.
+void VérifierFenêtre(Fenêtre& fenêtre)
+{
+    Déclaration d = fenêtre.Déclarer();
+    std::set<const void*> déclarés;
+    for (const ContrôleDéclaré& c : d.Contrôles)
+        EXPECT_TRUE(déclarés.insert(c.Modèle ? static_cast<const void*>(c.Modèle) : c.Tableau).second)
+            << "déclaré deux fois : " << c.Nom;
+    Compteurs compteurs;
+    compteurs.Remplacer(d);
+
+    QMainWindow racine;
+    Liaison liaison(racine.menuBar(), fenêtre, [](const std::function<void()>& f) { f(); });
+    liaison.Construire(d, racine.menuBar());
+    liaison.Recopier();
+    std::vector<QAction*> commandes;
+    Commandes(racine.menuBar()->actions(), commandes);
+    std::size_t commande = 0;
+    for (const ContrôleDéclaré& c : liaison.Déclarée().Contrôles) {
+        if (c.Sorte == Genre::ÉlémentMenu) {
+            if (c.Clic) {
+                commandes.at(commande)->setEnabled(true);
+                commandes.at(commande)->trigger();
+            }
+            ++commande;
+            continue;
+        }
+        if (c.Tableau) {
+            for (const Contrôle& élément : *c.Tableau) {
+                QWidget* w = liaison.Widget(élément);
+                ASSERT_NE(w, nullptr);
+                Souris(w, QEvent::MouseMove);
+                Souris(w, QEvent::MouseButtonPress);
+            }
+            continue;
+        }
+        QWidget* w = liaison.Widget(*c.Modèle);
+        ASSERT_NE(w, nullptr) << c.Nom;
+        w->setEnabled(true);
+        if (auto* bouton = qobject_cast<QAbstractButton*>(w); bouton && c.Clic)
+            bouton->click();
+        else if (c.Clic)
+            Souris(w, QEvent::MouseButtonPress);
+        if (c.Survol)
+            Souris(w, QEvent::MouseMove);
+        if (c.SurFlèche)
+            Touche(w, Qt::Key_Right);
+        if (auto* zone = qobject_cast<QLineEdit*>(w)) {
+            if (c.Touche)
+                Touche(w, Qt::Key_A, QStringLiteral("A"));
+            if (c.Changement)
+                zone->setText(zone->text() + QStringLiteral("x"));
+        }
+        if (auto* liste = qobject_cast<QListWidget*>(w)) {
+            liste->addItem(QStringLiteral("ligne"));
+            liste->setCurrentRow(liste->count() - 1);
+        }
+    }
+    EXPECT_EQ(compteurs.vus, compteurs.attendus);
+}
+
+} // namespace
+
+TEST_F(FenetreQt, ChaqueGestionnaireDeclareEstAtteintParSonEvenement)
+{
+    {
+        SCOPED_TRACE("Korvane");
+        VérifierFenêtre(k);
+    }
+    const std::vector<std::string> lignes{"AB = 1"};
+    std::vector<std::unique_ptr<Fenêtre>> fenêtres;
+    fenêtres.push_back(std::make_unique<Coordonnées>(m, plateforme, k.Form));
+    fenêtres.push_back(std::make_unique<FormSaisie>(m, plateforme, k.Form));
+    fenêtres.push_back(std::make_unique<FormChoixPoint>(m, k.Form));
+    fenêtres.push_back(std::make_unique<ChoixPrécision>(m, k.Form));
+    fenêtres.push_back(std::make_unique<FormCouleurs>(m, k.Form));
+    fenêtres.push_back(std::make_unique<FormLong>(lignes, k.Form));
+    fenêtres.push_back(std::make_unique<FormAngle>(lignes, k.Form));
+    fenêtres.push_back(std::make_unique<FormMessage>(m, k.Form));
+    fenêtres.push_back(std::make_unique<FormTexteAgrandi>(m, k.Form));
+    fenêtres.push_back(std::make_unique<FormApropos>(k.Form));
+    fenêtres.push_back(std::make_unique<FormScore>(m, plateforme, k.Form));
+    fenêtres.push_back(std::make_unique<FormFichier>(m, plateforme, k.Form, DialogueFichier::Ouverture));
+    fenêtres.push_back(std::make_unique<FormAide>(m, plateforme, k.Form));
+    for (const auto& fenêtre : fenêtres) {
+        SCOPED_TRACE(typeid(*fenêtre).name());
+        VérifierFenêtre(*fenêtre);
+    }
+}
