@@ -235,8 +235,6 @@ QWidget* Liaison::CréerÉtiquette(const ContrôleDéclaré& d, QWidget* parent,
                     gérer(clic);
             },
             std::move(survolGéré), std::move(flèche));
-        if (!d.AuClavier)
-            étiquette->setFocusPolicy(Qt::NoFocus);
     }
     if (d.Modèle)
         Lier(étiquette, *d.Modèle,

@@ -36,7 +36,6 @@ public:
     // n'a que cela.
     void Lier(QWidget* widget, const Contrôle& c, std::function<void()> recopierPropre = {});
     void Recopier();
-    bool EnRecopie() const { return enRecopie; }
 
     // Échap presse le bouton d'annulation s'il est là ; faux sinon.
     bool Annuler();

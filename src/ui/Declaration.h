@@ -54,7 +54,7 @@ struct ContrôleDéclaré {
     bool Gras = false;
     bool UneLigne = false;    // une étiquette qui ne passe pas à la ligne
     bool Traversable = false; // la souris passe au travers, vers ce qui est dessous
-    bool AuClavier = true;    // Tab s'y arrête (un élément de tableau : le premier seulement si faux)
+    bool AuClavier = true;    // Tab s'arrête sur une zone de texte ; faux, elle se lit sans le clavier
     bool Multiligne = false;
     bool LectureSeule = false;
     bool Défile = false; // une zone multiligne à la barre de défilement toujours là

@@ -99,7 +99,8 @@ void VérifierFenêtre(Fenêtre& fenêtre)
     compteurs.Remplacer(d);
 
     QMainWindow racine;
-    Liaison liaison(racine.menuBar(), fenêtre, [](const std::function<void()>& f) { f(); });
+    racine.setCentralWidget(new QWidget);
+    Liaison liaison(racine.centralWidget(), fenêtre, [](const std::function<void()>& f) { f(); });
     liaison.Construire(d, racine.menuBar());
     liaison.Recopier();
     std::vector<QAction*> commandes;
