@@ -1,6 +1,6 @@
-// Korvane : ses contrôles et ses menus tels que toute vue les pose. L'ordre est aussi celui du clavier :
-// les outils de gauche de haut en bas, les couleurs, les boutons sous le canevas, puis le panneau de
-// droite ; le canevas et ses étiquettes d'abord, pour rester dessous.
+// Korvane : ses contrôles et ses menus tels que toute vue les pose. L'ordre est celui de la lecture, qui
+// est aussi celui du clavier : les outils de gauche de haut en bas, les couleurs, la ligne d'état, le
+// zoom, puis le panneau de droite ; le canevas et ses étiquettes d'abord, pour rester dessous.
 #include "ui/Korvane.h"
 
 void Korvane::DéclarerMenus(Déclaration& d, const std::vector<EntréeMenu>& entrées, const Contrôle* menu)
@@ -81,15 +81,14 @@ Déclaration Korvane::Déclarer()
         active(c, Genre::Étiquette, &FrameCouleur);
     active(EtiCoulSuite, Genre::Étiquette, &FrameCouleur).Aligné = Alignement::Centre;
 
-    // Sous le canevas, Tab va de gauche à droite : Analyse est à droite du zoom.
+    // Sous le canevas, la ligne d'état et ses boutons, puis le zoom en dessous.
     étiquette(EtiStatut);
-    bouton(BtonFermer);
-    bouton(BtonAbandon);
+    for (Contrôle* c : {&BtonFermer, &BtonAbandon, &BtonVelmor})
+        bouton(*c);
     étiquette(LabelEch).Aligné = Alignement::Droite;
     bouton(BtonEchPlus);
     bouton(BtonEchMoins);
     étiquette(EtiEchelle);
-    bouton(BtonVelmor);
 
     ContrôleDéclaré& étape = étiquette(EtiEtape);
     étape.Aligné = Alignement::HautGauche;
