@@ -1,5 +1,5 @@
-// La déclaration de chaque fenêtre : chaque contrôle n'y est qu'une fois, et chaque gestionnaire déclaré
-// est atteint par son évènement sur le widget que la liaison Qt en fait.
+// La déclaration de chaque fenêtre : chaque contrôle n'y est qu'une fois, Tab suit son ordre, et chaque
+// gestionnaire déclaré est atteint par son évènement sur le widget que la liaison Qt en fait.
 #include "qt/FenetreQt.h"
 #include "ui/ChoixPrecision.h"
 #include "ui/Coordonnees.h"
@@ -87,6 +87,39 @@ void Commandes(const QList<QAction*>& actions, std::vector<QAction*>& commandes)
     }
 }
 
+// Les widgets que Tab atteint, dans l'ordre de la déclaration, éléments des tableaux compris.
+std::vector<QWidget*> OrdreDéclaré(const Liaison& liaison)
+{
+    std::vector<const Contrôle*> contrôles;
+    for (const ContrôleDéclaré& c : liaison.Déclarée().Contrôles) {
+        if (c.Tableau)
+            for (const Contrôle& élément : *c.Tableau)
+                contrôles.push_back(&élément);
+        else
+            contrôles.push_back(c.Modèle);
+    }
+    std::vector<QWidget*> ordre;
+    for (const Contrôle* c : contrôles)
+        if (QWidget* w = liaison.Widget(*c); w && (w->focusPolicy() & Qt::TabFocus))
+            ordre.push_back(w);
+    return ordre;
+}
+
+// La chaîne du focus de Qt réduite à ces widgets, depuis le premier.
+std::vector<QWidget*> ChaîneDuFocus(const std::vector<QWidget*>& widgets)
+{
+    std::vector<QWidget*> chaîne;
+    if (widgets.empty())
+        return chaîne;
+    QWidget* w = widgets.front();
+    do {
+        if (std::ranges::find(widgets, w) != widgets.end())
+            chaîne.push_back(w);
+        w = w->nextInFocusChain();
+    } while (w != widgets.front());
+    return chaîne;
+}
+
 // Chaque évènement déclaré, joué une fois sur son widget, atteint son gestionnaire et lui seul.
 void VérifierFenêtre(Fenêtre& fenêtre)
 {
@@ -103,6 +136,9 @@ void VérifierFenêtre(Fenêtre& fenêtre)
     Liaison liaison(racine.centralWidget(), fenêtre, [](const std::function<void()>& f) { f(); });
     liaison.Construire(d, racine.menuBar());
     liaison.Recopier();
+
+    const std::vector<QWidget*> ordre = OrdreDéclaré(liaison);
+    EXPECT_EQ(ChaîneDuFocus(ordre), ordre);
     std::vector<QAction*> commandes;
     Commandes(racine.menuBar()->actions(), commandes);
     std::size_t commande = 0;
@@ -151,7 +187,7 @@ void VérifierFenêtre(Fenêtre& fenêtre)
 
 } // namespace
 
-TEST_F(FenetreQt, ChaqueGestionnaireDeclareEstAtteintParSonEvenement)
+TEST_F(FenetreQt, ChaqueDeclarationEstSuivieParTabEtSesGestionnairesAtteints)
 {
     {
         SCOPED_TRACE("Korvane");
