@@ -64,7 +64,6 @@ public:
 
     // Korvane.cpp : chargement, redimensionnement, état des outils.
     void Form_Load() override;
-    Déclaration Déclarer() override;
     void Form_Resize();
     void Form_QueryUnload() override;
     void Form_MouseMove();
@@ -80,6 +79,9 @@ public:
     // FenêtreFigure.
     void DétruireÉtiquettePoint(std::size_t n) override;
     void FermerFigure() override;
+
+    // KorvaneDeclaration.cpp : les contrôles et les menus tels que la vue les pose.
+    Déclaration Déclarer() override;
 
     // KorvaneRepere.cpp : repère, échelle, zoom.
     void AjusterCadre();
@@ -190,8 +192,8 @@ public:
     void ArrêterGlissement();
     GlissementPanneau Glissement;
 
-    // Les évènements que la vue transmet : clic et survol d'un contrôle, ou d'un élément d'un tableau de
-    // contrôles qui grandit (LabTypeFig, ShapeTypeFig1, ShapeTypeFig2), désigné par son indice.
+    // Les évènements par où passent les gestionnaires déclarés : clic et survol d'un contrôle, ou d'un
+    // élément d'un tableau de contrôles qui grandit (LabTypeFig), désigné par son indice.
     void Cliquer(const Contrôle& c);
     void Survoler(const Contrôle& c);
     void CliquerÉlément(const std::vector<Contrôle>& tableau, std::size_t indice);
@@ -280,7 +282,7 @@ private:
     void DéclarerMenus(Déclaration& d, const std::vector<EntréeMenu>& entrées, const Contrôle* menu);
     std::function<void()> ClicDe(Contrôle& c);
     std::function<void()> SurvolDe(Contrôle& c);
-    // Les gestionnaires s'inscrivent au constructeur ; la vue ne connaît que Cliquer et Survoler.
+    // Les gestionnaires s'inscrivent au constructeur ; la déclaration les lance par Cliquer et Survoler.
     void Brancher(Contrôle& c, void (Korvane::*gestionnaire)());
     void BrancherSurvol(Contrôle& c, void (Korvane::*gestionnaire)());
     void BrancherTableau(const std::vector<Contrôle>& tableau, void (Korvane::*clic)(std::size_t),
