@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
@@ -91,6 +92,9 @@ void RecopierContrôle(QWidget& widget, const Contrôle& c)
     widget.setEnabled(c.Enabled);
     widget.setToolTip(VersQString(c.ToolTipText));
     widget.setAccessibleName(NomAccessible(c));
+    // Une légende peut venir d'un fichier ou de l'élève (un nom de figure) : elle n'est jamais du HTML.
+    if (auto* étiquette = qobject_cast<QLabel*>(&widget))
+        étiquette->setTextFormat(Qt::PlainText);
 
     // On repart de la palette par défaut pour qu'une couleur retirée du modèle disparaisse aussi.
     QPalette palette = QApplication::palette(&widget);

@@ -28,6 +28,11 @@ inline QString VersLégende(const std::string& texte)
     légende.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return légende;
 }
+// Un titre de fenêtre montre « [*] » tel quel : Qt y verrait la marque d'un document modifié.
+inline QString VersTitre(const std::string& texte)
+{
+    return VersQString(texte).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
 inline std::string VersTexte(const QString& texte)
 {
     return texte.toStdString();

@@ -34,7 +34,7 @@ void VueDialogue::Gérer(const std::function<void()>& gestionnaire)
 void VueDialogue::Rafraîchir()
 {
     const Contrôle& form = modèle.Form;
-    setWindowTitle(VersQString(form.Caption));
+    setWindowTitle(VersTitre(form.Caption));
     const QRect cadre = RectanglePixels(form);
     if (size() != cadre.size())
         setFixedSize(cadre.size());

@@ -101,7 +101,7 @@ void VueKorvane::Rafraîchir()
     if (enRafraîchissement)
         return;
     enRafraîchissement = true;
-    setWindowTitle(VersQString(modèle.Form.Caption));
+    setWindowTitle(VersTitre(modèle.Form.Caption));
     QPalette palette = fond->palette();
     if (modèle.Form.BackColor)
         palette.setColor(QPalette::Window, VersQColor(*modèle.Form.BackColor));

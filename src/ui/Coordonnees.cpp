@@ -2,6 +2,8 @@
 
 #include "calc/ClassCalcul.h"
 #include "calc/MessagesCalcul.h"
+#include "files/FichierFigure.h"
+#include "files/LectureFichier.h"
 #include "model/AfficherMessage.h"
 #include "model/Caracteres.h"
 #include "model/TexteNombre.h"
@@ -19,6 +21,13 @@ constexpr const char* MessageAbscisse = "La saisie de l'abscisse n'est pas corre
 constexpr const char* MessageOrdonnée = "La saisie de l'ordonnée n'est pas correcte !";
 
 constexpr std::int16_t DécimalesCalcul = 12;
+
+// Un calcul d'élève tient en quelques dizaines de caractères. La borne garantit que la fenêtre n'écrit
+// jamais une figure qu'elle refuserait de relire.
+constexpr std::size_t MaxCaractèresCalcul = 1000;
+static_assert(TailleMaxFigureÉcrite(MaxCaractèresCalcul) <= TailleMaxFichierTexte,
+              "250 points aux coordonnées les plus longues doivent tenir dans un fichier lisible");
+constexpr const char* MessageTropLong = "Ce calcul est trop long : 1\u00a0000 caractères au plus.";
 
 constexpr std::array<std::string_view, 8> NomsFonctions{"RAC", "RACINE", "COS", "COSINUS",
                                                         "SIN", "SINUS",  "TAN", "TANGENTE"};
@@ -278,6 +287,11 @@ void Coordonnées::BtonValider_Click()
             NomPoint.Caption.empty()
                 ? "Il faut donner un nom à un point."
                 : "Les coordonnées du point doivent être saisies sous forme de nombres décimaux.");
+        return;
+    }
+    if (Caractères(SaisieX.Caption).size() > MaxCaractèresCalcul ||
+        Caractères(SaisieY.Caption).size() > MaxCaractèresCalcul) {
+        AfficherMessage(m, plateforme, TitreSaisie, MessageTropLong);
         return;
     }
     SaisieX.Caption = NormaliserSaisie(SaisieX.Caption);

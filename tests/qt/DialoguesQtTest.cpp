@@ -111,6 +111,34 @@ TEST_F(FenetreQt, LeDialogueDeFichierLaisseLaConfirmationALaFenetre)
     EXPECT_EQ(fichier.NomFichierChoisi, existante.string());
 }
 
+// Le dialogue des images rend le nom tapé sans y ajouter d'extension ni demander avant d'écraser : la
+// fenêtre calcule le nom qu'elle écrira et pose la question sur celui-là.
+TEST_F(FenetreQt, LeDialogueDesImagesRendLeNomTapeSansQuestion)
+{
+    DossierTemporaire dossier;
+    const auto existante = dossier.Écrire("y.pdf", "");
+    bool questionPosée = false;
+    DansLaModale([&](QWidget* vue) {
+        auto* dialogue = qobject_cast<QFileDialog*>(vue);
+        ASSERT_NE(dialogue, nullptr);
+        dialogue->selectFile(QString::fromStdString(existante.string()));
+        QTimer::singleShot(0, [&] {
+            if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                questionPosée = true;
+                question->done(QMessageBox::Yes);
+            }
+        });
+        static_cast<QDialog*>(dialogue)->accept();
+    });
+    const auto choix = plateforme.PlateformeQt::DialogueEnregistrerTypé(
+        "Exportation", {"Image PNG (*.png)", "Document PDF (*.pdf)"}, dossier.Chemin().string(), "");
+    QApplication::processEvents();
+    EXPECT_FALSE(questionPosée);
+    ASSERT_TRUE(choix);
+    EXPECT_EQ(choix->Chemin, existante.string());
+    EXPECT_EQ(choix->Type, 0u);
+}
+
 // Sur papier, l'image de la fenêtre sans boutons ni fond coloré ; puis la fenêtre retrouve son aspect, que
 // l'imprimante ait écrit son fichier ou non (le message de la faute s'ouvre pendant le clic).
 TEST_F(FenetreQt, LeScoreSImprimeSurFondBlancPuisRetrouveSonAspect)

@@ -2,12 +2,14 @@
 // lecteur d'écran) et ses touches déclenchent les commandes du modèle.
 #include "qt/FenetreQt.h"
 #include "model/DescriptionFigure.h"
+#include "support/DossierTemporaire.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace {
 
@@ -150,4 +152,23 @@ TEST_F(FenetreQt, LeLecteurDEcranNommeLesControlesEtLitLaFigure)
     Clic(k.BtonEfface);
     EXPECT_EQ(repère->text(QAccessible::Description), VersQString(DescriptionFigure(m)));
     EXPECT_FALSE(repère->text(QAccessible::Description).contains(QStringLiteral("ABC")));
+}
+
+// Un nom de fichier qui ressemble à du HTML se lit tel quel, dans les étiquettes comme dans le titre.
+TEST_F(FenetreQt, UnNomDeFichierSeMontreEnTexteBrut)
+{
+    const DossierTemporaire dossier;
+    const std::string nom = "<font color=red size=7>ROUGE[*].lum";
+    const auto chemin =
+        dossier.Écrire(nom, LireTout(std::filesystem::path(VELMOR_DONNEES_TESTS) / "triangle-rectangle.lum"));
+    vue.Gérer([&] { k.OuvrirFichierFigure(chemin.string()); });
+    QApplication::processEvents();
+    const QList<QLabel*> étiquettes = vue.findChildren<QLabel*>();
+    const auto montreLeNom = [&](QLabel* l) { return l->isVisible() && l->text().contains("<font"); };
+    ASSERT_TRUE(std::ranges::any_of(étiquettes, montreLeNom));
+    for (QLabel* étiquette : étiquettes | std::views::filter(montreLeNom))
+        EXPECT_EQ(étiquette->textFormat(), Qt::PlainText) << étiquette->text().toStdString();
+    k.Form.Caption = nom;
+    vue.Rafraîchir();
+    EXPECT_EQ(vue.windowHandle()->title(), QString::fromStdString(nom));
 }
