@@ -35,32 +35,30 @@ public:
             ContrôleDéclaré& c = d.Contrôles[i];
             const std::string n = " " + std::to_string(i);
             const int fois = c.Tableau ? static_cast<int>(c.Tableau->size()) : 1;
-            Compter(c.Clic, "Clic" + n, [](auto compter) { return [compter] { compter(); }; });
-            Compter(c.Changement, "Changement" + n, [](auto compter) { return [compter] { compter(); }; });
-            Compter(c.Survol, "Survol" + n, [](auto compter) { return [compter] { compter(); }; });
-            Compter(c.Touche, "Touche" + n,
-                    [](auto compter) { return [compter](char32_t&) { return compter(), false; }; });
-            Compter(c.SurFlèche, "Flèche" + n,
-                    [](auto compter) { return [compter](Flèche) { return compter(), nullptr; }; });
-            Compter(
-                c.ClicÉlément, "ClicÉlément" + n,
-                [](auto compter) { return [compter](std::size_t) { compter(); }; }, fois);
-            Compter(
-                c.SurvolÉlément, "SurvolÉlément" + n,
-                [](auto compter) { return [compter](std::size_t) { compter(); }; }, fois);
+            if (c.Clic)
+                c.Clic = Compteur("Clic" + n);
+            if (c.Changement)
+                c.Changement = Compteur("Changement" + n);
+            if (c.Survol)
+                c.Survol = Compteur("Survol" + n);
+            if (c.Touche)
+                c.Touche = [f = Compteur("Touche" + n)](char32_t&) { return f(), false; };
+            if (c.SurFlèche)
+                c.SurFlèche = [f = Compteur("Flèche" + n)](Flèche) { return f(), nullptr; };
+            if (c.ClicÉlément)
+                c.ClicÉlément = [f = Compteur("ClicÉlément" + n, fois)](std::size_t) { f(); };
+            if (c.SurvolÉlément)
+                c.SurvolÉlément = [f = Compteur("SurvolÉlément" + n, fois)](std::size_t) { f(); };
         }
     }
 
     std::map<std::string, int> attendus, vus;
 
 private:
-    template <typename F, typename Fabrique>
-    void Compter(F& f, const std::string& nom, Fabrique fabrique, int fois = 1)
+    std::function<void()> Compteur(const std::string& nom, int fois = 1)
     {
-        if (!f)
-            return;
         attendus[nom] = fois;
-        f = fabrique([this, nom] { ++vus[nom]; });
+        return [this, nom] { ++vus[nom]; };
     }
 };
 
