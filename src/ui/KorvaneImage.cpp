@@ -39,7 +39,8 @@ const TypeImage* TypeDuNom(std::string_view nom)
     const auto minuscule = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     for (const TypeImage& type : TypesImage)
         if (nom.size() > type.Extension.size() &&
-            std::ranges::equal(nom.substr(nom.size() - type.Extension.size()), type.Extension, {}, minuscule))
+            std::equal(type.Extension.begin(), type.Extension.end(), nom.end() - type.Extension.size(),
+                       [&](char e, char n) { return e == minuscule(n); }))
             return &type;
     return nullptr;
 }

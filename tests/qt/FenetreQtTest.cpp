@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QWindow>
+#include <algorithm>
 
 namespace {
 
@@ -209,9 +210,11 @@ TEST_F(FenetreQt, UnNomDeFichierSeMontreEnTexteBrut)
     QApplication::processEvents();
     const QList<QLabel*> étiquettes = vue.findChildren<QLabel*>();
     const auto montreLeNom = [&](QLabel* l) { return l->isVisible() && l->text().contains("<font"); };
-    ASSERT_TRUE(std::ranges::any_of(étiquettes, montreLeNom));
-    for (QLabel* étiquette : étiquettes | std::views::filter(montreLeNom))
-        EXPECT_EQ(étiquette->textFormat(), Qt::PlainText) << étiquette->text().toStdString();
+    ASSERT_TRUE(std::any_of(étiquettes.begin(), étiquettes.end(), montreLeNom));
+    for (QLabel* étiquette : étiquettes)
+        if (montreLeNom(étiquette)) {
+            EXPECT_EQ(étiquette->textFormat(), Qt::PlainText) << étiquette->text().toStdString();
+        }
     k.Form.Caption = nom;
     vue.Rafraîchir();
     EXPECT_EQ(vue.windowHandle()->title(), QString::fromStdString(nom));
