@@ -1,6 +1,7 @@
 #include "qt/Recopie.h"
 
 #include "qt/MarqueFocus.h"
+#include "ui/Pixels.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -14,16 +15,6 @@
 #include <cmath>
 
 namespace {
-
-double TwipsParPixel(double pointsParPouce)
-{
-    return pointsParPouce > 0 ? 1440.0 / pointsParPouce : 15.0;
-}
-
-int VersPixels(int twips, double twipsParPixel)
-{
-    return static_cast<int>(std::lround(twips / twipsParPixel));
-}
 
 // Le pointeur personnalisé du programme : une petite cible, pour viser un point ou une figure.
 QCursor PointeurPersonnalisé()

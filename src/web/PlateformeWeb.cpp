@@ -1,0 +1,253 @@
+#include "web/PlateformeWeb.h"
+
+#include "ui/FormMessage.h"
+#include "ui/Korvane.h"
+#include "ui/Pixels.h"
+
+#include <emscripten.h>
+
+using emscripten::val;
+
+namespace {
+
+// La seule suspension du programme : la promesse posée dans Velmor.promesse, attendue sous ASYNCIFY.
+EM_ASYNC_JS(void, velmor_attendre, (), { Velmor.resultat = await Velmor.promesse; });
+
+val Page()
+{
+    return val::global("Velmor");
+}
+
+val Attendre(val promesse)
+{
+    Page().set("promesse", promesse);
+    velmor_attendre();
+    return Page()["resultat"];
+}
+
+std::optional<std::string> Chemin(const val& résultat)
+{
+    if (résultat.isNull() || résultat.isUndefined())
+        return std::nullopt;
+    return résultat.as<std::string>();
+}
+
+} // namespace
+
+void PlateformeWeb::Lancer(Korvane& fenêtre)
+{
+    principale = &fenêtre.Form;
+    const int numéro = ++numéros;
+    VueWeb vue(Page().call<val>("fenetrePrincipale", numéro), fenêtre, numéro, &fenêtre.Ecran);
+    vues.push_back(&vue);
+    // Les images des outils, les mêmes fichiers que ceux du bureau.
+    for (auto [bouton, image] : {std::pair{&fenêtre.BtonPolygone, "ligne-brisee.svg"},
+                                 {&fenêtre.BtonLong, "longueur.svg"},
+                                 {&fenêtre.BtonAngle, "angle.svg"},
+                                 {&fenêtre.BtonEfface, "gomme.svg"}})
+        Page().call<void>("poserImage", vue.Élément(*bouton), std::string("outils/") + image);
+    fenêtre.Form_Load();
+    // La fenêtre principale prend la place que la page lui donne.
+    vue.Traiter(Page().call<val>("taillePrincipale", numéro));
+    RafraîchirVues();
+    Page().call<void>("pret");
+    Boucle(nullptr);
+}
+
+void PlateformeWeb::RafraîchirVues()
+{
+    for (VueWeb* vue : vues) {
+        vue->Recopier();
+        Page().call<void>("poserFenetre", vue->Numéro(), vue->Modèle().Form.Caption,
+                          VersPixels(vue->Modèle().Form.Width, TwipsParPixel(96)),
+                          VersPixels(vue->Modèle().Form.Height, TwipsParPixel(96)));
+    }
+}
+
+void PlateformeWeb::Boucle(const Fenêtre* modale)
+{
+    while (!quitté && !(modale && modale->EstFermée()))
+        Distribuer(Prochain());
+}
+
+// Un évènement retenu passe d'abord, dès que sa fenêtre est de nouveau au premier plan.
+val PlateformeWeb::Prochain()
+{
+    for (auto it = différés.begin(); it != différés.end(); ++it) {
+        const int fenêtre = (*it)["fenetre"].as<int>();
+        if (fenêtre == vues.back()->Numéro() || (fenêtre < 0 && vues.size() == 1)) {
+            val évènement = *it;
+            différés.erase(it);
+            return évènement;
+        }
+    }
+    return Attendre(Page().call<val>("suivant"));
+}
+
+void PlateformeWeb::Distribuer(const val& évènement)
+{
+    const int fenêtre = évènement["fenetre"].as<int>();
+    if (fenêtre < 0) {
+        // Un top de la minuterie : il attend la fermeture des modales, et un seul suffit.
+        if (vues.size() > 1) {
+            if (std::none_of(différés.begin(), différés.end(),
+                             [](const val& d) { return d["fenetre"].as<int>() < 0; }))
+                différés.push_back(évènement);
+            return;
+        }
+        if (top)
+            top();
+    } else if (fenêtre == vues.back()->Numéro()) {
+        vues.back()->Traiter(évènement);
+    } else {
+        if (std::any_of(vues.begin(), vues.end(), [fenêtre](VueWeb* v) { return v->Numéro() == fenêtre; }))
+            différés.push_back(évènement);
+        return;
+    }
+    RafraîchirVues();
+}
+
+void PlateformeWeb::MontrerFormMessage(Modulebas& m)
+{
+    FormMessage message(m, principale ? *principale : sansPrincipale);
+    MontrerModal(message);
+}
+
+void PlateformeWeb::MontrerModal(Fenêtre& fenêtre)
+{
+    const int numéro = ++numéros;
+    val dialogue = Page().call<val>("nouveauDialogue", numéro);
+    {
+        VueWeb vue(dialogue["corps"], fenêtre, numéro);
+        vues.push_back(&vue);
+        fenêtre.Form_Load();
+        RafraîchirVues();
+        if (!fenêtre.EstFermée()) {
+            dialogue.call<void>("showModal");
+            Boucle(&fenêtre);
+        }
+        vues.pop_back();
+    }
+    Page().call<void>("fermerDialogue", dialogue);
+    RafraîchirVues();
+}
+
+void PlateformeWeb::MessageSystème(const std::string& texte, const std::string& titre, IcôneMessage)
+{
+    RafraîchirVues();
+    Attendre(Page().call<val>("messageSysteme", texte, titre));
+}
+
+std::optional<std::string> PlateformeWeb::DialogueOuvrir(const std::string& titre, const std::string&,
+                                                         const std::string& dossier)
+{
+    RafraîchirVues();
+    return Chemin(Attendre(Page().call<val>("choisirFichier", titre, dossier, false)));
+}
+
+std::optional<std::string> PlateformeWeb::DialogueEnregistrer(const std::string& titre, const std::string&,
+                                                              const std::string& dossier)
+{
+    RafraîchirVues();
+    return Chemin(Attendre(Page().call<val>("choisirFichier", titre, dossier, true)));
+}
+
+// Images, impression et presse-papiers ne sont pas encore offerts par la page.
+std::optional<FichierTypé> PlateformeWeb::DialogueEnregistrerTypé(const std::string&,
+                                                                  const std::vector<std::string>&,
+                                                                  const std::string&, const std::string&)
+{
+    return std::nullopt;
+}
+
+bool PlateformeWeb::EnregistrerImage(const ImageFigure&, FormatImage, const std::string&)
+{
+    return false;
+}
+
+bool PlateformeWeb::ChoisirImprimante()
+{
+    return false;
+}
+
+bool PlateformeWeb::ImprimerFenêtre(Fenêtre&)
+{
+    return false;
+}
+
+bool PlateformeWeb::ImprimerImage(const ImageFigure&)
+{
+    return false;
+}
+
+void PlateformeWeb::CopierImage(const ImageFigure&) {}
+
+bool PlateformeWeb::OuvrirPageWeb(const std::string& adresse)
+{
+    return Page().call<bool>("ouvrirPage", adresse);
+}
+
+std::string PlateformeWeb::DossierDocumentsSystème()
+{
+    return "/documents";
+}
+
+std::string PlateformeWeb::DossierProgramme()
+{
+    return "/velmor/";
+}
+
+int PlateformeWeb::TwipsParPixelX()
+{
+    return static_cast<int>(TwipsParPixel(96));
+}
+
+int PlateformeWeb::TwipsParPixelY()
+{
+    return static_cast<int>(TwipsParPixel(96));
+}
+
+int PlateformeWeb::LargeurÉcranPixels()
+{
+    return val::global("screen")["width"].as<int>();
+}
+
+int PlateformeWeb::HauteurÉcranPixels()
+{
+    return val::global("screen")["height"].as<int>();
+}
+
+std::string PlateformeWeb::SéparateurDécimal()
+{
+    return ",";
+}
+
+TailleTexte PlateformeWeb::MesurerTexte(const std::string& texte, double taillePolice)
+{
+    const val taille = Page().call<val>("mesurer", texte, taillePolice);
+    return {VersTwips(taille["largeur"].as<double>(), TwipsParPixel(96)),
+            VersTwips(taille["hauteur"].as<double>(), TwipsParPixel(96))};
+}
+
+DateCivile PlateformeWeb::Aujourdhui()
+{
+    const val date = val::global("Date").new_();
+    return {date.call<int>("getDate"), date.call<int>("getMonth") + 1, date.call<int>("getFullYear")};
+}
+
+void PlateformeWeb::QuitterProgramme()
+{
+    quitté = true;
+    Page().call<void>("quitter");
+}
+
+void PlateformeWeb::DémarrerMinuterie(int intervalleMs, std::function<void()> t)
+{
+    top = std::move(t);
+    Page().call<void>("minuterie", intervalleMs);
+}
+
+void PlateformeWeb::ArrêterMinuterie()
+{
+    Page().call<void>("minuterie", 0);
+}

@@ -1,0 +1,13 @@
+// Velmor dans la page : la fenêtre principale et ses dialogues, servis par PlateformeWeb. main ne rend
+// jamais la main : sa pile tient le programme, suspendue entre deux évènements de la page.
+#include "model/Modulebas.h"
+#include "ui/Korvane.h"
+#include "web/PlateformeWeb.h"
+
+int main()
+{
+    Modulebas m;
+    PlateformeWeb plateforme;
+    Korvane korvane(m, plateforme);
+    plateforme.Lancer(korvane);
+}
