@@ -197,9 +197,10 @@ var Velmor = (() => {
         }
       }
       if (modale) {
-        if (e.key === 'Enter' && cible.tagName !== 'BUTTON' && cible.tagName !== 'TEXTAREA') {
+        const fenêtre = modale.querySelector('[data-fenetre]');
+        if (fenêtre && e.key === 'Enter' && cible.tagName !== 'BUTTON' && cible.tagName !== 'TEXTAREA') {
           e.preventDefault();
-          poster({genre: 'defaut', fenetre: numéroFenêtre(modale.querySelector('[data-fenetre]'))});
+          poster({genre: 'defaut', fenetre: numéroFenêtre(fenêtre)});
         }
         return;
       }
@@ -304,6 +305,7 @@ var Velmor = (() => {
         liste.append(li);
       }
       valider.addEventListener('click', () => { if (nom.value) finir(dossier + '/' + nom.value); });
+      nom.addEventListener('keydown', (e) => { if (e.key === 'Enter') valider.click(); });
       annuler.addEventListener('click', () => finir(null));
       d.addEventListener('cancel', (e) => { e.preventDefault(); finir(null); });
       const pied = document.createElement('div');

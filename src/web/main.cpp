@@ -4,8 +4,12 @@
 #include "ui/Korvane.h"
 #include "web/PlateformeWeb.h"
 
+#include <sys/stat.h>
+
 int main()
 {
+    // Le masque d'emscripten part de 0777 : une figure sauvegardée naîtrait sans aucun droit, illisible.
+    ::umask(022);
     Modulebas m;
     PlateformeWeb plateforme;
     Korvane korvane(m, plateforme);

@@ -1,0 +1,46 @@
+// Le site construit, servi par un petit serveur local, ouvert dans le chromium de Debian.
+'use strict';
+const fs = require('node:fs');
+const http = require('node:http');
+const path = require('node:path');
+const { chromium } = require('playwright-core');
+
+const racine = path.resolve(__dirname, '../..');
+const site = process.env.VELMOR_SITE || path.join(racine, 'build/web/site');
+const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
+  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.data': 'application/octet-stream'};
+
+function servir() {
+  const serveur = http.createServer((requête, réponse) => {
+    const chemin = path.join(site, decodeURIComponent(new URL(requête.url, 'http://x').pathname));
+    const fichier = chemin.endsWith('/') ? path.join(chemin, 'index.html') : chemin;
+    if (!fichier.startsWith(site) || !fs.existsSync(fichier)) {
+      réponse.writeHead(404);
+      return réponse.end();
+    }
+    réponse.writeHead(200, {'Content-Type': types[path.extname(fichier)] || 'application/octet-stream'});
+    fs.createReadStream(fichier).pipe(réponse);
+  });
+  return new Promise((prêt) => serveur.listen(0, '127.0.0.1', () => prêt(serveur)));
+}
+
+async function lancer() {
+  return chromium.launch({
+    executablePath: process.env.VELMOR_CHROMIUM || '/usr/bin/chromium',
+    args: ['--no-sandbox', '--headless', '--disable-gpu', '--disable-background-networking',
+      '--disable-component-update', '--disable-sync', '--no-first-run'],
+  });
+}
+
+// Une page neuve sur le site, le programme prêt à recevoir les touches.
+async function ouvrir(navigateur, serveur, taille = {width: 1366, height: 768}) {
+  const contexte = await navigateur.newContext({viewport: taille});
+  const page = await contexte.newPage();
+  page.erreurs = [];
+  page.on('pageerror', (e) => page.erreurs.push(e.message));
+  await page.goto(`http://127.0.0.1:${serveur.address().port}/`);
+  await page.waitForSelector('body[data-pret]', {state: 'attached'});
+  return page;
+}
+
+module.exports = {racine, servir, lancer, ouvrir};
