@@ -1,6 +1,6 @@
-# « make run » lance Velmor, « make test » passe tous les tests (bureau, sans Qt, puis sous node) ; « make web »
-# construit le cœur et l'outil pour le navigateur ; « make bench » mesure ses performances et
-# « make fuzz SECONDES=30 » lance chaque cible libFuzzer.
+# « make run » lance Velmor, « make test » passe tous les tests (bureau, sans Qt, sous node, puis la page dans
+# chromium) ; « make web » construit le cœur, l'outil et la page (build/web/site) pour le navigateur ;
+# « make bench » mesure ses performances et « make fuzz SECONDES=30 » lance chaque cible libFuzzer.
 .PHONY: run test web bench fuzz dependances dependances-web
 
 SECONDES ?= 30
@@ -27,6 +27,8 @@ test: dependances-web
 	cmake --preset web
 	cmake --build --preset web
 	ctest --preset web
+	npm ci --prefix tests/navigateur --no-audit --no-fund
+	node --test tests/navigateur/
 
 web: dependances-web
 	cmake --preset web

@@ -94,3 +94,44 @@ test('une figure placée au clavier s\'analyse et se sauvegarde comme au bureau'
   assert.deepEqual(angles, bureau.angles.map((a) => a.texte));
   assert.deepEqual(page.erreurs, []);
 });
+
+test('le dialogue des coordonnées refuse un calcul, puis accepte le calcul corrigé', async () => {
+  const page = await ouvrir(navigateur, serveur);
+  await point(page, 'RAC(-4)', '1');
+  // La boîte du refus s'ouvre par-dessus le dialogue, qui reste ouvert derrière elle.
+  await page.waitForFunction(() => document.querySelectorAll('dialog[open]').length === 2);
+  const refus = await page.locator('dialog[open]').last().innerText();
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.querySelectorAll('dialog[open]').length === 1);
+  // Le caractère fautif est choisi : l'effacement l'ôte.
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'SaisieX');
+  await page.keyboard.press('Backspace');
+  assert.equal(await page.inputValue('#SaisieX'), 'RAC(4)');
+  await page.keyboard.press('Enter');
+  await sansModale(page);
+  assert.match(refus, /négatif|racine/i);
+  assert.equal(await page.locator('#principale .etiquette:not([hidden])', {hasText: /^A$/}).count(), 1);
+  assert.deepEqual(page.erreurs, []);
+});
+
+test('un nom de fichier qui ressemble à du HTML se lit tel quel', async () => {
+  const page = await ouvrir(navigateur, serveur);
+  const nom = '<img src=x onerror=alert(1)>.lum';
+  const triangle = Array.from(fs.readFileSync(path.join(racine, 'tests/data/triangle-rectangle.lum')));
+  await page.evaluate(([n, octets]) => {
+    if (!FS.analyzePath('/documents/Velmor').exists) FS.mkdir('/documents/Velmor');
+    FS.writeFile(`/documents/Velmor/${n}`, new Uint8Array(octets));
+  }, [nom, triangle]);
+  let alerte = false;
+  page.on('dialog', (d) => { alerte = true; d.dismiss(); });
+  await menu(page, 'Fichier', 'Ouvrir une figure');
+  await modale(page);
+  await page.getByRole('button', {name: nom}).click();
+  await page.waitForFunction(() => document.querySelector('dialog[open]')?.innerText.includes('va être ouverte'));
+  assert.ok((await texteModale(page)).includes(`«${nom}»`));
+  await page.keyboard.press('Enter');
+  await sansModale(page);
+  await page.getByText(`Figure du fichier : ${nom}`, {exact: true}).waitFor();
+  assert.equal(await page.locator('img[src=x]').count(), 0);
+  assert.equal(alerte, false);
+});
