@@ -45,6 +45,19 @@ int ÉcrireTout(int descripteur, std::string_view octets)
     return 0;
 }
 
+// Le renommage n'est durable qu'une fois son dossier écrit à son tour ; dans le navigateur, c'est aussi ce
+// qui recopie le dossier des documents dans la base du navigateur.
+int SynchroniserDossier(const std::filesystem::path& dossier)
+{
+    const int descripteur =
+        ::open(dossier.empty() ? "." : dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descripteur < 0)
+        return errno;
+    const int numéro = ::fsync(descripteur) != 0 ? errno : 0;
+    ::close(descripteur);
+    return numéro;
+}
+
 } // namespace
 
 std::error_code RemplacerFichier(const std::filesystem::path& chemin, std::string_view octets, LienFinal lien)
@@ -84,6 +97,9 @@ std::error_code RemplacerFichier(const std::filesystem::path& chemin, std::strin
     if (erreur) {
         std::error_code ignorée;
         std::filesystem::remove(temporaire, ignorée);
+        return erreur;
     }
-    return erreur;
+    if (const int synchronisé = SynchroniserDossier(cible.parent_path()); synchronisé != 0)
+        return ErreurSystème(synchronisé);
+    return {};
 }

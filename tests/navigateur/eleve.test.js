@@ -135,3 +135,21 @@ test('un nom de fichier qui ressemble à du HTML se lit tel quel', async () => {
   assert.equal(await page.locator('img[src=x]').count(), 0);
   assert.equal(alerte, false);
 });
+
+test('une figure sauvegardée reste dans la liste après le rechargement de la page', async () => {
+  const page = await ouvrir(navigateur, serveur);
+  await point(page, '1', '1');
+  await sansModale(page);
+  await menu(page, 'Fichier', 'Sauvegarder une figure');
+  await modale(page);
+  await page.keyboard.type('gardée');
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.querySelector('dialog[open]')?.innerText.includes('Figure sauvegardée !'));
+  await page.keyboard.press('Enter');
+  await sansModale(page);
+  await page.reload();
+  await page.waitForSelector('body[data-pret]', {state: 'attached'});
+  await menu(page, 'Fichier', 'Ouvrir une figure');
+  await modale(page);
+  assert.ok(await page.getByRole('button', {name: 'gardée.lum'}).isVisible());
+});
