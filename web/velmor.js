@@ -20,6 +20,7 @@ var Velmor = (() => {
   }
 
   function suivant() {
+    télécharger();
     if (file.length) return Promise.resolve(file.shift());
     return new Promise((r) => { réveil = r; });
   }
@@ -212,6 +213,15 @@ var Velmor = (() => {
         poster({genre: 'clic', fenetre: Number(principale.dataset.fenetre), controle: raccourcis[nom], element: -1});
       }
     });
+    // Une figure déposée sur la page s'ouvre comme par « Ouvrir une figure ».
+    document.addEventListener('dragover', (e) => e.preventDefault());
+    document.addEventListener('drop', async (e) => {
+      e.preventDefault();
+      const fichier = e.dataTransfer.files[0];
+      if (!fichier || document.querySelector('dialog[open]')) return;
+      const p = document.getElementById('principale');
+      poster({genre: 'deposer', fenetre: Number(p.dataset.fenetre), chemin: await importer(fichier, p.limite)});
+    });
     window.addEventListener('resize', () => {
       const p = document.getElementById('principale');
       if (p) poster(taillePrincipale(Number(p.dataset.fenetre)));
@@ -276,7 +286,33 @@ var Velmor = (() => {
   }
 
   // Le dialogue de fichiers de la page : les figures du dossier des documents, ou un nom à taper.
-  function choisirFichier(titre, dossier, enregistrer) {
+  // Les octets d'un fichier de l'ordinateur copiés dans le système de fichiers du programme, qui les lit
+  // comme les autres : au-delà de la limite, un octet de plus suffit à ce qu'il refuse le fichier.
+  async function importer(fichier, limite) {
+    const octets = new Uint8Array(await fichier.slice(0, limite + 1).arrayBuffer());
+    if (!FS.analyzePath('/importes').exists) FS.mkdir('/importes');
+    const chemin = `/importes/${fichier.name.replace(/\//g, '_')}`;
+    FS.writeFile(chemin, octets);
+    return chemin;
+  }
+
+  // Une copie de la figure sauvegardée, téléchargée dès que le programme l'a écrite (il attend alors
+  // l'évènement suivant).
+  let àTélécharger = null;
+  function télécharger() {
+    if (!àTélécharger || !FS.analyzePath(àTélécharger).exists) return;
+    const chemin = àTélécharger;
+    àTélécharger = null;
+    const lien = document.createElement('a');
+    lien.href = URL.createObjectURL(new Blob([FS.readFile(chemin)], {type: 'application/octet-stream'}));
+    lien.download = chemin.slice(chemin.lastIndexOf('/') + 1);
+    document.body.append(lien);
+    lien.click();
+    lien.remove();
+    setTimeout(() => URL.revokeObjectURL(lien.href), 10000);
+  }
+
+  function choisirFichier(titre, dossier, enregistrer, limite) {
     return new Promise((fin) => {
       const d = document.createElement('dialog');
       d.className = 'modale fichiers';
@@ -307,10 +343,31 @@ var Velmor = (() => {
       valider.addEventListener('click', () => { if (nom.value) finir(dossier + '/' + nom.value); });
       nom.addEventListener('keydown', (e) => { if (e.key === 'Enter') valider.click(); });
       annuler.addEventListener('click', () => finir(null));
+      const plus = document.createElement('button');
+      plus.textContent = enregistrer ? 'Télécharger une copie' : 'Depuis l\'ordinateur…';
+      if (enregistrer) {
+        plus.addEventListener('click', () => {
+          if (!nom.value) return nom.focus();
+          const chemin = dossier + '/' + (nom.value.toLowerCase().endsWith('.lum') ? nom.value : nom.value + '.lum');
+          àTélécharger = chemin;
+          finir(dossier + '/' + nom.value);
+        });
+      } else {
+        // Le choix s'ouvre dans le clic même qui l'a demandé.
+        const choix = document.createElement('input');
+        choix.type = 'file';
+        choix.accept = '.lum';
+        choix.hidden = true;
+        choix.addEventListener('change', async () => {
+          if (choix.files.length) finir(await importer(choix.files[0], limite));
+        });
+        plus.addEventListener('click', () => choix.click());
+        d.append(choix);
+      }
       d.addEventListener('cancel', (e) => { e.preventDefault(); finir(null); });
       const pied = document.createElement('div');
       pied.className = 'pied';
-      pied.append(nom, valider, annuler);
+      pied.append(nom, valider, plus, annuler);
       d.append(t, liste, pied);
       document.body.append(d);
       d.showModal();
@@ -374,9 +431,10 @@ var Velmor = (() => {
   return {
     poster, suivant, brancher, taillePrincipale, nouveauDialogue, poserFenetre, messageSysteme,
     choisirFichier, mesurer, dessiner,
-    fenetrePrincipale(numéro) {
+    fenetrePrincipale(numéro, limite) {
       const p = document.getElementById('principale');
       p.dataset.fenetre = numéro;
+      p.limite = limite;
       return p;
     },
     poserImage(bouton, adresse) {

@@ -1,5 +1,6 @@
 #include "web/PlateformeWeb.h"
 
+#include "files/LectureFichier.h"
 #include "ui/FormMessage.h"
 #include "ui/Korvane.h"
 #include "ui/Pixels.h"
@@ -36,9 +37,10 @@ std::optional<std::string> Chemin(const val& résultat)
 
 void PlateformeWeb::Lancer(Korvane& fenêtre)
 {
-    principale = &fenêtre.Form;
+    principale = &fenêtre;
     const int numéro = ++numéros;
-    VueWeb vue(Page().call<val>("fenetrePrincipale", numéro), fenêtre, numéro, &fenêtre.Ecran);
+    VueWeb vue(Page().call<val>("fenetrePrincipale", numéro, TailleMaxFichierTexte), fenêtre, numéro,
+               &fenêtre.Ecran);
     vues.push_back(&vue);
     // Les images des outils, les mêmes fichiers que ceux du bureau.
     for (auto [bouton, image] : {std::pair{&fenêtre.BtonPolygone, "ligne-brisee.svg"},
@@ -97,6 +99,10 @@ void PlateformeWeb::Distribuer(const val& évènement)
         }
         if (top)
             top();
+    } else if (fenêtre == vues.back()->Numéro() && évènement["genre"].as<std::string>() == "deposer") {
+        // Refusé exactement quand « Ouvrir une figure » l'est.
+        if (vues.size() == 1 && principale->ItemOuvrirFig.Enabled && principale->ItemOuvrirFig.Visible)
+            principale->OuvrirFichierFigure(évènement["chemin"].as<std::string>());
     } else if (fenêtre == vues.back()->Numéro()) {
         vues.back()->Traiter(évènement);
     } else {
@@ -109,7 +115,7 @@ void PlateformeWeb::Distribuer(const val& évènement)
 
 void PlateformeWeb::MontrerFormMessage(Modulebas& m)
 {
-    FormMessage message(m, principale ? *principale : sansPrincipale);
+    FormMessage message(m, principale ? principale->Form : sansPrincipale);
     MontrerModal(message);
 }
 
@@ -142,14 +148,14 @@ std::optional<std::string> PlateformeWeb::DialogueOuvrir(const std::string& titr
                                                          const std::string& dossier)
 {
     RafraîchirVues();
-    return Chemin(Attendre(Page().call<val>("choisirFichier", titre, dossier, false)));
+    return Chemin(Attendre(Page().call<val>("choisirFichier", titre, dossier, false, TailleMaxFichierTexte)));
 }
 
 std::optional<std::string> PlateformeWeb::DialogueEnregistrer(const std::string& titre, const std::string&,
                                                               const std::string& dossier)
 {
     RafraîchirVues();
-    return Chemin(Attendre(Page().call<val>("choisirFichier", titre, dossier, true)));
+    return Chemin(Attendre(Page().call<val>("choisirFichier", titre, dossier, true, TailleMaxFichierTexte)));
 }
 
 // Images, impression et presse-papiers ne sont pas encore offerts par la page.

@@ -58,7 +58,7 @@ private:
     std::vector<VueWeb*> vues; // la principale, puis les modales ouvertes
     std::deque<emscripten::val> différés;
     std::function<void()> top;
-    const Contrôle* principale = nullptr;
+    Korvane* principale = nullptr;
     Contrôle sansPrincipale;
     int numéros = 0;
     bool quitté = false;

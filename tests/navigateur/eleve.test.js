@@ -153,3 +153,27 @@ test('une figure sauvegardée reste dans la liste après le rechargement de la p
   await modale(page);
   assert.ok(await page.getByRole('button', {name: 'gardée.lum'}).isVisible());
 });
+
+test('une figure du bureau ouverte depuis l\'ordinateur se télécharge à l\'identique', async () => {
+  const page = await ouvrir(navigateur, serveur);
+  const bureau = path.join(racine, 'tests/data/triangle-rectangle.lum');
+  await menu(page, 'Fichier', 'Ouvrir une figure');
+  await modale(page);
+  const [choix] = await Promise.all([page.waitForEvent('filechooser'),
+    page.getByRole('button', {name: 'Depuis l\'ordinateur…'}).click()]);
+  await choix.setFiles(bureau);
+  await page.waitForFunction(() => document.querySelector('dialog[open]')?.innerText.includes('va être ouverte'));
+  await page.keyboard.press('Enter');
+  await sansModale(page);
+  await menu(page, 'Fichier', 'Sauvegarder une figure');
+  await modale(page);
+  await page.keyboard.type('copie');
+  const téléchargé = page.waitForEvent('download');
+  await page.getByRole('button', {name: 'Télécharger une copie'}).click();
+  await page.waitForFunction(() => document.querySelector('dialog[open]')?.innerText.includes('«copie.lum»'));
+  await page.keyboard.press('Enter');
+  const téléchargement = await téléchargé;
+  const copie = fs.readFileSync(await téléchargement.path());
+  assert.equal(téléchargement.suggestedFilename(), 'copie.lum');
+  assert.ok(copie.equals(fs.readFileSync(bureau)));
+});
