@@ -222,6 +222,9 @@ var Velmor = (() => {
       const p = document.getElementById('principale');
       poster({genre: 'deposer', fenetre: Number(p.dataset.fenetre), chemin: await importer(fichier, p.limite)});
     });
+    window.addEventListener('beforeunload', (e) => {
+      if (Velmor.aPerdre) e.preventDefault();
+    });
     window.addEventListener('resize', () => {
       const p = document.getElementById('principale');
       if (p) poster(taillePrincipale(Number(p.dataset.fenetre)));

@@ -218,6 +218,8 @@ public:
     bool QuadrillageAffiché() const { return ItemQuadrillage.Checked; }
     bool AxesAffichés() const { return ItemTracerLumarc.Checked; }
     bool QuadrantsNumérotés() const { return itemNumQuadrants.Checked; }
+    // La figure a des points et a changé depuis sa dernière ouverture ou sauvegarde : fermer la perdrait.
+    bool FigureÀPerdre() const;
 
     Modulebas& m;
     Plateforme& plateforme;
@@ -273,6 +275,9 @@ public:
     bool OuvertureFigure = false;
     bool EnregistrementFigure = false;
     bool LectureRatée = false;
+    // Les octets de la figure à sa dernière ouverture ou sauvegarde réussie.
+    std::string OctetsRetenus;
+    std::string OctetsDeLaFigure() const;
 
 private:
     // Ce que l'analyseur dit du polygone dessiné : sa phrase et le nom de sa classe.

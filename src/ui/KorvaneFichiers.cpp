@@ -84,6 +84,7 @@ void Korvane::LireFigure()
         return;
     }
     AppliquerFigure(*lecture.Figure);
+    OctetsRetenus = OctetsDeLaFigure();
 
     m.ModeFichier = true;
     EtiStatut.Caption = TexteFigureDuFichier + NomSansDossier(m.NomFichierFig);
@@ -155,6 +156,8 @@ void Korvane::EnregistrerFigure()
         return;
     const FigureFichier figure = FigureDuModèle(m, AxesAffichés(), QuadrillageAffiché());
     const Enregistrement enregistrement = EnregistrerFichierFigure(m.NomFichierFig, figure);
+    if (enregistrement.Réussi)
+        OctetsRetenus = ÉcrireOctetsFigure(figure);
     AfficherMessage(m, plateforme, enregistrement.Message.Titre, enregistrement.Message.Texte);
 }
 
@@ -167,4 +170,14 @@ void Korvane::ItemAides_Click()
 void Korvane::ItemZavWeb_Click()
 {
     OuvrirPageWeb(m, plateforme);
+}
+
+std::string Korvane::OctetsDeLaFigure() const
+{
+    return ÉcrireOctetsFigure(FigureDuModèle(m, AxesAffichés(), QuadrillageAffiché()));
+}
+
+bool Korvane::FigureÀPerdre() const
+{
+    return m.NbPoints > 0 && OctetsDeLaFigure() != OctetsRetenus;
 }

@@ -105,6 +105,10 @@ void PlateformeWeb::Distribuer(const val& évènement)
             principale->OuvrirFichierFigure(évènement["chemin"].as<std::string>());
     } else if (fenêtre == vues.back()->Numéro()) {
         vues.back()->Traiter(évènement);
+        // Le navigateur demande avant de fermer l'onglet si la figure serait perdue ; le survol ne la change
+        // pas.
+        if (vues.size() == 1 && évènement["genre"].as<std::string>() != "survol")
+            Page().set("aPerdre", principale->FigureÀPerdre());
     } else {
         if (std::any_of(vues.begin(), vues.end(), [fenêtre](VueWeb* v) { return v->Numéro() == fenêtre; }))
             différés.push_back(évènement);

@@ -112,6 +112,10 @@ test('le dialogue des coordonnées refuse un calcul, puis accepte le calcul corr
   assert.match(refus, /négatif|racine/i);
   assert.equal(await page.locator('#principale .etiquette:not([hidden])', {hasText: /^A$/}).count(), 1);
   assert.deepEqual(page.erreurs, []);
+  // Le point n'est pas sauvegardé : le navigateur demande avant de fermer l'onglet.
+  const question = new Promise((r) => page.once('dialog', (d) => { r(d.type()); d.dismiss(); }));
+  await page.close({runBeforeUnload: true});
+  assert.equal(await question, 'beforeunload');
 });
 
 test('un nom de fichier qui ressemble à du HTML se lit tel quel', async () => {
@@ -147,6 +151,8 @@ test('une figure sauvegardée reste dans la liste après le rechargement de la p
   await page.waitForFunction(() => document.querySelector('dialog[open]')?.innerText.includes('Figure sauvegardée !'));
   await page.keyboard.press('Enter');
   await sansModale(page);
+  // Sauvegardée, la figure ne fait plus poser de question.
+  page.on('dialog', (d) => assert.fail(`question inattendue : ${d.type()}`));
   await page.reload();
   await page.waitForSelector('body[data-pret]', {state: 'attached'});
   await menu(page, 'Fichier', 'Ouvrir une figure');
