@@ -154,7 +154,7 @@ void Liaison::Construire(Déclaration d, QMenuBar* barre, const std::map<const C
     déclaration = std::move(d);
     principale = déclaration.ParDéfaut.empty();
     for (const ContrôleDéclaré& c : déclaration.Contrôles) {
-        if (c.Sorte == Genre::ÉlémentMenu) {
+        if (c.Sorte == Genre::ÉlémentMenu || c.Sorte == Genre::Séparateur) {
             CréerMenu(c, barre);
         } else if (c.Tableau) {
             tableaux.push_back({&c, Parent(c), {}, {}});
@@ -357,11 +357,15 @@ QWidget* Liaison::CréerListe(const ContrôleDéclaré& d, QWidget* parent)
     return liste;
 }
 
-// Un élément dont d'autres se déclarent dedans est un menu ; sinon c'est une commande.
+// Un élément dont d'autres se déclarent dedans est un menu ; sinon c'est une commande, ou un trait.
 void Liaison::CréerMenu(const ContrôleDéclaré& d, QMenuBar* barre)
 {
     Contrôle& c = *d.Modèle;
     auto* menuParent = d.Dans ? static_cast<QMenu*>(actions.at(d.Dans)->menu()) : nullptr;
+    if (d.Sorte == Genre::Séparateur) {
+        menuParent->addSeparator();
+        return;
+    }
     const bool sousMenu = std::ranges::any_of(
         déclaration.Contrôles, [&c](const ContrôleDéclaré& autre) { return autre.Dans == &c; });
     QAction* action = nullptr;
@@ -444,22 +448,27 @@ bool Liaison::Synchroniser(TableauLié& tableau)
     return changé;
 }
 
-// Tab suit l'ordre de la déclaration ; les éléments d'un tableau à leur place, dans l'ordre des indices.
+// Tab suit l'ordre de la déclaration, les éléments d'un tableau à leur place dans l'ordre des indices ;
+// un contrôle qui se dit après un autre le suit.
 void Liaison::OrdonnerClavier()
 {
     std::vector<QWidget*> ordre;
-    const auto ajouter = [&ordre](QWidget* w) {
-        if (w->focusPolicy() & Qt::TabFocus)
-            ordre.push_back(w);
+    const std::function<void(const ContrôleDéclaré&)> ajouter = [&](const ContrôleDéclaré& d) {
+        std::vector<QWidget*> siens;
+        if (d.Tableau)
+            siens = std::ranges::find(tableaux, &d, &TableauLié::déclaré)->widgets;
+        else if (QWidget* w = Widget(*d.Modèle))
+            siens = {w};
+        for (QWidget* w : siens)
+            if (w->focusPolicy() & Qt::TabFocus)
+                ordre.push_back(w);
+        for (const ContrôleDéclaré& suivant : déclaration.Contrôles)
+            if (suivant.ClavierAprès && suivant.ClavierAprès == d.Modèle)
+                ajouter(suivant);
     };
-    for (const ContrôleDéclaré& d : déclaration.Contrôles) {
-        if (d.Tableau) {
-            const auto& tableau = *std::ranges::find(tableaux, &d, &TableauLié::déclaré);
-            std::ranges::for_each(tableau.widgets, ajouter);
-        } else if (QWidget* w = Widget(*d.Modèle)) {
-            ajouter(w);
-        }
-    }
+    for (const ContrôleDéclaré& d : déclaration.Contrôles)
+        if (!d.ClavierAprès)
+            ajouter(d);
     for (std::size_t i = 1; i < ordre.size(); ++i)
         QWidget::setTabOrder(ordre[i - 1], ordre[i]);
 }

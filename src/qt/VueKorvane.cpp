@@ -1,6 +1,5 @@
 #include "qt/VueKorvane.h"
 
-#include "model/DescriptionFigure.h"
 #include "qt/Recopie.h"
 #include "qt/WidgetCanevas.h"
 
@@ -58,7 +57,6 @@ VueKorvane::VueKorvane(Korvane& modèle)
             canevas->setFocus();
             this->modèle.Ecran.DemandeFocus = false;
         }
-        canevas->setAccessibleDescription(VersQString(DescriptionFigure(this->modèle.m)));
         canevas->update();
     });
     médaille = static_cast<QLabel*>(liaison.Widget(modèle.ImaBton));

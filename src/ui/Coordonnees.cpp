@@ -7,6 +7,7 @@
 #include "model/AfficherMessage.h"
 #include "model/Caracteres.h"
 #include "model/TexteNombre.h"
+#include "ui/CadreFocus.h"
 
 #include <algorithm>
 #include <array>
@@ -144,10 +145,18 @@ Coordonnées::Coordonnées(Modulebas& m, Plateforme& plateforme, const Contrôle
     // Les quatre cases entourent le point, dans l'ordre des positions d'étiquette.
     const std::array<std::pair<int, int>, NbPositions> coins{
         {{3060, 2280}, {3060, 2760}, {3540, 2760}, {3540, 2280}}};
+    constexpr std::array<const char*, NbPositions> nomsCases{
+        "Étiquette en haut à gauche", "Étiquette en bas à gauche", "Étiquette en bas à droite",
+        "Étiquette en haut à droite"};
     for (std::size_t i = 1; i <= NbPositions; ++i) {
         Position[i] = Dessiné("", coins[i - 1].first, coins[i - 1].second, 240, 240);
-        Position[i].BackColor = CouleurCase;
+        Marquer(i, false);
+        Position[i].NomAccessible = nomsCases[i - 1];
     }
+    // Les étiquettes « x = », « y = », « point : » ne nomment pas les zones pour un lecteur d'écran.
+    SaisieX.NomAccessible = "Abscisse x";
+    SaisieY.NomAccessible = "Ordonnée y";
+    NomPoint.NomAccessible = "Nom du point";
     BtonValider = Dessiné("OK", 4320, 2220, 1095, 375);
     BtonAnnuler = Dessiné("Annuler", 4320, 2760, 1095, 375);
 }
@@ -190,6 +199,7 @@ void Coordonnées::Marquer(std::size_t k, bool marqué)
     }
     Position[k].Checked = marqué;
     Position[k].BackColor = marqué ? CouleurMarque : CouleurCase;
+    PoserCadreFocus(Position[k], CouleurPanneau, *Position[k].BackColor);
 }
 
 void Coordonnées::MarquerPosition(std::size_t k)

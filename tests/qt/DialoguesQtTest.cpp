@@ -25,6 +25,7 @@
 TEST_F(FenetreQt, ChaqueDialogueMontreSonTitreTientDansSonCadreEtAUnBoutonParDefaut)
 {
     const std::vector<std::string> lignes{"AB = 1"};
+    m.TexteConsigne = "Donner le nom des sommets du polygone :";
     std::vector<std::unique_ptr<Fenêtre>> fenêtres;
     fenêtres.push_back(std::make_unique<Coordonnées>(m, plateforme, k.Form));
     fenêtres.push_back(std::make_unique<FormSaisie>(m, plateforme, k.Form));
@@ -41,16 +42,19 @@ TEST_F(FenetreQt, ChaqueDialogueMontreSonTitreTientDansSonCadreEtAUnBoutonParDef
         SCOPED_TRACE(typeid(*fenêtre).name());
         QString titre = QStringLiteral("aucune vue");
         std::string débordant;
+        std::string sansNom = "aucune vue";
         bool parDéfaut = false; // le bouton qu'Entrée presse
         DansLaModale([&](QWidget* vue) {
             titre = vue->windowTitle();
             débordant = Débordant(vue);
+            sansNom = SansNomAccessible(vue);
             for (const QPushButton* bouton : vue->findChildren<QPushButton*>())
                 parDéfaut |= bouton->isDefault();
         });
         plateforme.MontrerModal(*fenêtre);
         EXPECT_EQ(titre, VersQString(fenêtre->Form.Caption));
         EXPECT_EQ(débordant, "");
+        EXPECT_EQ(sansNom, "");
         EXPECT_TRUE(parDéfaut);
     }
 }
@@ -69,6 +73,7 @@ TEST_F(FenetreQt, LeSommaireDeLAideChoisitLaRubriqueMontree)
             titres << liste->item(i)->text();
         liste->setCurrentRow(2);
         rubrique = vue->findChild<QPlainTextEdit*>()->toPlainText();
+        EXPECT_EQ(SansNomAccessible(vue), "");
         Cliquer(QStringLiteral("Ok"));
     });
     plateforme.MontrerModal(aide);
@@ -100,6 +105,7 @@ TEST_F(FenetreQt, LeDialogueDeFichierLaisseLaConfirmationALaFenetre)
             EXPECT_EQ(qobject_cast<QMessageBox*>(suivante), nullptr) << "le dialogue du système a demandé";
             question = suivante->findChild<QLabel*>()->text();
             EXPECT_TRUE(std::ranges::any_of(suivante->findChildren<QPushButton*>(), &QPushButton::isDefault));
+            EXPECT_EQ(SansNomAccessible(suivante), "");
             Cliquer(QStringLiteral("Valider"));
         });
         static_cast<QDialog*>(dialogue)->accept();
