@@ -13,9 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <cmath>
-#include <set>
 
 namespace {
 
@@ -361,7 +359,7 @@ QWidget* Liaison::CréerListe(const ContrôleDéclaré& d, QWidget* parent)
 void Liaison::CréerMenu(const ContrôleDéclaré& d, QMenuBar* barre)
 {
     Contrôle& c = *d.Modèle;
-    auto* menuParent = d.Dans ? static_cast<QMenu*>(actions.at(d.Dans)->menu()) : nullptr;
+    QMenu* menuParent = d.Dans ? actions.at(d.Dans)->menu() : nullptr;
     if (d.Sorte == Genre::Séparateur) {
         menuParent->addSeparator();
         return;
