@@ -13,10 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 namespace {
 
@@ -155,7 +153,7 @@ void Liaison::Construire(Déclaration d, QMenuBar* barre, const std::map<const C
     déclaration = std::move(d);
     principale = déclaration.ParDéfaut.empty();
     for (const ContrôleDéclaré& c : déclaration.Contrôles) {
-        if (c.Sorte == Genre::ÉlémentMenu) {
+        if (c.Sorte == Genre::ÉlémentMenu || c.Sorte == Genre::Séparateur) {
             CréerMenu(c, barre);
         } else if (c.Tableau) {
             tableaux.push_back({&c, Parent(c), {}, {}});
@@ -358,12 +356,12 @@ QWidget* Liaison::CréerListe(const ContrôleDéclaré& d, QWidget* parent)
     return liste;
 }
 
-// Un élément dont d'autres se déclarent dedans est un menu ; sinon c'est une commande.
+// Un élément dont d'autres se déclarent dedans est un menu ; sinon c'est une commande, ou un trait.
 void Liaison::CréerMenu(const ContrôleDéclaré& d, QMenuBar* barre)
 {
     Contrôle& c = *d.Modèle;
-    auto* menuParent = d.Dans ? static_cast<QMenu*>(actions.at(d.Dans)->menu()) : nullptr;
-    if (c.Séparateur) {
+    QMenu* menuParent = d.Dans ? actions.at(d.Dans)->menu() : nullptr;
+    if (d.Sorte == Genre::Séparateur) {
         menuParent->addSeparator();
         return;
     }
@@ -448,23 +446,29 @@ bool Liaison::Synchroniser(TableauLié& tableau)
     return changé;
 }
 
-// Tab suit l'ordre de la déclaration ; les éléments d'un tableau à leur place, dans l'ordre des indices.
+// Tab suit l'ordre de la déclaration, les éléments d'un tableau à leur place dans l'ordre des indices ;
+// un contrôle qui se dit après un autre le suit.
 void Liaison::OrdonnerClavier()
 {
     std::vector<QWidget*> ordre;
-    const auto ajouter = [&ordre](QWidget* w) {
-        if (w->focusPolicy() & Qt::TabFocus)
-            ordre.push_back(w);
+    const std::function<void(const ContrôleDéclaré&)> ajouter = [&](const ContrôleDéclaré& d) {
+        std::vector<QWidget*> siens;
+        if (d.Tableau)
+            siens = std::find_if(tableaux.begin(), tableaux.end(), [&d](const TableauLié& t) {
+                        return t.déclaré == &d;
+                    })->widgets;
+        else if (QWidget* w = Widget(*d.Modèle))
+            siens = {w};
+        for (QWidget* w : siens)
+            if (w->focusPolicy() & Qt::TabFocus)
+                ordre.push_back(w);
+        for (const ContrôleDéclaré& suivant : déclaration.Contrôles)
+            if (suivant.ClavierAprès && suivant.ClavierAprès == d.Modèle)
+                ajouter(suivant);
     };
-    for (const ContrôleDéclaré& d : déclaration.Contrôles) {
-        if (d.Tableau) {
-            const auto& tableau = *std::find_if(tableaux.begin(), tableaux.end(),
-                                                [&d](const TableauLié& t) { return t.déclaré == &d; });
-            std::for_each(tableau.widgets.begin(), tableau.widgets.end(), ajouter);
-        } else if (QWidget* w = Widget(*d.Modèle)) {
-            ajouter(w);
-        }
-    }
+    for (const ContrôleDéclaré& d : déclaration.Contrôles)
+        if (!d.ClavierAprès)
+            ajouter(d);
     for (std::size_t i = 1; i < ordre.size(); ++i)
         QWidget::setTabOrder(ordre[i - 1], ordre[i]);
 }

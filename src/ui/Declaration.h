@@ -1,7 +1,7 @@
 // Ce qu'une fenêtre dit de ses contrôles à toute vue qui la montre, une fois pour toutes : chaque
 // contrôle, son genre, sa présentation et le gestionnaire de chaque évènement auquel il répond. Les
 // contrôles sont déclarés dans l'ordre où ils se posent, les derniers par-dessus les premiers ; c'est aussi
-// l'ordre du clavier.
+// l'ordre du clavier, sauf pour un contrôle qui dit venir après un autre.
 #pragma once
 
 #include "ui/Controle.h"
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-enum class Genre { Étiquette, ZoneTexte, Bouton, Option, Cadre, Image, Liste, ÉlémentMenu };
+enum class Genre { Étiquette, ZoneTexte, Bouton, Option, Cadre, Image, Liste, ÉlémentMenu, Séparateur };
 
 // Gauche, Centre et Droite sont centrés en hauteur ; HautGauche part du coin.
 enum class Alignement { HautGauche, Gauche, Centre, Droite };
@@ -29,6 +29,8 @@ struct ContrôleDéclaré {
     std::string Nom;
     // Le cadre, le canevas ou le menu qui le contient ; aucun : la fenêtre, ou la barre des menus.
     const Contrôle* Dans = nullptr;
+    // Tab y vient juste après ce contrôle plutôt qu'à sa place dans la pose.
+    const Contrôle* ClavierAprès = nullptr;
     // Un tableau qui grandit et rétrécit (Modèle est alors nul) : un widget par élément.
     std::vector<Contrôle>* Tableau = nullptr;
     // Une zone de texte qui tient curseur, sélection et demande de focus.

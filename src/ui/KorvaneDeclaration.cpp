@@ -1,12 +1,13 @@
 // Korvane : ses contrôles et ses menus tels que toute vue les pose. L'ordre est celui de la lecture, qui
-// est aussi celui du clavier : les outils de gauche de haut en bas, les couleurs, la ligne d'état, le
-// zoom, puis le panneau de droite ; le canevas et ses étiquettes d'abord, pour rester dessous.
+// est aussi celui du clavier : les outils de gauche de haut en bas, les couleurs, le canevas, la ligne
+// d'état, le zoom, puis le panneau de droite, dont le panneau des exercices qui glisse par-dessus.
 #include "ui/Korvane.h"
 
 void Korvane::DéclarerMenus(Déclaration& d, const std::vector<EntréeMenu>& entrées, const Contrôle* menu)
 {
     for (const EntréeMenu& entrée : entrées) {
-        d.Ajouter(*entrée.Item, Genre::ÉlémentMenu, ClicDe(*entrée.Item)).Dans = menu;
+        const Genre sorte = entrée.Item->Séparateur ? Genre::Séparateur : Genre::ÉlémentMenu;
+        d.Ajouter(*entrée.Item, sorte, ClicDe(*entrée.Item)).Dans = menu;
         DéclarerMenus(d, entrée.Sous, entrée.Item);
     }
 }
@@ -65,14 +66,6 @@ Déclaration Korvane::Déclarer()
         return t;
     };
 
-    d.Ajouter(Ecran.Cadre, Genre::Image);
-    for (Contrôle* c : {&EtiO, &EtiI, &EtiJ, &EtiX, &EtiY})
-        étiquette(*c, &Ecran.Cadre);
-    for (Contrôle& c : EtiQuad)
-        étiquette(c, &Ecran.Cadre);
-    // Les noms des points laissent la souris au canevas.
-    tableau(EtiPoint, &Ecran.Cadre).Traversable = true;
-
     for (Contrôle* c :
          {&BtonPointCoor, &BtonModifPoint, &BtonPolygone, &BtonLong, &BtonAngle, &BtonAnnule, &BtonEfface})
         bouton(*c);
@@ -81,13 +74,22 @@ Déclaration Korvane::Déclarer()
         active(c, Genre::Étiquette, &FrameCouleur);
     active(EtiCoulSuite, Genre::Étiquette, &FrameCouleur).Aligné = Alignement::Centre;
 
+    d.Ajouter(Ecran.Cadre, Genre::Image);
+    for (Contrôle* c : {&EtiO, &EtiI, &EtiJ, &EtiX, &EtiY})
+        étiquette(*c, &Ecran.Cadre);
+    for (Contrôle& c : EtiQuad)
+        étiquette(c, &Ecran.Cadre);
+    // Les noms des points laissent la souris au canevas.
+    tableau(EtiPoint, &Ecran.Cadre).Traversable = true;
+
     // Sous le canevas, la ligne d'état et ses boutons, puis le zoom en dessous.
     étiquette(EtiStatut);
     for (Contrôle* c : {&BtonFermer, &BtonAbandon, &BtonVelmor})
         bouton(*c);
+    // Le « + » se pose sous le « - » qui le touche à gauche, mais Tab lit le zoom de gauche à droite.
     étiquette(LabelEch).Aligné = Alignement::Droite;
+    bouton(BtonEchMoins).ClavierAprès = &BtonEchPlus;
     bouton(BtonEchPlus);
-    bouton(BtonEchMoins);
     étiquette(EtiEchelle);
 
     ContrôleDéclaré& étape = étiquette(EtiEtape);

@@ -126,7 +126,7 @@ VueWeb::VueWeb(val racine, Fenêtre& modèle, int numéro, Canevas* canevas)
     déclaration = modèle.Déclarer();
     for (std::size_t i = 0; i < déclaration.Contrôles.size(); ++i) {
         const ContrôleDéclaré& d = déclaration.Contrôles[i];
-        if (d.Sorte == Genre::ÉlémentMenu) {
+        if (d.Sorte == Genre::ÉlémentMenu || d.Sorte == Genre::Séparateur) {
             CréerMenu(d, static_cast<int>(i));
         } else if (d.Tableau) {
             tableaux.push_back({&d, Parent(d), {}});
@@ -137,6 +137,10 @@ VueWeb::VueWeb(val racine, Fenêtre& modèle, int numéro, Canevas* canevas)
             liens.push_back({nœud, d.Modèle, &d, {}});
         }
     }
+    // L'ordre du clavier est celui de la page : un contrôle qui se lit après un autre s'y pose juste après.
+    for (const ContrôleDéclaré& d : déclaration.Contrôles)
+        if (d.ClavierAprès && nœuds.contains(d.ClavierAprès) && nœuds.contains(d.Modèle))
+            nœuds.at(d.ClavierAprès).call<void>("after", nœuds.at(d.Modèle));
     // Les raccourcis usuels : la page les cherche à chaque touche, par leur nom (« Ctrl+O »).
     val raccourcis = val::object();
     for (const Raccourci& r : déclaration.Raccourcis) {

@@ -86,22 +86,30 @@ void Commandes(const QList<QAction*>& actions, std::vector<QAction*>& commandes)
     }
 }
 
-// Les widgets que Tab atteint, dans l'ordre de la déclaration, éléments des tableaux compris.
+// Les widgets que Tab atteint, dans l'ordre de la déclaration, éléments des tableaux compris ; un
+// contrôle qui se dit après un autre le suit.
 std::vector<QWidget*> OrdreDéclaré(const Liaison& liaison)
 {
-    std::vector<const Contrôle*> contrôles;
-    for (const ContrôleDéclaré& c : liaison.Déclarée().Contrôles) {
+    const auto& contrôles = liaison.Déclarée().Contrôles;
+    std::vector<const Contrôle*> ordre;
+    const std::function<void(const ContrôleDéclaré&)> ajouter = [&](const ContrôleDéclaré& c) {
         if (c.Tableau)
             for (const Contrôle& élément : *c.Tableau)
-                contrôles.push_back(&élément);
+                ordre.push_back(&élément);
         else
-            contrôles.push_back(c.Modèle);
-    }
-    std::vector<QWidget*> ordre;
-    for (const Contrôle* c : contrôles)
+            ordre.push_back(c.Modèle);
+        for (const ContrôleDéclaré& suivant : contrôles)
+            if (suivant.ClavierAprès && suivant.ClavierAprès == c.Modèle)
+                ajouter(suivant);
+    };
+    for (const ContrôleDéclaré& c : contrôles)
+        if (!c.ClavierAprès)
+            ajouter(c);
+    std::vector<QWidget*> widgets;
+    for (const Contrôle* c : ordre)
         if (QWidget* w = liaison.Widget(*c); w && (w->focusPolicy() & Qt::TabFocus))
-            ordre.push_back(w);
-    return ordre;
+            widgets.push_back(w);
+    return widgets;
 }
 
 // La chaîne du focus de Qt réduite à ces widgets, depuis le premier.
@@ -142,7 +150,7 @@ void VérifierFenêtre(Fenêtre& fenêtre)
     Commandes(racine.menuBar()->actions(), commandes);
     std::size_t commande = 0;
     for (const ContrôleDéclaré& c : liaison.Déclarée().Contrôles) {
-        if (c.Sorte == Genre::ÉlémentMenu) {
+        if (c.Sorte == Genre::ÉlémentMenu || c.Sorte == Genre::Séparateur) {
             if (c.Clic) {
                 commandes.at(commande)->setEnabled(true);
                 commandes.at(commande)->trigger();
