@@ -183,3 +183,20 @@ test('une figure du bureau ouverte depuis l\'ordinateur se télécharge à l\'id
   assert.equal(téléchargement.suggestedFilename(), 'copie.lum');
   assert.ok(copie.equals(fs.readFileSync(bureau)));
 });
+
+test('une touche morte du clavier français tape un seul « ê »', async () => {
+  const page = await ouvrir(navigateur, serveur);
+  await page.getByRole('button', {name: 'Placer un point'}).focus();
+  await page.keyboard.press('Space');
+  await modale(page);
+  await page.focus('#SaisieX');
+  // Comme le navigateur la livre : « Dead », la composition de « ^ », puis le texte composé.
+  const cdp = await page.context().newCDPSession(page);
+  await cdp.send('Input.dispatchKeyEvent', {type: 'keyDown', key: 'Dead', code: 'BracketLeft', windowsVirtualKeyCode: 229});
+  await cdp.send('Input.imeSetComposition', {text: '^', selectionStart: 1, selectionEnd: 1});
+  await cdp.send('Input.dispatchKeyEvent', {type: 'keyUp', key: 'Dead', code: 'BracketLeft'});
+  await cdp.send('Input.insertText', {text: 'ê'});
+  await page.keyboard.type('2');
+  assert.equal(await page.inputValue('#SaisieX'), 'ê2');
+  assert.deepEqual(page.erreurs, []);
+});
