@@ -199,7 +199,8 @@ var Velmor = (() => {
       }
       if (modale) {
         const fenêtre = modale.querySelector('[data-fenetre]');
-        if (fenêtre && e.key === 'Enter' && cible.tagName !== 'BUTTON' && cible.tagName !== 'TEXTAREA') {
+        const saisie = cible.tagName === 'TEXTAREA' && !cible.readOnly;
+        if (fenêtre && e.key === 'Enter' && cible.tagName !== 'BUTTON' && !saisie) {
           e.preventDefault();
           poster({genre: 'defaut', fenetre: numéroFenêtre(fenêtre)});
         }
@@ -445,6 +446,14 @@ var Velmor = (() => {
       image.src = adresse;
       image.alt = '';
       bouton.prepend(image);
+    },
+    // Le focus va au premier arrêt de Tab, comme dans un dialogue du bureau, et non au premier élément
+    // qui pourrait le prendre.
+    montrerDialogue(d) {
+      d.showModal();
+      const premier = [...d.querySelectorAll('button, input, select, textarea, [tabindex="0"]')]
+          .find((e) => e.tabIndex >= 0 && !e.disabled && !e.closest('[hidden]'));
+      if (premier) premier.focus();
     },
     fermerDialogue(d) { d.close(); d.remove(); },
     parlante: (texte) => /[\p{L}\p{N}]/u.test(texte),

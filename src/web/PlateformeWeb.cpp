@@ -133,7 +133,7 @@ void PlateformeWeb::MontrerModal(Fenêtre& fenêtre)
         fenêtre.Form_Load();
         RafraîchirVues();
         if (!fenêtre.EstFermée()) {
-            dialogue.call<void>("showModal");
+            Page().call<void>("montrerDialogue", dialogue);
             Boucle(&fenêtre);
         }
         vues.pop_back();

@@ -216,7 +216,7 @@ val VueWeb::Créer(const ContrôleDéclaré& d, int indice)
         break;
     default:
         // Une étiquette qui répond au clic est un bouton pour le clavier et le lecteur d'écran.
-        if (d.Clic) {
+        if (d.Clic || d.ClicÉlément) {
             Attribut(nœud, "role", "button");
             Attribut(nœud, "tabindex", "0");
         }

@@ -38,6 +38,15 @@ async function point(page, x, y) {
   await page.keyboard.press('Enter');
 }
 
+async function polygone(page, noms) {
+  await page.getByRole('button', {name: 'Trace une ligne brisée'}).focus();
+  await page.keyboard.press('Enter');
+  await modale(page);
+  await page.keyboard.type(noms);
+  await page.keyboard.press('Enter');
+  await sansModale(page);
+}
+
 async function menu(page, ...chemin) {
   for (const entrée of chemin) await page.getByRole('menuitem', {name: entrée, exact: true}).click();
 }
@@ -60,12 +69,7 @@ test('une figure placée au clavier s\'analyse et se sauvegarde comme au bureau'
   await sansModale(page);
   await point(page, '0', '2,5');
   await sansModale(page);
-  await page.getByRole('button', {name: 'Trace une ligne brisée'}).focus();
-  await page.keyboard.press('Enter');
-  await modale(page);
-  await page.keyboard.type('ABC');
-  await page.keyboard.press('Enter');
-  await sansModale(page);
+  await polygone(page, 'ABC');
 
   await page.getByRole('button', {name: 'Analyse'}).click();
   await modale(page);
@@ -198,5 +202,26 @@ test('une touche morte du clavier français tape un seul « ê »', async () => 
   await cdp.send('Input.insertText', {text: 'ê'});
   await page.keyboard.type('2');
   assert.equal(await page.inputValue('#SaisieX'), 'ê2');
+  assert.deepEqual(page.erreurs, []);
+});
+
+test('un triangle rectangle construit pour la cible la gagne et le score le montre', async () => {
+  const page = await ouvrir(navigateur, serveur);
+  await page.getByRole('button', {name: /^Triangle rectangle/}).focus();
+  await page.keyboard.press('Space');
+  await modale(page);
+  await page.keyboard.press('Enter');
+  await sansModale(page);
+  for (const [x, y] of [['0', '0'], ['4', '0'], ['0', '3']]) {
+    await point(page, x, y);
+    await sansModale(page);
+  }
+  await polygone(page, 'ABC');
+  await page.getByRole('button', {name: 'Analyse'}).focus();
+  await page.keyboard.press('Space');
+  await modale(page);
+  await page.keyboard.press('Enter');
+  await sansModale(page);
+  await page.getByText(/^Score : +2\/ *2$/).waitFor();
   assert.deepEqual(page.erreurs, []);
 });
