@@ -633,6 +633,9 @@ void Korvane::AppliquerActivation(ÉtapeConstruction étape)
     default:
         break;
     }
+    // Une plateforme sans images de la figure n'offre ni l'export, ni l'impression, ni la copie.
+    if (!plateforme.OffreImages())
+        ItemExporterFig.Enabled = ItemImprimerFig.Enabled = ItemCopierFig.Enabled = false;
 }
 
 void Korvane::DétruireÉtiquettePoint(std::size_t n)

@@ -162,7 +162,8 @@ std::optional<std::string> PlateformeWeb::DialogueEnregistrer(const std::string&
     return Chemin(Attendre(Page().call<val>("choisirFichier", titre, dossier, true, TailleMaxFichierTexte)));
 }
 
-// Images, impression et presse-papiers ne sont pas encore offerts par la page.
+// Images, impression et presse-papiers ne sont pas encore offerts par la page (OffreImages) : leurs
+// commandes restent éteintes et ces services ne sont jamais demandés.
 std::optional<FichierTypé> PlateformeWeb::DialogueEnregistrerTypé(const std::string&,
                                                                   const std::vector<std::string>&,
                                                                   const std::string&, const std::string&)
