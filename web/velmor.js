@@ -253,9 +253,10 @@ var Velmor = (() => {
     return dialogue;
   }
 
-  function poserFenetre(numéro, titre, largeur, hauteur) {
+  function poserFenetre(numéro, titre, fond, largeur, hauteur) {
     const fenêtre = document.querySelector(`[data-fenetre="${numéro}"]`);
     if (!fenêtre) return;
+    (fenêtre.querySelector('.fond') || fenêtre).style.backgroundColor = fond;
     if (fenêtre.id === 'principale') {
       document.title = titre;
       return;
@@ -441,11 +442,17 @@ var Velmor = (() => {
       p.limite = limite;
       return p;
     },
-    poserImage(bouton, adresse) {
+    poserImage(bouton, adresse, taille) {
       const image = document.createElement('img');
       image.src = adresse;
       image.alt = '';
+      image.width = image.height = taille;
       bouton.prepend(image);
+    },
+    // La médaille du score se dessine à la taille de son cadre, par-dessus sa couleur.
+    poserMedaille(cadre, adresse) {
+      cadre.classList.add('medaille');
+      cadre.style.setProperty('--medaille', `url("${adresse}")`);
     },
     // Le focus va au premier arrêt de Tab, comme dans un dialogue du bureau, et non au premier élément
     // qui pourrait le prendre.

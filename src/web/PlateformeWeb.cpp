@@ -43,11 +43,12 @@ void PlateformeWeb::Lancer(Korvane& fenêtre)
                &fenêtre.Ecran);
     vues.push_back(&vue);
     // Les images des outils, les mêmes fichiers que ceux du bureau.
-    for (auto [bouton, image] : {std::pair{&fenêtre.BtonPolygone, "ligne-brisee.svg"},
-                                 {&fenêtre.BtonLong, "longueur.svg"},
-                                 {&fenêtre.BtonAngle, "angle.svg"},
-                                 {&fenêtre.BtonEfface, "gomme.svg"}})
-        Page().call<void>("poserImage", vue.Élément(*bouton), std::string("outils/") + image);
+    for (auto [bouton, image, taille] : {std::tuple{&fenêtre.BtonPolygone, "ligne-brisee.svg", 16},
+                                         {&fenêtre.BtonLong, "longueur.svg", 16},
+                                         {&fenêtre.BtonAngle, "angle.svg", 16},
+                                         {&fenêtre.BtonEfface, "gomme.svg", 12}})
+        Page().call<void>("poserImage", vue.Élément(*bouton), std::string("outils/") + image, taille);
+    Page().call<void>("poserMedaille", vue.Élément(fenêtre.ImaBton), std::string("outils/medaille.svg"));
     fenêtre.Form_Load();
     // La fenêtre principale prend la place que la page lui donne.
     vue.Traiter(Page().call<val>("taillePrincipale", numéro));
@@ -60,7 +61,12 @@ void PlateformeWeb::RafraîchirVues()
 {
     for (VueWeb* vue : vues) {
         vue->Recopier();
-        Page().call<void>("poserFenetre", vue->Numéro(), vue->Modèle().Form.Caption,
+        const Contrôle& form = vue->Modèle().Form;
+        Page().call<void>("poserFenetre", vue->Numéro(), form.Caption,
+                          form.BackColor ? "rgb(" + std::to_string(form.BackColor->R) + "," +
+                                               std::to_string(form.BackColor->V) + "," +
+                                               std::to_string(form.BackColor->B) + ")"
+                                         : std::string(),
                           VersPixels(vue->Modèle().Form.Width, TwipsParPixel(96)),
                           VersPixels(vue->Modèle().Form.Height, TwipsParPixel(96)));
     }

@@ -124,6 +124,9 @@ VueWeb::VueWeb(val racine, Fenêtre& modèle, int numéro, Canevas* canevas)
 {
     Attribut(this->racine, "data-fenetre", std::to_string(numéro));
     déclaration = modèle.Déclarer();
+    for (const ContrôleDéclaré& d : déclaration.Contrôles)
+        if (d.Dans)
+            conteneurs.insert(d.Dans);
     for (std::size_t i = 0; i < déclaration.Contrôles.size(); ++i) {
         const ContrôleDéclaré& d = déclaration.Contrôles[i];
         if (d.Sorte == Genre::ÉlémentMenu || d.Sorte == Genre::Séparateur) {
@@ -342,7 +345,7 @@ void VueWeb::RecopierLien(Lien& lien)
             n["firstChild"].set("textContent", c.DescriptionAccessible);
             val dessin = n["firstChild"];
             Attribut(dessin, "aria-label", nom.empty() ? c.Caption : nom);
-        } else {
+        } else if (!conteneurs.contains(&c)) {
             n.set("textContent", c.Caption);
         }
         break;

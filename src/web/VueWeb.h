@@ -10,6 +10,7 @@
 #include <emscripten/val.h>
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -63,4 +64,5 @@ private:
     std::vector<TableauLié> tableaux;
     std::map<const Contrôle*, emscripten::val> nœuds;
     std::map<const Contrôle*, emscripten::val> sousMenus;
+    std::set<const Contrôle*> conteneurs; // ceux où d'autres contrôles se posent : ils n'ont pas de texte
 };
