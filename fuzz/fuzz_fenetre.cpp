@@ -39,6 +39,8 @@ constexpr std::array<const char*, 20> TextesCoordonnées = {
     "0",         "1",   "-3",      "2,5", "4.5", "RAC(2)", "2*COS(30)", "(1+RAC(5))/2", "1E300", "-9E307",
     "999999999", "1/0", "RAC(-1)", "",    "(",   "ABC",    "0,0000001", "-0,5",         "3^200", "SIN()",
 };
+// Ce qu'un élève tape comme nom d'image : sans extension, avec celle d'un type ou d'un autre.
+constexpr std::array<const char*, 5> NomsImages = {"image", "image.png", "image.PDF", "y.pdf.png", "y.svg"};
 constexpr std::string_view LettresNoms = "ABCDEFGHabcZ1é ";
 constexpr std::string_view LettresSommets = "ABCDEFGHIZa";
 
@@ -65,6 +67,15 @@ std::string Caractère(FuzzedDataProvider& octets, std::string_view lettres)
 class PlateformeFuzz : public PlateformeScriptée {
 public:
     explicit PlateformeFuzz(FuzzedDataProvider& octets) : octets(octets) {}
+
+    // L'image écrite existe ensuite : un nouvel export du même nom pose la question de l'écrasement.
+    bool EnregistrerImage(const ImageFigure& image, FormatImage format, const std::string& chemin) override
+    {
+        const bool écrite = PlateformeScriptée::EnregistrerImage(image, format, chemin);
+        if (écrite)
+            std::ofstream{chemin};
+        return écrite;
+    }
 
     void MontrerModal(Fenêtre& fenêtre) override
     {
@@ -192,7 +203,7 @@ void Commande(Korvane& k, Modulebas& m, PlateformeFuzz& plateforme, FuzzedDataPr
 {
     const std::array<Contrôle*, 7> exercices = {&k.ItemSymAxe1, &k.ItemSymAxe2, &k.ItemSymCent, &k.ItemTrans1,
                                                 &k.ItemTrans2,  &k.ItemTrans3,  &k.ItemTriEqui};
-    switch (octets.ConsumeIntegralInRange(0, 33)) {
+    switch (octets.ConsumeIntegralInRange(0, 38)) {
     case 0:
         k.Cliquer(k.BtonPointCoor);
         break;
@@ -308,6 +319,30 @@ void Commande(Korvane& k, Modulebas& m, PlateformeFuzz& plateforme, FuzzedDataPr
     case 32:
         k.Cliquer(k.ImaBton);
         break;
+    case 33:
+        plateforme.RéponsesTypées.push_back(
+            FichierTypé{(Dossier() / octets.PickValueInArray(NomsImages)).string(),
+                        octets.ConsumeIntegralInRange<std::size_t>(0, 4)});
+        plateforme.ÉcritureRéussie = octets.ConsumeIntegralInRange(0, 7) != 0;
+        CliquerDansMenu(k, k.MenuFichier, k.ItemExporterFig);
+        break;
+    case 34:
+        plateforme.ImprimanteChoisie = octets.ConsumeBool();
+        plateforme.ImpressionRéussie = octets.ConsumeIntegralInRange(0, 7) != 0;
+        CliquerDansMenu(k, k.MenuFichier, k.ItemImprimerFig);
+        break;
+    case 35:
+        CliquerDansMenu(k, k.MenuFichier, k.ItemCopierFig);
+        break;
+    case 36:
+        CliquerDansMenu(k, k.MenuOptions, k.ItemAnalyseImage);
+        break;
+    case 37:
+        // De la fenêtre réduite à presque rien jusqu'à plus grande que l'écran.
+        k.Form.Width = octets.ConsumeIntegralInRange(0, 3000) * 15;
+        k.Form.Height = octets.ConsumeIntegralInRange(0, 2000) * 15;
+        k.Form_Resize();
+        break;
     default:
         CliquerDansMenu(k, k.MenuAides, k.ItemAides);
         break;
@@ -315,6 +350,7 @@ void Commande(Korvane& k, Modulebas& m, PlateformeFuzz& plateforme, FuzzedDataPr
     // Une réponse préparée pour un dialogue qui ne s'est pas ouvert ne sert pas au suivant.
     plateforme.RéponsesOuvrir.clear();
     plateforme.RéponsesEnregistrer.clear();
+    plateforme.RéponsesTypées.clear();
 }
 
 } // namespace

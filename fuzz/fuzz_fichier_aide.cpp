@@ -15,14 +15,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* données, std::size_t 
     if (sommaire.NbRubriques() > MaxRubriquesAide)
         __builtin_trap();
     std::size_t tailleTexte = 0;
-    for (const auto& ligne : lignes)
+    std::string_view dernière;
+    for (const std::string_view ligne : lignes) {
         tailleTexte += ligne.size() + 1;
+        dernière = ligne;
+    }
     for (const auto& titre : sommaire.Titres) {
         const auto rubrique = RubriqueDesLignes(lignes, titre);
         if (rubrique.Texte.size() > tailleTexte || (rubrique.Manquante && !rubrique.Texte.empty()))
             __builtin_trap();
     }
     // Un titre pris dans le fichier même, qu'il soit une balise ou non.
-    RubriqueDesLignes(lignes, lignes.empty() ? std::string() : lignes.back());
+    RubriqueDesLignes(lignes, std::string(dernière));
     return 0;
 }

@@ -2,13 +2,13 @@
 
 #include "Echappement.h"
 #include "RaisonSysteme.h"
+#include "files/EcritureFichier.h"
 #include "model/Modulebas.h"
 #include "qt/RenduFigure.h"
 #include "ui/Korvane.h"
 
 #include <QBuffer>
 #include <QFont>
-#include <cerrno>
 #include <cstdio>
 #include <optional>
 
@@ -17,26 +17,6 @@ namespace {
 void Signaler(const std::string& texte)
 {
     std::fprintf(stderr, "velmor-analyse : %s\n", Lisible(texte).c_str());
-}
-
-// L'image entière ou rien : un fichier à moitié écrit est effacé.
-std::optional<std::string> ÉcrireOctets(const std::filesystem::path& chemin, const QByteArray& octets)
-{
-    std::FILE* flux = std::fopen(chemin.c_str(), "wb");
-    if (!flux)
-        return RaisonSystème(errno);
-    const bool écrit = std::fwrite(octets.constData(), 1, static_cast<std::size_t>(octets.size()), flux) ==
-                       static_cast<std::size_t>(octets.size());
-    int erreur = écrit ? 0 : errno;
-    if (std::fclose(flux) != 0 && erreur == 0)
-        erreur = errno;
-    if (!écrit && erreur == 0)
-        erreur = EIO;
-    if (erreur == 0)
-        return std::nullopt;
-    std::error_code ignorée;
-    std::filesystem::remove(chemin, ignorée);
-    return RaisonSystème(erreur);
 }
 
 } // namespace
@@ -103,8 +83,13 @@ void ImagesFigures::Dessiner(const std::string& fichier)
     tampon.open(QIODevice::WriteOnly);
     const std::filesystem::path chemin = dossier / NomLibre(fichier);
     std::optional<std::string> raison = "image PNG impossible à composer";
-    if (ImageEnPixels(fenêtre.ImageDeLaFigure({}), 1).save(&tampon, "PNG"))
-        raison = ÉcrireOctets(chemin, octets);
+    if (ImageEnPixels(fenêtre.ImageDeLaFigure({}), 1).save(&tampon, "PNG")) {
+        // Un lien posé dans le dossier des images par un autre n'est pas suivi : l'image le remplace.
+        const std::error_code erreur = RemplacerFichier(
+            chemin, std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())),
+            LienFinal::Remplacé);
+        raison = erreur ? std::optional(RaisonSystème(erreur.value())) : std::nullopt;
+    }
     if (raison) {
         ++ratées;
         arrêtées = true;

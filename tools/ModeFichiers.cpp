@@ -9,13 +9,11 @@
 #include "calc/ValeurCoordonnee.h"
 #include "files/ChargementFigure.h"
 #include "files/FichierFigure.h"
+#include "files/LectureFichier.h"
 #include "game/JugementCible.h"
 #include "model/Caracteres.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -39,45 +37,34 @@ struct RapportFigure {
     std::optional<JugementCible> Verdict;
 };
 
-struct OctetsLus {
-    std::optional<std::string> Octets;
-    std::string Raison; // quand le fichier n'a pas pu être lu
-};
-
-// Le fichier lu ici plutôt que par la lecture des figures : elle ne dit pas pourquoi elle n'a rien lu.
-OctetsLus LireOctets(const std::string& fichier)
+// La raison d'un refus du lecteur partagé, telle que l'outil la dit : la fenêtre garde son propre message.
+std::string RaisonRefus(const FichierLu& fichier)
 {
-    std::error_code erreur;
-    const auto état = std::filesystem::status(fichier, erreur);
-    if (état.type() == std::filesystem::file_type::not_found)
-        return {std::nullopt, "fichier introuvable"};
-    if (erreur)
-        return {std::nullopt, "fichier illisible (" + RaisonSystème(erreur.value()) + ")"};
-    if (état.type() == std::filesystem::file_type::directory)
-        return {std::nullopt, "c'est un dossier"};
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> flux(std::fopen(fichier.c_str(), "rb"),
-                                                               std::fclose);
-    if (!flux)
-        return {std::nullopt, "fichier illisible (" + RaisonSystème(errno) + ")"};
-    std::string octets;
-    char tampon[65536];
-    for (std::size_t lu; (lu = std::fread(tampon, 1, sizeof tampon, flux.get())) > 0;)
-        octets.append(tampon, lu);
-    if (std::ferror(flux.get()))
-        return {std::nullopt, "fichier illisible (" + RaisonSystème(errno) + ")"};
-    return {std::move(octets), {}};
+    switch (fichier.Refus) {
+    case RefusFichier::Introuvable:
+        return "fichier introuvable";
+    case RefusFichier::Dossier:
+        return "c'est un dossier";
+    case RefusFichier::PasOrdinaire:
+        return "ce n'est pas un fichier ordinaire";
+    case RefusFichier::TropGrand:
+        return "fichier trop gros (plus de " + std::to_string(TailleMaxFichierTexte) + " octets)";
+    case RefusFichier::Illisible:
+        break;
+    }
+    return "fichier illisible (" + RaisonSystème(fichier.ErreurSystème) + ")";
 }
 
 RapportFigure Analyser(const std::string& fichier, const Cible* cible)
 {
     RapportFigure rapport;
     rapport.Fichier = fichier;
-    const OctetsLus octets = LireOctets(fichier);
-    if (!octets.Octets) {
-        rapport.Erreur = octets.Raison;
+    const FichierLu lu = LireOctetsFichier(fichier);
+    if (!lu.Octets) {
+        rapport.Erreur = RaisonRefus(lu);
         return rapport;
     }
-    const auto lecture = LireOctetsFigure(*octets.Octets);
+    const auto lecture = LireOctetsFigure(*lu.Octets);
     if (!lecture.Figure) {
         rapport.Erreur = lecture.Refus->Message.Texte;
         return rapport;
@@ -201,9 +188,13 @@ void ÉcrireTexte(const RapportFigure& rapport, SortieVérifiée& sortie)
                     rapport.Verdict->Description + ".");
 }
 
-// Un champ entre guillemets dès qu'il contient le séparateur, un guillemet ou une fin de ligne.
-std::string ChampCsv(const std::string& texte)
+// Un champ entre guillemets dès qu'il contient le séparateur, un guillemet ou une fin de ligne. Un champ
+// qu'un tableur prendrait pour une formule (un nom de fichier y suffit) commence par une apostrophe, que
+// le tableur n'affiche pas.
+std::string ChampCsv(std::string texte)
 {
+    if (!texte.empty() && std::string_view("=+-@").find(texte.front()) != std::string_view::npos)
+        texte.insert(0, 1, '\'');
     if (texte.find_first_of(";\"\r\n") == std::string::npos)
         return texte;
     std::string cité = "\"";

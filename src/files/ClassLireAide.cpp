@@ -1,5 +1,6 @@
 #include "files/ClassLireAide.h"
 
+#include "files/LectureFichier.h"
 #include "files/SommaireAide.h"
 #include "files/TexteFichier.h"
 #include "model/AfficherMessage.h"
@@ -12,23 +13,27 @@ constexpr std::string_view FinAide = "</Aide>";
 
 } // namespace
 
-RubriqueLue RubriqueDesLignes(const std::vector<std::string>& lignes, const std::string& titre)
+RubriqueLue RubriqueDesLignes(const LignesTexte& lignes, const std::string& titre)
 {
     const auto ouvrante = "<" + titre + ">";
     const auto fermante = "</" + titre + ">";
     // La première ligne est la racine : on ne la lit pas.
-    std::size_t i = 1;
-    while (i < lignes.size() && !lignes[i].starts_with(ouvrante) && lignes[i] != FinAide)
-        ++i;
-    if (i < lignes.size() && lignes[i] == FinAide)
-        return {"", true};
-    if (i >= lignes.size())
+    auto ligne = lignes.begin();
+    if (ligne != lignes.end())
+        ++ligne;
+    while (ligne != lignes.end() && !(*ligne).starts_with(ouvrante) && *ligne != FinAide)
+        ++ligne;
+    if (ligne == lignes.end())
         return {};
+    if (*ligne == FinAide)
+        return {"", true};
     // On recueille les lignes jusqu'à celle qui finit par la balise de fin ; à la fin du fichier,
     // ce qui est recueilli sert tel quel.
-    std::string recueil = lignes[i];
-    while (!recueil.ends_with(fermante) && ++i < lignes.size())
-        recueil += "\n" + lignes[i];
+    std::string recueil(*ligne);
+    while (!recueil.ends_with(fermante) && ++ligne != lignes.end()) {
+        recueil += '\n';
+        recueil += *ligne;
+    }
     // Le texte commence après la balise et le saut de ligne qui la suit.
     auto début = ouvrante.size();
     if (début < recueil.size() && recueil[début] == '\n')
@@ -51,8 +56,9 @@ void ClassLireAide::ChaîneBalise(std::string titre)
 
 std::string ClassLireAide::ChaîneAide()
 {
-    const auto octets = LireOctetsFichier(cheminAide);
-    const auto rubrique = octets ? RubriqueDesLignes(LignesDuFichier(*octets), chaîneBalise) : RubriqueLue{};
+    const FichierLu fichier = LireOctetsFichier(cheminAide);
+    const auto rubrique =
+        fichier.Octets ? RubriqueDesLignes(LignesDuFichier(*fichier.Octets), chaîneBalise) : RubriqueLue{};
     if (rubrique.Manquante)
         AfficherMessage(m, messagerie, std::string(TitreLectureAide), std::string(TexteRubriqueManquante));
     return rubrique.Texte;

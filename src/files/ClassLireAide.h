@@ -1,6 +1,8 @@
 // Le lecteur d'une rubrique du fichier d'aide, retrouvée par son titre exact.
 #pragma once
 
+#include "files/TexteFichier.h"
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,7 +19,7 @@ struct RubriqueLue {
 };
 
 // Lignes du fichier, la première (la racine) comprise ; le titre compte les majuscules.
-RubriqueLue RubriqueDesLignes(const std::vector<std::string>& lignes, const std::string& titre);
+RubriqueLue RubriqueDesLignes(const LignesTexte& lignes, const std::string& titre);
 
 class ClassLireAide {
 public:

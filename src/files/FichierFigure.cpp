@@ -1,6 +1,8 @@
 #include "files/FichierFigure.h"
 
+#include "files/EcritureFichier.h"
 #include "files/LecteurChamps.h"
+#include "files/LectureFichier.h"
 #include "files/TexteFichier.h"
 #include "model/Caracteres.h"
 #include "model/TexteNombre.h"
@@ -189,15 +191,15 @@ LectureFigure LireOctetsFigure(std::string_view octets)
 
 LectureFigure LireFichierFigure(const std::filesystem::path& chemin)
 {
-    const auto octets = LireOctetsFichier(chemin);
-    if (!octets)
+    const FichierLu fichier = LireOctetsFichier(chemin);
+    if (!fichier.Octets)
         return Illisible();
-    return LireOctetsFigure(*octets);
+    return LireOctetsFigure(*fichier.Octets);
 }
 
 Enregistrement EnregistrerFichierFigure(const std::filesystem::path& chemin, const FigureFichier& figure)
 {
-    if (RemplacerFichier(chemin, ÉcrireOctetsFigure(figure)))
+    if (!RemplacerFichier(chemin, ÉcrireOctetsFigure(figure), LienFinal::Suivi))
         return {true, {std::string(TitreGestionFichier), std::string(TexteFigureSauvegardée)}};
     return {false, {std::string(TitreGestionFichier), std::string(TexteSauvegardeRatée)}};
 }

@@ -3,6 +3,7 @@
 
 #include "files/FigureFichier.h"
 #include "model/MessageTitre.h"
+#include "model/Modulebas.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -39,6 +40,23 @@ struct Enregistrement {
     bool Réussi = false;
     MessageTitré Message;
 };
+
+// La taille du plus grand fichier que la fenêtre puisse écrire quand chaque coordonnée tient en
+// `caractères` caractères (un octet chacun) : LimitePoints points aux noms d'une lettre et LimiteTracés
+// tracés nommant chacun au plus tous les points, chaque texte entre guillemets, chaque ligne en CR LF.
+constexpr std::size_t TailleMaxFigureÉcrite(std::size_t caractères)
+{
+    constexpr std::size_t Fin = 2, Guillemets = 2;
+    constexpr std::size_t Octet = 5;    // « 255 » entre deux blancs
+    constexpr std::size_t Nombre = 24;  // le rapport de zoom : 17 chiffres, signe, point et exposant
+    constexpr std::size_t MotLong = 11; // « Polygone », « quadrillage », « False »...
+    const std::size_t point =
+        2 * (caractères + Guillemets + Fin) + (1 + Guillemets + Fin) + 2 * (MotLong + Fin);
+    const std::size_t tracé = MotLong + 1 + LimitePoints + Guillemets + Fin;
+    const std::size_t entête = 2 * (PremièreLigneFigure.size() + Fin) + (Nombre + Fin) + (Octet + Fin);
+    const std::size_t pied = 3 * (MotLong + Fin) + 3 * (Octet + Fin);
+    return entête + LimitePoints * point + (Octet + Fin) + LimiteTracés * tracé + pied;
+}
 
 std::string ÉcrireOctetsFigure(const FigureFichier& figure);
 LectureFigure LireOctetsFigure(std::string_view octets);

@@ -24,13 +24,13 @@ std::string_view SansBlancs(std::string_view champ)
 
 } // namespace
 
-LecteurChamps::LecteurChamps(std::vector<std::string> lignes) : lignes(std::move(lignes)) {}
+LecteurChamps::LecteurChamps(LignesTexte lignes) : lignes(std::move(lignes)), ligne(this->lignes.begin()) {}
 
 std::optional<std::string> LecteurChamps::Texte()
 {
-    if (ligne >= lignes.size())
+    if (ligne == lignes.end())
         return std::nullopt;
-    const std::string_view texte = lignes[ligne];
+    const std::string_view texte = *ligne;
     auto i = colonne;
     while (i < texte.size() && EstBlanc(texte[i]))
         ++i;

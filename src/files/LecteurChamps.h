@@ -1,18 +1,22 @@
 // Lecture champ par champ d'un fichier de figure, comme l'entrée séquentielle du programme frère.
 #pragma once
 
+#include "files/TexteFichier.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Un champ finit à une virgule ou en fin de ligne ; les blancs de tête sont sautés ; un champ qui commence
 // par un guillemet va jusqu'au guillemet suivant (le reste jusqu'à la virgule est ignoré).
 class LecteurChamps {
 public:
-    explicit LecteurChamps(std::vector<std::string> lignes);
+    explicit LecteurChamps(LignesTexte lignes);
+    // La ligne courante renvoie au texte gardé ici.
+    LecteurChamps(const LecteurChamps&) = delete;
+    LecteurChamps& operator=(const LecteurChamps&) = delete;
 
     // Le champ suivant, rien à la fin du fichier.
     std::optional<std::string> Texte();
@@ -24,7 +28,7 @@ public:
     std::optional<bool> Booléen();
 
 private:
-    std::vector<std::string> lignes;
-    std::size_t ligne = 0;
+    LignesTexte lignes;
+    LignesTexte::Itérateur ligne;
     std::size_t colonne = 0;
 };

@@ -1,5 +1,6 @@
 #include "files/SommaireAide.h"
 
+#include "files/LectureFichier.h"
 #include "files/TexteFichier.h"
 
 namespace {
@@ -23,10 +24,10 @@ std::optional<std::string> TitreDeLaLigne(std::string_view ligne)
 
 } // namespace
 
-SommaireAide SommaireDesLignes(const std::vector<std::string>& lignes)
+SommaireAide SommaireDesLignes(const LignesTexte& lignes)
 {
     SommaireAide sommaire;
-    for (const auto& ligne : lignes) {
+    for (const std::string_view ligne : lignes) {
         auto titre = TitreDeLaLigne(ligne);
         if (!titre)
             continue;
@@ -41,12 +42,12 @@ SommaireAide SommaireDesLignes(const std::vector<std::string>& lignes)
 
 SommaireAide LireSommaireAide(const std::filesystem::path& chemin)
 {
-    const auto octets = LireOctetsFichier(chemin);
-    if (!octets) {
+    const FichierLu fichier = LireOctetsFichier(chemin);
+    if (!fichier.Octets) {
         SommaireAide introuvable;
         introuvable.Message = MessageTitré{std::string(TitreLectureAide),
                                            "Le fichier des aides " + chemin.string() + " est introuvable."};
         return introuvable;
     }
-    return SommaireDesLignes(LignesDuFichier(*octets));
+    return SommaireDesLignes(LignesDuFichier(*fichier.Octets));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "files/FichierFigure.h"
+#include "files/TexteFichier.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -33,7 +34,7 @@ struct SommaireAide {
 };
 
 // Balaye les lignes du fichier : la première balise de chaque ligne, sauf « < », « <= » et « </ ».
-SommaireAide SommaireDesLignes(const std::vector<std::string>& lignes);
+SommaireAide SommaireDesLignes(const LignesTexte& lignes);
 
 // Le fichier introuvable donne la liste vide et le message qui nomme son chemin.
 SommaireAide LireSommaireAide(const std::filesystem::path& chemin);

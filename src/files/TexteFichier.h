@@ -1,26 +1,44 @@
-// Frontière des fichiers texte du programme : lignes Windows-1252 en CR LF, lecture et remplacement sûr.
+// Frontière des fichiers texte du programme : lignes Windows-1252 en CR LF.
 #pragma once
 
-#include <filesystem>
-#include <optional>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
-// Les lignes du fichier en UTF-8, sans leur fin ; LF seul est accepté comme fin de ligne.
-std::vector<std::string> LignesDuFichier(std::string_view octets);
+// Les lignes d'un texte UTF-8, sans leur fin, découpées à la demande : aucune n'est copiée, un fichier de
+// lignes vides ne coûte que son texte. LF seul est accepté comme fin de ligne ; un LF final n'ouvre pas
+// de ligne de plus.
+class LignesTexte {
+public:
+    explicit LignesTexte(std::string texte) : texte(std::move(texte)) {}
+
+    class Itérateur {
+    public:
+        Itérateur() = default;
+        Itérateur(std::string_view texte, std::size_t début);
+        std::string_view operator*() const;
+        Itérateur& operator++();
+        bool operator==(const Itérateur& autre) const { return début == autre.début; }
+
+    private:
+        void TrouverFin();
+
+        std::string_view texte;
+        std::size_t début = 0;
+        std::size_t fin = 0;
+    };
+
+    // Les itérateurs renvoient au texte gardé ici : ils ne survivent ni à l'objet ni à son déplacement.
+    Itérateur begin() const { return {texte, 0}; }
+    Itérateur end() const { return {texte, texte.size()}; }
+
+private:
+    std::string texte;
+};
+
+// Les lignes du fichier en UTF-8.
+LignesTexte LignesDuFichier(std::string_view octets);
 
 // Chaque ligne en Windows-1252 suivie de CR LF.
 std::string OctetsDesLignes(const std::vector<std::string>& lignes);
-
-// Un fichier de figure légal fait quelques dizaines de Kio, l'aide une quinzaine : au-delà, c'est un
-// autre fichier, qu'on ne charge pas.
-inline constexpr std::size_t TailleMaxFichierTexte = 1024 * 1024;
-
-// Tout le contenu du fichier ; rien quand il ne peut pas être lu ou dépasse TailleMaxFichierTexte.
-std::optional<std::string> LireOctetsFichier(const std::filesystem::path& chemin);
-
-// Écrit un fichier temporaire dans le dossier de la cible (à travers un lien symbolique) puis le met à sa
-// place : un échec, ou une cible que l'utilisateur n'a pas le droit d'écrire, laisse l'ancien fichier tel
-// qu'il était. Rend vrai quand la cible contient les nouveaux octets.
-bool RemplacerFichier(const std::filesystem::path& chemin, std::string_view octets);

@@ -3,35 +3,12 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QWidget>
-
-namespace {
-
-// Le cadre pointillé du focus, dessiné par-dessus la cible sans prendre la souris.
-class MarqueFocus : public QWidget {
-public:
-    explicit MarqueFocus(QWidget* cible) : QWidget(cible)
-    {
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-        hide();
-    }
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter peintre(this);
-        peintre.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
-        peintre.drawRect(rect().adjusted(1, 1, -1, -1));
-    }
-};
-
-} // namespace
 
 Activable::Activable(QWidget* cible, std::function<void()> clic, std::function<void()> survol,
                      std::function<bool(int)> flèche)
-    : QObject(cible), cible(cible), marque(new MarqueFocus(cible)), clic(std::move(clic)),
-      survol(std::move(survol)), flèche(std::move(flèche))
+    : QObject(cible), cible(cible), clic(std::move(clic)), survol(std::move(survol)),
+      flèche(std::move(flèche))
 {
     // Tab seulement : un clic de souris laisse le focus où il était, comme avant.
     cible->setFocusPolicy(Qt::TabFocus);
@@ -55,17 +32,8 @@ bool Activable::eventFilter(QObject* objet, QEvent* évènement)
             survol();
         return false;
     case QEvent::FocusIn:
-        marque->setGeometry(cible->rect());
-        marque->raise();
-        marque->show();
         if (survol)
             survol();
-        return false;
-    case QEvent::FocusOut:
-        marque->hide();
-        return false;
-    case QEvent::Resize:
-        marque->setGeometry(cible->rect());
         return false;
     case QEvent::KeyPress: {
         const int touche = static_cast<QKeyEvent*>(évènement)->key();

@@ -1,6 +1,6 @@
 // Rend actif comme un bouton un widget qui n'en est pas un (une ligne de cible, une case de couleur ou de
-// position) : clic gauche, ou Tab puis Espace ou Entrée. Le focus se voit à un cadre pointillé, et le
-// survol, de la souris comme du focus, prévient le modèle.
+// position) : clic gauche, ou Tab puis Espace ou Entrée. Le focus se voit au cadre que donne son contrôle,
+// et le survol, de la souris comme du focus, prévient le modèle.
 #pragma once
 
 #include <QObject>
@@ -18,7 +18,6 @@ public:
 
 private:
     QWidget* cible;
-    QWidget* marque; // le cadre du focus, posé sur la cible
     std::function<void()> clic;
     std::function<void()> survol;
     std::function<bool(int)> flèche;

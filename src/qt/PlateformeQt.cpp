@@ -7,6 +7,7 @@
 #include "ui/FormMessage.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDate>
 #include <QDesktopServices>
@@ -16,10 +17,10 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
@@ -41,13 +42,6 @@ QString FiltreQt(const std::string& filtre)
     if (filtres.isEmpty() && !filtre.empty())
         filtres << VersQString(filtre);
     return filtres.join(QStringLiteral(";;"));
-}
-
-// « Image PNG (*.png) » : « png », le suffixe que le dialogue ajoute à un nom tapé sans lui.
-QString SuffixeDuType(const QString& type)
-{
-    static const QRegularExpression motif(QStringLiteral("\\(\\*\\.(\\w+)\\)"));
-    return motif.match(type).captured(1);
 }
 
 int Arrondi(double v)
@@ -116,17 +110,12 @@ void PlateformeQt::MessageSystème(const std::string& texte, const std::string& 
     const QString t = VersQString(titre);
     const QString message = VersQString(texte);
     const PendantModal pendant(*this);
-    switch (icône) {
-    case IcôneMessage::Information:
-        QMessageBox::information(widgetPrincipal, t, message);
-        break;
-    case IcôneMessage::Exclamation:
-        QMessageBox::warning(widgetPrincipal, t, message);
-        break;
-    case IcôneMessage::Critique:
-        QMessageBox::critical(widgetPrincipal, t, message);
-        break;
-    }
+    const QMessageBox::Icon icônes[] = {QMessageBox::Information, QMessageBox::Warning,
+                                        QMessageBox::Critical};
+    QMessageBox boîte(icônes[static_cast<int>(icône)], t, message, QMessageBox::Ok, widgetPrincipal);
+    // Un texte venu de l'élève ou d'un fichier se montre tel quel, jamais comme du HTML.
+    boîte.setTextFormat(Qt::PlainText);
+    boîte.exec();
 }
 
 std::optional<std::string> PlateformeQt::DialogueOuvrir(const std::string& titre, const std::string& filtre,
@@ -163,15 +152,12 @@ std::optional<FichierTypé> PlateformeQt::DialogueEnregistrerTypé(const std::st
     QStringList filtres;
     for (const std::string& type : types)
         filtres << VersQString(type);
-    // Contrairement aux figures, aucune fenêtre ne confirme après : le dialogue demande lui-même avant
-    // d'écraser, une fois le suffixe du type choisi ajouté.
+    // Le nom rendu est celui tapé : la fenêtre y ajoute l'extension et pose elle-même la question de
+    // l'écrasement, sur le nom qu'elle écrira vraiment.
     QFileDialog dialogue(widgetPrincipal, VersQString(titre), VersQString(dossier));
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setOption(QFileDialog::DontConfirmOverwrite);
     dialogue.setNameFilters(filtres);
-    dialogue.setDefaultSuffix(SuffixeDuType(filtres.value(0)));
-    QObject::connect(&dialogue, &QFileDialog::filterSelected, &dialogue, [&dialogue](const QString& filtre) {
-        dialogue.setDefaultSuffix(SuffixeDuType(filtre));
-    });
     dialogue.selectFile(VersQString(nomProposé));
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
         return std::nullopt;
@@ -187,7 +173,7 @@ bool PlateformeQt::EnregistrerImage(const ImageFigure& image, FormatImage format
 
 bool PlateformeQt::ImprimerImage(const ImageFigure& image)
 {
-    return imprimante && ImprimerSurPage(image, *imprimante);
+    return Imprimer([&image](QPagedPaintDevice& page) { return ImprimerSurPage(image, page); });
 }
 
 void PlateformeQt::CopierImage(const ImageFigure& image)
@@ -227,16 +213,41 @@ bool PlateformeQt::ImprimerFenêtre(Fenêtre& fenêtre)
         vue->second->Rafraîchir();
         widget = vue->second;
     }
-    if (!widget || !imprimante)
+    if (!widget)
         return false;
-    QPainter peintre;
-    if (!peintre.begin(imprimante.get()))
+    return Imprimer([widget](QPagedPaintDevice& page) {
+        QPainter peintre;
+        if (!peintre.begin(&page))
+            return false;
+        // L'image de la fenêtre à sa taille d'écran, agrandie d'après la résolution de la page.
+        const double facteur = page.logicalDpiX() / double(widget->logicalDpiX());
+        peintre.scale(facteur, facteur);
+        widget->render(&peintre);
+        return peintre.end();
+    });
+}
+
+// Imprimer dans un fichier PDF, c'est écrire un fichier : la page se compose en mémoire, à la mise en
+// page choisie, et passe par l'écriture de tous les fichiers, qui dit un disque plein.
+bool PlateformeQt::Imprimer(const std::function<bool(QPagedPaintDevice&)>& peindre)
+{
+    if (!imprimante)
         return false;
-    // L'image de la fenêtre à sa taille d'écran, agrandie d'après la résolution de l'imprimante.
-    const double facteur = imprimante->resolution() / double(widget->logicalDpiX());
-    peintre.scale(facteur, facteur);
-    widget->render(&peintre);
-    return peintre.end();
+    if (imprimante->outputFormat() != QPrinter::PdfFormat || imprimante->outputFileName().isEmpty())
+        return peindre(*imprimante);
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter page(&tampon);
+        page.setResolution(imprimante->resolution());
+        page.setPageLayout(imprimante->pageLayout());
+        page.setTitle(imprimante->docName());
+        page.setCreator(imprimante->creator());
+        if (!peindre(page))
+            return false;
+    }
+    return ÉcrireOctets(imprimante->outputFileName(), octets);
 }
 
 // Le lanceur démarre même quand rien ne sait montrer une page : le succès de openUrl ne suffit pas.

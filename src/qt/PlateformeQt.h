@@ -7,11 +7,13 @@
 #include <QFont>
 #include <QSize>
 #include <QTimer>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
 #include <utility>
 
+class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
 class Vue;
@@ -62,6 +64,8 @@ protected:
 
 private:
     class PendantModal;
+    // Peint sur l'imprimante choisie, ou sur une page en mémoire quand elle imprime dans un fichier PDF.
+    bool Imprimer(const std::function<bool(QPagedPaintDevice&)>& peindre);
     // Chaque vue montre l'état présent de son modèle : la fenêtre principale et les dialogues ouverts.
     void RafraîchirVues();
 

@@ -1,7 +1,10 @@
 #include "qt/Recopie.h"
 
+#include "qt/MarqueFocus.h"
+
 #include <QApplication>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPainter>
 #include <QPalette>
 #include <QPixmap>
@@ -90,7 +93,16 @@ void RecopierContrôle(QWidget& widget, const Contrôle& c)
         widget.setGeometry(rectangle);
     widget.setEnabled(c.Enabled);
     widget.setToolTip(VersQString(c.ToolTipText));
-    widget.setAccessibleName(NomAccessible(c));
+    // Qt annonce chaque nom ou description posé, même inchangé : un lecteur d'écran le relirait à chaque
+    // évènement.
+    if (const QString nom = NomAccessible(c); widget.accessibleName() != nom)
+        widget.setAccessibleName(nom);
+    if (const QString description = VersQString(c.DescriptionAccessible);
+        widget.accessibleDescription() != description)
+        widget.setAccessibleDescription(description);
+    // Une légende peut venir d'un fichier ou de l'élève (un nom de figure) : elle n'est jamais du HTML.
+    if (auto* étiquette = qobject_cast<QLabel*>(&widget))
+        étiquette->setTextFormat(Qt::PlainText);
 
     // On repart de la palette par défaut pour qu'une couleur retirée du modèle disparaisse aussi.
     QPalette palette = QApplication::palette(&widget);
@@ -110,6 +122,7 @@ void RecopierContrôle(QWidget& widget, const Contrôle& c)
         police.setPointSizeF(c.FontSize);
     widget.setFont(police);
     widget.setCursor(CurseurQt(c.MousePointer));
+    PoserMarqueFocus(widget, c.Focus);
 
     if (widget.parentWidget() && widget.isVisibleTo(widget.parentWidget()) != c.Visible)
         widget.setVisible(c.Visible);

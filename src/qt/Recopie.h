@@ -28,6 +28,11 @@ inline QString VersLégende(const std::string& texte)
     légende.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return légende;
 }
+// Un titre de fenêtre montre « [*] » tel quel : Qt y verrait la marque d'un document modifié.
+inline QString VersTitre(const std::string& texte)
+{
+    return VersQString(texte).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
 inline std::string VersTexte(const QString& texte)
 {
     return texte.toStdString();
@@ -43,6 +48,7 @@ QCursor CurseurQt(Pointeur p);
 // Le rectangle du contrôle en pixels, dans son conteneur.
 QRect RectanglePixels(const Contrôle& c);
 
-// Position, taille, visibilité, activation, bulle, couleurs, police et pointeur du contrôle.
+// Position, taille, visibilité, activation, bulle, nom et description pour un lecteur d'écran, couleurs,
+// police, pointeur et cadre du focus du contrôle.
 // La légende est propre à chaque genre de widget et reste à la charge de l'appelant.
 void RecopierContrôle(QWidget& widget, const Contrôle& c);

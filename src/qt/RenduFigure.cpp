@@ -1,16 +1,17 @@
 #include "qt/RenduFigure.h"
 
+#include "files/EcritureFichier.h"
 #include "qt/Recopie.h"
 #include "qt/WidgetCanevas.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -153,11 +154,14 @@ QByteArray DessinSvg(const ImageFigure& image)
     return octets;
 }
 
-bool ÉcrirePdf(const ImageFigure& image, const QString& chemin)
+QByteArray PagePdf(const ImageFigure& image)
 {
     const double pointsParPouce = 1440.0 / TwipsParPixelX();
     const QSizeF taille = TailleImage(image);
-    QPdfWriter page(chemin);
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    QPdfWriter page(&tampon);
     page.setResolution(static_cast<int>(std::lround(pointsParPouce)));
     page.setPageSize(QPageSize(taille / pointsParPouce, QPageSize::Inch, QString(), QPageSize::ExactMatch));
     page.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -165,9 +169,9 @@ bool ÉcrirePdf(const ImageFigure& image, const QString& chemin)
     page.setCreator(QStringLiteral("Velmor"));
     QPainter peintre;
     if (!peintre.begin(&page))
-        return false;
+        return {};
     PeindreImage(image, peintre);
-    return peintre.end();
+    return peintre.end() ? octets : QByteArray();
 }
 
 bool ImprimerSurPage(const ImageFigure& image, QPagedPaintDevice& page)
@@ -183,19 +187,42 @@ bool ImprimerSurPage(const ImageFigure& image, QPagedPaintDevice& page)
     return peintre.end();
 }
 
-bool ÉcrireImage(const ImageFigure& image, FormatImage format, const QString& chemin)
+namespace {
+
+QByteArray Png(const ImageFigure& image, int agrandissement)
+{
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    return ImageEnPixels(image, agrandissement).save(&tampon, "PNG") ? octets : QByteArray();
+}
+
+QByteArray OctetsImage(const ImageFigure& image, FormatImage format)
 {
     switch (format) {
     case FormatImage::Png:
-        return ImageEnPixels(image, 1).save(chemin, "PNG");
+        return Png(image, 1);
     case FormatImage::PngDouble:
-        return ImageEnPixels(image, 2).save(chemin, "PNG");
-    case FormatImage::Svg: {
-        QSaveFile fichier(chemin);
-        return fichier.open(QIODevice::WriteOnly) && fichier.write(DessinSvg(image)) >= 0 && fichier.commit();
-    }
+        return Png(image, 2);
+    case FormatImage::Svg:
+        return DessinSvg(image);
     case FormatImage::Pdf:
-        return ÉcrirePdf(image, chemin);
+        return PagePdf(image);
     }
-    return false;
+    return {};
+}
+
+} // namespace
+
+bool ÉcrireOctets(const QString& chemin, const QByteArray& octets)
+{
+    const std::string_view vue(octets.constData(), static_cast<std::size_t>(octets.size()));
+    return !RemplacerFichier(QFile::encodeName(chemin).toStdString(), vue, LienFinal::Suivi);
+}
+
+bool ÉcrireImage(const ImageFigure& image, FormatImage format, const QString& chemin)
+{
+    // Composée en mémoire, l'image est écrite entière ou pas du tout : un disque plein se dit.
+    const QByteArray octets = OctetsImage(image, format);
+    return !octets.isEmpty() && ÉcrireOctets(chemin, octets);
 }

@@ -22,9 +22,13 @@ void PeindreImage(const ImageFigure& image, QPainter& peintre);
 QImage ImageEnPixels(const ImageFigure& image, int agrandissement);
 // De vrais traits et du vrai texte, en pixels de l'écran.
 QByteArray DessinSvg(const ImageFigure& image);
-// Une page à la taille de l'image, sans marge.
-bool ÉcrirePdf(const ImageFigure& image, const QString& chemin);
+// Une page à la taille de l'image, sans marge ; rien si elle n'a pas pu être composée.
+QByteArray PagePdf(const ImageFigure& image);
 // Ajustée à la page en gardant ses proportions, centrée en largeur, contre le haut de la page.
 bool ImprimerSurPage(const ImageFigure& image, QPagedPaintDevice& page);
 
+// Les octets écrits par l'écriture de tous les fichiers du programme, à travers un lien que l'élève a
+// choisi ; faux si le fichier n'a pas pu être écrit, qui reste alors tel qu'il était.
+bool ÉcrireOctets(const QString& chemin, const QByteArray& octets);
+// Faux si l'image n'a pas pu être composée ou que le fichier n'a pas pu être écrit.
 bool ÉcrireImage(const ImageFigure& image, FormatImage format, const QString& chemin);

@@ -171,7 +171,7 @@ void VueDialogue::Rafraîchir()
 {
     rafraîchissement = true;
     const Contrôle& form = modèle.Form;
-    setWindowTitle(VersQString(form.Caption));
+    setWindowTitle(VersTitre(form.Caption));
     const QRect cadre = RectanglePixels(form);
     if (size() != cadre.size())
         setFixedSize(cadre.size());

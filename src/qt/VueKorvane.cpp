@@ -1,6 +1,5 @@
 #include "qt/VueKorvane.h"
 
-#include "model/DescriptionFigure.h"
 #include "qt/Activable.h"
 #include "qt/Recopie.h"
 #include "qt/WidgetCanevas.h"
@@ -168,7 +167,6 @@ VueKorvane::VueKorvane(Korvane& modèle) : modèle(modèle)
             canevas->setFocus();
             this->modèle.Ecran.DemandeFocus = false;
         }
-        canevas->setAccessibleDescription(VersQString(DescriptionFigure(this->modèle.m)));
         canevas->update();
     });
     for (Contrôle* c : {&modèle.EtiO, &modèle.EtiI, &modèle.EtiJ, &modèle.EtiX, &modèle.EtiY})
@@ -302,6 +300,10 @@ void VueKorvane::ConstruireMenus(QMenu* menu, const std::vector<EntréeMenu>& en
     for (const EntréeMenu& entrée : entrées) {
         Contrôle& c = *entrée.Item;
         QAction* action = nullptr;
+        if (c.Séparateur) {
+            menu->addSeparator();
+            continue;
+        }
         if (!entrée.Sous.empty()) {
             QMenu* sousMenu = menu ? menu->addMenu(QString()) : menuBar()->addMenu(QString());
             ConstruireMenus(sousMenu, entrée.Sous);
@@ -410,7 +412,7 @@ void VueKorvane::Rafraîchir()
     if (enRafraîchissement)
         return;
     enRafraîchissement = true;
-    setWindowTitle(VersQString(modèle.Form.Caption));
+    setWindowTitle(VersTitre(modèle.Form.Caption));
     QPalette palette = fond->palette();
     if (modèle.Form.BackColor)
         palette.setColor(QPalette::Window, VersQColor(*modèle.Form.BackColor));

@@ -75,7 +75,8 @@ WidgetCanevas::WidgetCanevas(Canevas& modèle, std::function<void()> aprèsÉvè
     : QWidget(parent), modèle(modèle), aprèsÉvènement(std::move(aprèsÉvènement))
 {
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab s'y arrête aussi : le lecteur d'écran y lit la figure, les flèches y choisissent un point.
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -168,14 +169,26 @@ void WidgetCanevas::mouseMoveEvent(QMouseEvent* évènement)
     aprèsÉvènement();
 }
 
+// Les flèches n'ont pas de caractère : elles arrivent au modèle par leur code (37 à 40). Entrée et Échap
+// arrivent comme leurs caractères (13, 27), quel que soit le texte que le système leur donne.
 void WidgetCanevas::keyPressEvent(QKeyEvent* évènement)
 {
+    static const std::map<int, int> flèches = {
+        {Qt::Key_Left, 37}, {Qt::Key_Up, 38}, {Qt::Key_Right, 39}, {Qt::Key_Down, 40}};
+    static const std::map<int, char32_t> commandes = {
+        {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Escape, 27}};
+    if (const auto flèche = flèches.find(évènement->key()); flèche != flèches.end() && modèle.KeyDown) {
+        modèle.KeyDown(flèche->second);
+        aprèsÉvènement();
+        return;
+    }
     const QList<uint> codes = évènement->text().toUcs4();
-    if (!modèle.KeyPress || codes.size() != 1) {
+    const auto commande = commandes.find(évènement->key());
+    if (!modèle.KeyPress || (commande == commandes.end() && codes.size() != 1)) {
         QWidget::keyPressEvent(évènement);
         return;
     }
-    char32_t touche = codes[0];
+    char32_t touche = commande != commandes.end() ? commande->second : codes[0];
     modèle.KeyPress(touche);
     aprèsÉvènement();
 }

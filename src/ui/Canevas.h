@@ -43,6 +43,7 @@ public:
     std::function<void(int bouton, double x, double y)> MouseDown;
     std::function<void(int bouton, double x, double y)> MouseMove;
     std::function<void(char32_t& touche)> KeyPress;
+    std::function<void(int codeTouche)> KeyDown; // touches sans caractère : 37 à 40 les flèches
 
 private:
     Repère repère;

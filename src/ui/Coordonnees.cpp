@@ -2,9 +2,12 @@
 
 #include "calc/ClassCalcul.h"
 #include "calc/MessagesCalcul.h"
+#include "files/FichierFigure.h"
+#include "files/LectureFichier.h"
 #include "model/AfficherMessage.h"
 #include "model/Caracteres.h"
 #include "model/TexteNombre.h"
+#include "ui/CadreFocus.h"
 
 #include <algorithm>
 #include <array>
@@ -19,6 +22,13 @@ constexpr const char* MessageAbscisse = "La saisie de l'abscisse n'est pas corre
 constexpr const char* MessageOrdonnée = "La saisie de l'ordonnée n'est pas correcte !";
 
 constexpr std::int16_t DécimalesCalcul = 12;
+
+// Un calcul d'élève tient en quelques dizaines de caractères. La borne garantit que la fenêtre n'écrit
+// jamais une figure qu'elle refuserait de relire.
+constexpr std::size_t MaxCaractèresCalcul = 1000;
+static_assert(TailleMaxFigureÉcrite(MaxCaractèresCalcul) <= TailleMaxFichierTexte,
+              "250 points aux coordonnées les plus longues doivent tenir dans un fichier lisible");
+constexpr const char* MessageTropLong = "Ce calcul est trop long : 1\u00a0000 caractères au plus.";
 
 constexpr std::array<std::string_view, 8> NomsFonctions{"RAC", "RACINE", "COS", "COSINUS",
                                                         "SIN", "SINUS",  "TAN", "TANGENTE"};
@@ -135,10 +145,18 @@ Coordonnées::Coordonnées(Modulebas& m, Plateforme& plateforme, const Contrôle
     // Les quatre cases entourent le point, dans l'ordre des positions d'étiquette.
     const std::array<std::pair<int, int>, NbPositions> coins{
         {{3060, 2280}, {3060, 2760}, {3540, 2760}, {3540, 2280}}};
+    constexpr std::array<const char*, NbPositions> nomsCases{
+        "Étiquette en haut à gauche", "Étiquette en bas à gauche", "Étiquette en bas à droite",
+        "Étiquette en haut à droite"};
     for (std::size_t i = 1; i <= NbPositions; ++i) {
         Position[i] = Dessiné("", coins[i - 1].first, coins[i - 1].second, 240, 240);
-        Position[i].BackColor = CouleurCase;
+        Marquer(i, false);
+        Position[i].NomAccessible = nomsCases[i - 1];
     }
+    // Les étiquettes « x = », « y = », « point : » ne nomment pas les zones pour un lecteur d'écran.
+    SaisieX.NomAccessible = "Abscisse x";
+    SaisieY.NomAccessible = "Ordonnée y";
+    NomPoint.NomAccessible = "Nom du point";
     BtonValider = Dessiné("OK", 4320, 2220, 1095, 375);
     BtonAnnuler = Dessiné("Annuler", 4320, 2760, 1095, 375);
 }
@@ -181,6 +199,7 @@ void Coordonnées::Marquer(std::size_t k, bool marqué)
     }
     Position[k].Checked = marqué;
     Position[k].BackColor = marqué ? CouleurMarque : CouleurCase;
+    PoserCadreFocus(Position[k], CouleurPanneau, *Position[k].BackColor);
 }
 
 void Coordonnées::MarquerPosition(std::size_t k)
@@ -278,6 +297,11 @@ void Coordonnées::BtonValider_Click()
             NomPoint.Caption.empty()
                 ? "Il faut donner un nom à un point."
                 : "Les coordonnées du point doivent être saisies sous forme de nombres décimaux.");
+        return;
+    }
+    if (Caractères(SaisieX.Caption).size() > MaxCaractèresCalcul ||
+        Caractères(SaisieY.Caption).size() > MaxCaractèresCalcul) {
+        AfficherMessage(m, plateforme, TitreSaisie, MessageTropLong);
         return;
     }
     SaisieX.Caption = NormaliserSaisie(SaisieX.Caption);

@@ -31,6 +31,8 @@ FormAide::FormAide(Modulebas& m, Messagerie& messagerie, const Contrôle& princi
     ListChapitresAide.Left = 200;
     ListChapitresAide.Top = 480;
     ListChapitresAide.Width = 3200;
+    ListChapitresAide.NomAccessible = "Sommaire";
+    TextAide.NomAccessible = "Texte de la rubrique";
     EtiChap.Caption = "Chapitre :";
     EtiChap.Top = 120;
     EtiChap.Height = 300;

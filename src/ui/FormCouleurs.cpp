@@ -1,5 +1,6 @@
 #include "ui/FormCouleurs.h"
 
+#include "ui/CadreFocus.h"
 #include "ui/Disposition.h"
 
 #include <array>
@@ -77,6 +78,11 @@ FormCouleurs::FormCouleurs(Modulebas& m, const Contrôle& principale) : m(m), pr
     for (std::size_t i = 0; i < NbCouleurs; ++i) {
         Label2[i] = Dessiné("", GaucheCase(i), HautCase(i), CôtéCase, CôtéCase);
         Label2[i].BackColor = CouleurDeValeur(palette[i]);
+        // Une case n'a que sa couleur : le lecteur d'écran en dit les trois composantes.
+        const Couleur c = CouleurDeValeur(palette[i]);
+        PoserCadreFocus(Label2[i], CouleurPanneau, c);
+        Label2[i].NomAccessible = "Rouge " + std::to_string(c.R) + ", vert " + std::to_string(c.V) +
+                                  ", bleu " + std::to_string(c.B);
     }
     ShapeSel = DessinéCaché("", 0, 0, CôtéCase, CôtéCase);
     BtonOk = Dessiné("Ok", 1560, 3480, 1215, 375);

@@ -37,11 +37,23 @@ FormFichier::FormFichier(Modulebas& m, Plateforme& plateforme, const Contrôle& 
     BtonAnnuler = Dessiné("Annuler", 3540, 1320, 1500, 420);
 }
 
+FormFichier::FormFichier(Modulebas& m, Plateforme& plateforme, const Contrôle& principale,
+                         std::string existant)
+    : FormFichier(m, plateforme, principale, DialogueFichier::Écrasement)
+{
+    NomFichierChoisi = std::move(existant);
+}
+
 void FormFichier::Form_Load()
 {
     CentrerSur(principale);
     Form.BackColor = CouleurPanneau;
     LabMessage.BackColor = CouleurPanneau;
+    if (genre == DialogueFichier::Écrasement) {
+        LabMessage.Caption = "Attention, le fichier «" + NomSansDossier(NomFichierChoisi) +
+                             "» existe déjà, il va être écrasé. Confirmation ?";
+        return;
+    }
 
     const std::optional<std::string> chemin =
         genre == DialogueFichier::Enregistrement

@@ -9,7 +9,8 @@
 
 class Plateforme;
 
-enum class DialogueFichier { Ouverture, Enregistrement };
+// Écrasement : la question avant de remplacer une image, dont le nom est déjà choisi.
+enum class DialogueFichier { Ouverture, Enregistrement, Écrasement };
 
 inline constexpr std::string_view ExtensionFigure = ".lum";
 inline constexpr std::string_view FiltreEnregistrement = "Figure du logiciel Velmor (*.lum)";
@@ -22,6 +23,8 @@ std::string NomSansDossier(const std::string& chemin);
 class FormFichier : public Fenêtre {
 public:
     FormFichier(Modulebas& m, Plateforme& plateforme, const Contrôle& principale, DialogueFichier genre);
+    // La question de l'écrasement de ce fichier, qui existe : aucun dialogue ne s'ouvre.
+    FormFichier(Modulebas& m, Plateforme& plateforme, const Contrôle& principale, std::string existant);
 
     void Form_Load() override;
     // Fermer la fenêtre par son cadre ne confirme rien.

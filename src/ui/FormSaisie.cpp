@@ -25,6 +25,8 @@ void FormSaisie::Form_Load()
     CentrerSur(principale);
     Form.BackColor = CouleurPanneau;
     LabCons.Caption = m.TexteConsigne;
+    // La consigne au-dessus de la zone la nomme aussi pour un lecteur d'écran.
+    TextPolySeg.NomAccessible = m.TexteConsigne;
 }
 
 bool FormSaisie::TextPolySeg_KeyPress(char32_t touche) const

@@ -20,6 +20,7 @@ FormScore::FormScore(Modulebas& m, Plateforme& plateforme, const Contrôle& prin
     Shape1.ForeColor = CouleurBordure;
     LabIdentité = Dessiné("Nom, Prénom :", 360, 375, 1300, 255);
     TextNom = Dessiné("", 1680, 300, 3000, 345);
+    TextNom.NomAccessible = "Nom, Prénom";
     LabImp = Dessiné("(si impression)", 4800, 375, 1500, 255);
     Label2 = Dessiné("Score :", 840, 1200, 1200, 360);
     LabScore = Dessiné("", 2160, 1200, 2400, 360);

@@ -1,6 +1,7 @@
 // Korvane : les contrôles du dessin, le chargement, le redimensionnement et l'état des outils.
 #include "ui/Korvane.h"
 
+#include "ui/CadreFocus.h"
 #include "ui/FormApropos.h"
 #include "ui/FormTexteAgrandi.h"
 
@@ -26,6 +27,14 @@ Contrôle ÉlémentMenu(std::string légende, bool actif = true)
     Contrôle c;
     c.Caption = std::move(légende);
     c.Enabled = actif;
+    return c;
+}
+
+// Un trait entre deux groupes du menu : un lecteur d'écran n'y lit plus une rangée de soulignés.
+Contrôle TraitMenu()
+{
+    Contrôle c;
+    c.Séparateur = true;
     return c;
 }
 
@@ -77,8 +86,10 @@ void Korvane::BrancherTableau(const std::vector<Contrôle>& tableau, void (Korva
 void Korvane::CliquerÉlément(const std::vector<Contrôle>& tableau, std::size_t indice)
 {
     const auto gestionnaire = clicsTableaux.find(&tableau);
-    if (indice < tableau.size() && tableau[indice].Enabled && gestionnaire != clicsTableaux.end())
+    if (indice < tableau.size() && tableau[indice].Enabled && gestionnaire != clicsTableaux.end()) {
         gestionnaire->second(indice);
+        AccorderJumeaux();
+    }
 }
 
 void Korvane::SurvolerÉlément(const std::vector<Contrôle>& tableau, std::size_t indice)
@@ -91,8 +102,21 @@ void Korvane::SurvolerÉlément(const std::vector<Contrôle>& tableau, std::size
 void Korvane::Cliquer(const Contrôle& c)
 {
     const auto gestionnaire = clics.find(&c);
-    if (c.Enabled && c.Visible && gestionnaire != clics.end())
+    if (c.Enabled && c.Visible && gestionnaire != clics.end()) {
         gestionnaire->second();
+        AccorderJumeaux();
+    }
+}
+
+// Les boutons changent d'état en bien des endroits : leurs jumeaux les suivent à la fin de chaque
+// évènement plutôt qu'à chacun de ces endroits.
+void Korvane::AccorderJumeaux()
+{
+    for (const Jumeau& j : Jumeaux) {
+        j.Item->Enabled = j.Bouton->Visible && j.Bouton->Enabled;
+        if (j.CachéAvecLui)
+            j.Item->Visible = j.Bouton->Visible;
+    }
 }
 
 void Korvane::Survoler(const Contrôle& c)
@@ -110,13 +134,18 @@ void Korvane::DessinerContrôles()
     Form.Height = 768 * 15;
 
     Ecran.Cadre = Dessiné("", 800, 350, 10360, 9570);
-    Ecran.Cadre.NomAccessible = "Repère";
+    Ecran.Cadre.NomAccessible = NomRepère;
     Ecran.Cadre.BackColor = Couleur{255, 255, 255};
+    // Tab s'arrête aussi sur le repère : le cadre y montre que les flèches y choisissent un point.
+    PoserCadreFocus(Ecran.Cadre, CouleurFenêtre, *Ecran.Cadre.BackColor);
 
     BtonPointCoor = Dessiné("M (x,y)", 100, 350, 600, 450);
     BtonPointCoor.ToolTipText = "Place un point par ses coordonnées";
+    // « M (x,y) » et « ° A » se liraient lettre à lettre : le lecteur d'écran dit la commande.
+    BtonPointCoor.NomAccessible = "Placer un point";
     BtonModifPoint = Dessiné("° A", 100, 850, 600, 450);
     BtonModifPoint.ToolTipText = "Modifie la position, le nom et les coordonnées d'un point";
+    BtonModifPoint.NomAccessible = "Modifier un point";
     BtonPolygone = Dessiné("", 100, 1350, 600, 450);
     BtonPolygone.ToolTipText = "Trace une ligne brisée";
     BtonLong = Dessiné("", 100, 2000, 600, 450);
@@ -140,9 +169,11 @@ void Korvane::DessinerContrôles()
         EtiCoul[k].BackColor = CouleursNuancier[k];
         EtiCoul[k].ToolTipText = "Change la couleur du tracé";
         EtiCoul[k].NomAccessible = NomsNuancier[k];
+        PoserCadreFocus(EtiCoul[k], CouleurPanneau, CouleursNuancier[k]);
     }
     EtiCoulSuite = Dessiné("...", 60, 1800, 470, 330);
     EtiCoulSuite.ToolTipText = "Autres couleurs pour la figure";
+    PoserCadreFocus(EtiCoulSuite, CouleurPanneau, CouleurPanneau);
 
     EtiStatut = Dessiné("", 800, 10070, 5000, 300);
     BtonVelmor = Dessiné("Analyse", 6000, 10070, 1100, 360);
@@ -218,6 +249,15 @@ void Korvane::DessinerContrôles()
     BtonSuite = Dessiné("-->", 3000, 2940, 600, 360);
     BtonSuite.NomAccessible = "Suite de l'énoncé";
     BtonSuite.Visible = false;
+
+    // Le cadre du focus se voit sur le kaki de la fenêtre et des panneaux comme sur chaque bouton.
+    for (Contrôle* bouton :
+         {&BtonPointCoor, &BtonModifPoint, &BtonPolygone, &BtonLong, &BtonAngle, &BtonAnnule, &BtonEfface,
+          &BtonVelmor, &BtonFermer, &BtonAbandon, &BtonEchMoins, &BtonEchPlus})
+        PoserCadreFocus(*bouton, CouleurFenêtre, FaceBouton);
+    for (Contrôle* bouton : {&BtonOk, &BtonSuite})
+        PoserCadreFocus(*bouton, CouleurPanneau, FaceBouton);
+    PoserCadreFocus(ImaBton, CouleurFondScore, CouleurBordure);
 }
 
 void Korvane::ConstruireMenus()
@@ -229,7 +269,7 @@ void Korvane::ConstruireMenus()
     ItemExporterFig = ÉlémentMenu("E&xporter la figure...", false);
     ItemImprimerFig = ÉlémentMenu("&Imprimer la figure...", false);
     ItemCopierFig = ÉlémentMenu("&Copier la figure", false);
-    itemBarre = ÉlémentMenu(std::string(25, '_'));
+    itemBarre = TraitMenu();
     ItemQuitter = ÉlémentMenu("&Quitter");
 
     MenuExercices = ÉlémentMenu("&Exercices");
@@ -252,6 +292,10 @@ void Korvane::ConstruireMenus()
     ItemPolygone = ÉlémentMenu("Tracer un P&olygone", false);
     ItemLong = ÉlémentMenu("Afficher les &longueurs", false);
     ItemAngle = ÉlémentMenu("Afficher les &angles", false);
+    // Les boutons Analyse, annuler et tout effacer, atteints aussi par le menu et ses touches.
+    ItemAnalyser = ÉlémentMenu("Anal&yser la figure", false);
+    ItemAnnuler = ÉlémentMenu("Ann&uler le dernier tracé", false);
+    ItemEffacer = ÉlémentMenu("&Effacer toute la figure", false);
     // Le quadrillage et les axes sont affichés dès le dessin.
     for (Contrôle* option : {&ItemTracerLumarc, &ItemQuadrillage})
         option->Checked = true;
@@ -300,7 +344,10 @@ void Korvane::ConstruireMenus()
           {&ItemModifierPoint, {}},
           {&ItemPolygone, {}},
           {&ItemLong, {}},
-          {&ItemAngle, {}}}},
+          {&ItemAngle, {}},
+          {&ItemAnalyser, {}},
+          {&ItemAnnuler, {}},
+          {&ItemEffacer, {}}}},
         {&MenuOptions,
          {{&ItemTfin, {}},
           {&ItemTépais, {}},
@@ -310,10 +357,15 @@ void Korvane::ConstruireMenus()
         {&MenuAides, {{&ItemAides, {}}, {&ItemZavWeb, {}}, {&ItemApropos, {}}}},
     };
     // Le bouton « + » de l'échelle rapproche la figure (il réduit XMax) : c'est lui que Ctrl++ presse.
-    Raccourcis = {{"Ctrl+O", &ItemOuvrirFig},   {"Ctrl+S", &ItemEnregistrer}, {"Ctrl+W", &ItemFermerFig},
-                  {"Ctrl+P", &ItemImprimerFig}, {"Ctrl+C", &ItemCopierFig},   {"Ctrl+Q", &ItemQuitter},
-                  {"Ctrl+Z", &BtonAnnule},      {"F1", &ItemAides},           {"Ctrl++", &BtonEchMoins},
-                  {"Ctrl+-", &BtonEchPlus}};
+    Raccourcis = {{"Ctrl+O", &ItemOuvrirFig},   {"Ctrl+S", &ItemEnregistrer},   {"Ctrl+W", &ItemFermerFig},
+                  {"Ctrl+P", &ItemImprimerFig}, {"Ctrl+C", &ItemCopierFig},     {"Ctrl+Q", &ItemQuitter},
+                  {"Ctrl+Z", &ItemAnnuler},     {"Ctrl+Return", &ItemAnalyser}, {"F1", &ItemAides},
+                  {"Ctrl++", &BtonEchMoins},    {"Ctrl+-", &BtonEchPlus}};
+    // L'Analyse reste au menu quand son bouton est caché ; annuler et tout effacer s'y cachent avec les
+    // leurs.
+    Jumeaux = {{&ItemAnalyser, &BtonVelmor, false},
+               {&ItemAnnuler, &BtonAnnule, true},
+               {&ItemEffacer, &BtonEfface, true}};
 }
 
 void Korvane::Form_Load()
@@ -355,6 +407,7 @@ void Korvane::Form_Load()
     m.Précision = 1;
 
     NouvelleFigure();
+    AccorderJumeaux();
 }
 
 void Korvane::Form_Resize()

@@ -21,11 +21,21 @@
 
 // La ligne d'état du travail libre ; c'est aussi le titre de sa figure imprimée.
 inline constexpr const char* TexteFigureLibre = "Figure libre";
+// Le nom du canevas pour un lecteur d'écran, quand aucun point n'y est désigné.
+inline constexpr const char* NomRepère = "Repère";
 
 // Une entrée de l'arbre des menus ; sans sous-entrées c'est un élément qu'on clique.
 struct EntréeMenu {
     Contrôle* Item;
     std::vector<EntréeMenu> Sous;
+};
+
+// Un élément de menu qui double un bouton : actif exactement quand le bouton est montré et actif, et
+// caché avec lui si CachéAvecLui.
+struct Jumeau {
+    Contrôle* Item;
+    const Contrôle* Bouton;
+    bool CachéAvecLui;
 };
 
 // Un raccourci clavier usuel, à côté des touches d'accès : il fait ce que fait sa commande, quand elle le
@@ -115,6 +125,9 @@ public:
     void PlacerNom(std::size_t i, double x, double y, std::uint8_t position, const std::string& nom);
     void TracerPolygone();
     void CréerÉtiquettePoint(std::size_t i);
+    // Le repère dit en mots au lecteur d'écran : la figure, et la phrase de l'Analyse tant que la figure
+    // n'a pas changé depuis.
+    void DécrireFigure();
 
     // KorvaneConstruction.cpp : placer, tracer, modifier, annuler, effacer ; les fenêtres des mesures.
     void ItemPlacerPt_Click();
@@ -124,6 +137,8 @@ public:
     void Ecran_MouseMove(int bouton, double x, double y);
     void Ecran_MouseDown(int bouton, double x, double y);
     void Ecran_KeyPress(char32_t& touche);
+    // Touches sans caractère, codes du programme : les flèches 37 à 40.
+    void Ecran_KeyDown(int codeTouche);
     void BtonAnnule_Click();
     void BtonEfface_Click();
     void BtonLong_Click();
@@ -241,12 +256,13 @@ public:
     Contrôle MenuExercices, ItemRéinitialiser, SousMenuConstructions, ItemSymAxe1, ItemSymAxe2, ItemSymCent,
         ItemTriEqui, ItemTrans1, ItemTrans2, ItemTrans3;
     Contrôle MenuLumarc, ItemTracerLumarc, ItemQuadrillage, itemNumQuadrants, ItemPlacerPt, ItemModifierPoint,
-        ItemPolygone, ItemLong, ItemAngle;
+        ItemPolygone, ItemLong, ItemAngle, ItemAnalyser, ItemAnnuler, ItemEffacer;
     Contrôle MenuOptions, ItemTfin, ItemTépais, ItemCouleurs, ItemCouleurFond, ItemCouleurTrait,
         ItemCouleurInit, ItemPrécision, ItemAnalyseImage;
     Contrôle MenuAides, ItemAides, ItemZavWeb, ItemApropos;
     std::vector<EntréeMenu> Menus;
     std::vector<Raccourci> Raccourcis;
+    std::vector<Jumeau> Jumeaux;
 
     // Repère et disposition.
     int TwipsParPixelX = 15;
@@ -269,6 +285,20 @@ private:
         std::string Figure;
     };
     AnalysePolygone AnalyserPolygone();
+    // La phrase montrée par la dernière Analyse et la figure qu'elle décrivait.
+    struct AnalyseMontrée {
+        std::string Figure;
+        std::string Phrase;
+    };
+    std::optional<AnalyseMontrée> DernièreAnalyse;
+    // Les éléments de menu jumeaux reprennent l'état de leur bouton, après chaque évènement.
+    void AccorderJumeaux();
+    // Le point i montré comme le pointeur le montre, et nommé au lecteur d'écran.
+    void MontrerCePoint(std::size_t i);
+    // Plus aucun point n'est désigné : ni « Ce point », ni pointeur personnalisé, ni nom de point.
+    void OublierPointDésigné();
+    // Le point désigné (par le pointeur ou les flèches) s'ouvre dans le dialogue des coordonnées.
+    void OuvrirPointDésigné();
     void BrancherImages();
     void BrancherFichiers();
     void PréparerDossierDocuments();

@@ -2,6 +2,7 @@
 #include "ui/Korvane.h"
 
 #include "game/JeuCibles.h"
+#include "ui/CadreFocus.h"
 
 #include <string>
 
@@ -34,6 +35,8 @@ void Korvane::ColorerLigneCible(std::size_t i, Couleur couleur)
         if (i < ligne->size())
             (*ligne)[i].BackColor = couleur;
     }
+    if (i < LabTypeFig.size())
+        PoserCadreFocus(LabTypeFig[i], CouleurFenêtre, couleur);
 }
 
 void Korvane::ProposerFigure()

@@ -1,6 +1,7 @@
 // Korvane : les commandes qui construisent la figure (placer, tracer, modifier, annuler, effacer)
 // et l'ouverture des fenêtres des longueurs et des angles.
 #include "model/Caracteres.h"
+#include "model/DescriptionFigure.h"
 #include "model/TraceHistorique.h"
 #include "ui/CommandesMesures.h"
 #include "ui/Coordonnees.h"
@@ -10,7 +11,13 @@
 
 namespace {
 
+// Les codes des touches du canevas : caractères pour KeyPress, touches pour KeyDown.
 constexpr char32_t ToucheÉchapCanevas = 27;
+constexpr char32_t ToucheEntréeCanevas = 13;
+constexpr int ToucheGauche = 37;
+constexpr int ToucheHaut = 38;
+constexpr int ToucheDroite = 39;
+constexpr int ToucheBas = 40;
 constexpr const char* LégendeSurvol = "Ce point";
 constexpr const char* ConsigneSommets = "Donner le nom des sommets du polygone :";
 
@@ -25,7 +32,9 @@ void Korvane::BrancherConstruction()
     Brancher(ItemModifierPoint, &Korvane::ItemModifierPoint_Click);
     Brancher(BtonModifPoint, &Korvane::ItemModifierPoint_Click);
     Brancher(BtonAnnule, &Korvane::BtonAnnule_Click);
+    Brancher(ItemAnnuler, &Korvane::BtonAnnule_Click);
     Brancher(BtonEfface, &Korvane::BtonEfface_Click);
+    Brancher(ItemEffacer, &Korvane::BtonEfface_Click);
     Brancher(BtonLong, &Korvane::BtonLong_Click);
     Brancher(ItemLong, &Korvane::BtonLong_Click);
     Brancher(BtonAngle, &Korvane::BtonAngle_Click);
@@ -33,6 +42,7 @@ void Korvane::BrancherConstruction()
     Ecran.MouseMove = [this](int bouton, double x, double y) { Ecran_MouseMove(bouton, x, y); };
     Ecran.MouseDown = [this](int bouton, double x, double y) { Ecran_MouseDown(bouton, x, y); };
     Ecran.KeyPress = [this](char32_t& touche) { Ecran_KeyPress(touche); };
+    Ecran.KeyDown = [this](int codeTouche) { Ecran_KeyDown(codeTouche); };
 }
 
 void Korvane::ItemPlacerPt_Click()
@@ -54,6 +64,7 @@ void Korvane::ItemPlacerPt_Click()
         const PointPlan position = SurCanevas(m.XSaisi, m.YSaisi);
         PlacerNom(m.NbPoints, position.X, position.Y, m.PositionSaisie, m.NomSaisi);
         TracerPoint(position.X, position.Y);
+        DécrireFigure();
     }
 
     if (m.NbPoints == 1)
@@ -84,6 +95,7 @@ void Korvane::DemanderSommets()
     DisposerLigneÉtat();
     // Les côtés passent par-dessus les marques déjà tracées, sans effacer le canevas.
     TracerPolygone();
+    DécrireFigure();
 }
 
 void Korvane::ItemModifierPoint_Click()
@@ -97,35 +109,54 @@ void Korvane::ItemModifierPoint_Click()
 // Un point est « sous » le pointeur dans un carré de demi-côté Tolérance, comparé en simple précision.
 void Korvane::Ecran_MouseMove(int, double x, double y)
 {
-    EtiX.Visible = false;
-    EtiX.Caption.clear();
-    Ecran.Cadre.MousePointer = Pointeur::Normal;
-    for (std::size_t k = 1; k <= NbPointsProches; ++k)
-        PointsProches[k] = 0;
-
-    if (m.ModeChoixPoint == 1) {
-        const auto px = static_cast<float>(x);
-        const auto py = static_cast<float>(y);
-        const float t = Tolérance();
-        std::size_t k = 1;
-        for (std::size_t i = 1; i <= m.NbPoints; ++i) {
-            const PointPlan position = SurCanevas(m.Points[i].X, m.Points[i].Y);
-            const auto xi = static_cast<float>(position.X);
-            const auto yi = static_cast<float>(position.Y);
-            if (!(xi - t < px && px < xi + t && yi - t < py && py < yi + t))
-                continue;
-            Ecran.Cadre.MousePointer = Pointeur::Personnalisé;
-            EtiX.Caption = LégendeSurvol;
-            AjusterTaille(EtiX);
-            PoserSurCanevas(EtiX, xi + 3 * t, yi);
-            EtiX.Visible = true;
-            if (k <= NbPointsProches)
-                PointsProches[k++] = static_cast<std::uint8_t>(i);
-        }
+    OublierPointDésigné();
+    if (m.ModeChoixPoint != 1)
+        return;
+    const auto px = static_cast<float>(x);
+    const auto py = static_cast<float>(y);
+    const float t = Tolérance();
+    std::size_t k = 1;
+    for (std::size_t i = 1; i <= m.NbPoints; ++i) {
+        const PointPlan position = SurCanevas(m.Points[i].X, m.Points[i].Y);
+        const auto xi = static_cast<float>(position.X);
+        const auto yi = static_cast<float>(position.Y);
+        if (!(xi - t < px && px < xi + t && yi - t < py && py < yi + t))
+            continue;
+        MontrerCePoint(i);
+        if (k <= NbPointsProches)
+            PointsProches[k++] = static_cast<std::uint8_t>(i);
     }
 }
 
+void Korvane::OublierPointDésigné()
+{
+    EtiX.Visible = false;
+    EtiX.Caption.clear();
+    Ecran.Cadre.MousePointer = Pointeur::Normal;
+    Ecran.Cadre.NomAccessible = NomRepère;
+    for (std::size_t k = 1; k <= NbPointsProches; ++k)
+        PointsProches[k] = 0;
+}
+
+// « Ce point » à droite du point, le pointeur personnalisé, et le point nommé au lecteur d'écran.
+void Korvane::MontrerCePoint(std::size_t i)
+{
+    const PointPlan position = SurCanevas(m.Points[i].X, m.Points[i].Y);
+    const float t = Tolérance();
+    Ecran.Cadre.MousePointer = Pointeur::Personnalisé;
+    EtiX.Caption = LégendeSurvol;
+    AjusterTaille(EtiX);
+    PoserSurCanevas(EtiX, static_cast<float>(position.X) + 3 * t, static_cast<float>(position.Y));
+    EtiX.Visible = true;
+    Ecran.Cadre.NomAccessible = "Point " + DescriptionPoint(m.Points[i], plateforme.SéparateurDécimal());
+}
+
 void Korvane::Ecran_MouseDown(int, double, double)
+{
+    OuvrirPointDésigné();
+}
+
+void Korvane::OuvrirPointDésigné()
 {
     if (PointsProches[1] == 0 || !m.ModeModifPoint)
         return;
@@ -177,15 +208,38 @@ void Korvane::ModifierPointChoisi()
         }
     }
     m.ModeModifPoint = false;
-    Ecran.Cadre.MousePointer = Pointeur::Normal;
+    OublierPointDésigné();
     m.ModeChoixPoint = 0;
 }
 
-// Échap suspend l'outil : le survol ne retient plus de point, ModeModifPoint reste tel quel.
+// Échap suspend l'outil : le survol ne retient plus de point, ModeModifPoint reste tel quel. Entrée ouvre
+// le point désigné, comme le bouton de la souris.
 void Korvane::Ecran_KeyPress(char32_t& touche)
 {
-    if (touche == ToucheÉchapCanevas)
+    if (touche == ToucheÉchapCanevas) {
         m.ModeChoixPoint = 0;
+        OublierPointDésigné();
+    } else if (touche == ToucheEntréeCanevas) {
+        OuvrirPointDésigné();
+    }
+}
+
+// Outil armé, les flèches vont de point en point dans l'ordre de Points, en boucle : droite et bas au
+// suivant, gauche et haut au précédent ; la première part du premier ou du dernier.
+void Korvane::Ecran_KeyDown(int codeTouche)
+{
+    const bool suivant = codeTouche == ToucheDroite || codeTouche == ToucheBas;
+    const bool précédent = codeTouche == ToucheGauche || codeTouche == ToucheHaut;
+    const std::size_t n = m.NbPoints;
+    if (m.ModeChoixPoint != 1 || n == 0 || (!suivant && !précédent))
+        return;
+    const std::size_t courant = PointsProches[1];
+    std::size_t i = suivant ? 1 : n;
+    if (courant >= 1 && courant <= n)
+        i = suivant ? courant % n + 1 : (courant + n - 2) % n + 1;
+    OublierPointDésigné();
+    MontrerCePoint(i);
+    PointsProches[1] = static_cast<std::uint8_t>(i);
 }
 
 void Korvane::BtonAnnule_Click()

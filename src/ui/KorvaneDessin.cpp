@@ -1,6 +1,8 @@
 // Korvane : le rendu de la figure sur le canevas, toujours refait en entier depuis le modèle.
 #include "ui/Korvane.h"
 
+#include "model/DescriptionFigure.h"
+
 void Korvane::Etat_Outils()
 {
     if (QuadrillageAffiché())
@@ -34,6 +36,17 @@ void Korvane::RedessinerPoints()
     }
     if (m.PolygoneTracé)
         TracerPolygone();
+    DécrireFigure();
+}
+
+// Avant l'Analyse, la description ne dit que ce qui est dessiné : elle ne souffle pas la réponse d'une
+// cible. Une fois la figure changée, la phrase ne vaut plus et ne revient pas.
+void Korvane::DécrireFigure()
+{
+    const std::string figure = DescriptionFigure(m, plateforme.SéparateurDécimal());
+    if (DernièreAnalyse && DernièreAnalyse->Figure != figure)
+        DernièreAnalyse.reset();
+    Ecran.Cadre.DescriptionAccessible = DernièreAnalyse ? figure + " " + DernièreAnalyse->Phrase : figure;
 }
 
 void Korvane::TracerPoint(double x, double y)

@@ -51,6 +51,7 @@ void Korvane::OuvrirFichierFigure(const std::string& chemin)
     OuvertureFigure = true;
     m.CheminDocuments = DossierDuChemin(chemin);
     OuvrirFigureChoisie(chemin);
+    AccorderJumeaux();
 }
 
 void Korvane::OuvrirFigureChoisie(const std::string& nom)

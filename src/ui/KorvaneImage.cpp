@@ -8,7 +8,10 @@
 #include "ui/FormFichier.h"
 #include "ui/Korvane.h"
 
+#include <algorithm>
 #include <array>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -29,6 +32,22 @@ constexpr std::array<TypeImage, 4> TypesImage = {{
     {"Dessin SVG (*.svg)", ".svg", FormatImage::Svg},
     {"Document PDF (*.pdf)", ".pdf", FormatImage::Pdf},
 }};
+
+// Le premier type dont l'extension termine le nom, en majuscules comme en minuscules ; aucun sinon.
+const TypeImage* TypeDuNom(std::string_view nom)
+{
+    const auto pareils = [](char c, char minuscule) {
+        return (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == minuscule;
+    };
+    for (const TypeImage& type : TypesImage) {
+        const std::string_view extension = type.Extension;
+        if (nom.size() > extension.size() &&
+            std::equal(nom.end() - static_cast<std::ptrdiff_t>(extension.size()), nom.end(),
+                       extension.begin(), extension.end(), pareils))
+            return &type;
+    }
+    return nullptr;
+}
 
 constexpr std::array<const char*, 12> NomsMois = {"janvier",   "février", "mars",     "avril",
                                                   "mai",       "juin",    "juillet",  "août",
@@ -119,11 +138,25 @@ void Korvane::ItemExporterFig_Click()
         AfficherMessage(m, plateforme, std::string(TitreGestionFichiers), TexteImageRatée);
         return;
     }
-    const TypeImage& type = TypesImage[choix->Type];
+    // Une extension connue tapée choisit le type ; sinon celle du type choisi s'ajoute. La question de
+    // l'écrasement porte sur ce nom-là, le seul qui sera écrit.
+    const TypeImage* type = TypeDuNom(choix->Chemin);
     std::string chemin = choix->Chemin;
-    if (!chemin.ends_with(type.Extension))
-        chemin += type.Extension;
-    if (!plateforme.EnregistrerImage(ImageDeLaFigure({}), type.Format, chemin))
+    if (!type) {
+        type = &TypesImage[choix->Type];
+        chemin += type->Extension;
+    } else if (type->Extension == TypesImage[choix->Type].Extension) {
+        type = &TypesImage[choix->Type]; // l'image double est un PNG
+    }
+    std::error_code erreur;
+    const bool existe = std::filesystem::exists(chemin, erreur);
+    if (!erreur && existe) {
+        FormFichier question(m, plateforme, Form, chemin);
+        plateforme.MontrerModal(question);
+        if (question.NomFichierChoisi.empty())
+            return;
+    }
+    if (erreur || !plateforme.EnregistrerImage(ImageDeLaFigure({}), type->Format, chemin))
         AfficherMessage(m, plateforme, std::string(TitreGestionFichiers), TexteImageRatée);
 }
 

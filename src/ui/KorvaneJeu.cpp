@@ -5,6 +5,7 @@
 #include "game/Mention.h"
 #include "game/TexteScore.h"
 #include "model/Caracteres.h"
+#include "model/DescriptionFigure.h"
 #include "ui/CommandesMesures.h"
 #include "ui/Korvane.h"
 
@@ -25,6 +26,7 @@ constexpr std::array<Contrôle K::*, NbExercices> ItemsExercices = {
 void Korvane::BrancherJeu()
 {
     Brancher(BtonVelmor, &Korvane::BtonVelmor_Click);
+    Brancher(ItemAnalyser, &Korvane::BtonVelmor_Click);
     Brancher(BtonAbandon, &Korvane::BtonAbandon_Click);
     Brancher(ItemRéinitialiser, &Korvane::ItemRéinitialiser_Click);
     BrancherTableau(LabTypeFig, &Korvane::LabTypeFig_Click, &Korvane::LabTypeFig_MouseMove);
@@ -54,6 +56,8 @@ void Korvane::BtonVelmor_Click()
     const MessageTitré analyse =
         JugerAnalyse(m, TableCibles[NumCible], polygone.Description, polygone.Figure);
     AfficherTexte(analyse.Titre, analyse.Texte, BoutonsTexte::Fermer);
+    DernièreAnalyse = AnalyseMontrée{DescriptionFigure(m, plateforme.SéparateurDécimal()), analyse.Texte};
+    DécrireFigure();
     EtiScore.Caption = LégendeScore(m);
     if (!m.FigureRéussie)
         return;

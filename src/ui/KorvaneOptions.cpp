@@ -1,4 +1,5 @@
 // Korvane : les options d'affichage, qui changent la façon de montrer la figure, jamais la figure.
+#include "ui/CadreFocus.h"
 #include "ui/ChoixPrecision.h"
 #include "ui/FormCouleurs.h"
 #include "ui/Korvane.h"
@@ -89,6 +90,7 @@ void Korvane::ChoisirÉpaisseur(std::int16_t épaisseur)
 void Korvane::ChangerFondCanevas()
 {
     Ecran.Cadre.BackColor = m.CouleurFond;
+    PoserCadreFocus(Ecran.Cadre, CouleurFenêtre, m.CouleurFond);
     for (Contrôle* étiquette : {&EtiO, &EtiI, &EtiJ, &EtiX, &EtiY})
         étiquette->BackColor = m.CouleurFond;
     for (Contrôle& q : EtiQuad)

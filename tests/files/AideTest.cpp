@@ -16,6 +16,14 @@ const std::vector<std::string> Aide{"<Aide>",       "<Points>",  "Taper x ; y.",
                                     "</Points>",    "<Vide>",    "</Vide>",      "<Collée>",
                                     "fin</Collée>", "<Ouverte>", "sans fin",     "</Aide>"};
 
+LignesTexte Texte(const std::vector<std::string>& lignes)
+{
+    std::string texte;
+    for (const std::string& ligne : lignes)
+        texte += ligne + "\n";
+    return LignesTexte(texte);
+}
+
 } // namespace
 
 TEST(Aide, LeSommaireNeGardeQueLesVraiesBalisesEtQuinzeRubriques)
@@ -32,20 +40,20 @@ TEST(Aide, LeSommaireNeGardeQueLesVraiesBalisesEtQuinzeRubriques)
     };
     for (const auto& [lignes, titres] : cas) {
         SCOPED_TRACE(lignes.front());
-        const auto sommaire = SommaireDesLignes(lignes);
+        const auto sommaire = SommaireDesLignes(Texte(lignes));
         EXPECT_EQ(sommaire.Titres, titres);
         EXPECT_FALSE(sommaire.Message);
     }
     std::vector<std::string> seize{"<Aide>"};
     for (int i = 1; i <= 16; ++i)
         seize.insert(seize.end(), {"<R" + std::to_string(i) + ">", "texte", "</R" + std::to_string(i) + ">"});
-    const auto sommaire = SommaireDesLignes(seize);
+    const auto sommaire = SommaireDesLignes(Texte(seize));
     EXPECT_EQ(sommaire.NbRubriques(), 15);
     EXPECT_EQ(sommaire.Titres.back(), "R15");
     EXPECT_EQ(sommaire.Message,
               (MessageTitré{"Lecture du fichier d'aide", std::string(TexteTropDeRubriques)}));
     seize.erase(seize.end() - 3, seize.end());
-    EXPECT_FALSE(SommaireDesLignes(seize).Message);
+    EXPECT_FALSE(SommaireDesLignes(Texte(seize)).Message);
 }
 
 TEST(Aide, UneRubriqueVaJusquASaBaliseDeFinOuManque)
@@ -64,7 +72,7 @@ TEST(Aide, UneRubriqueVaJusquASaBaliseDeFinOuManque)
     };
     for (const auto& [lignes, titre, texte, manquante] : cas) {
         SCOPED_TRACE(titre);
-        const auto rubrique = RubriqueDesLignes(lignes, titre);
+        const auto rubrique = RubriqueDesLignes(Texte(lignes), titre);
         EXPECT_EQ(rubrique.Texte, texte);
         EXPECT_EQ(rubrique.Manquante, manquante);
     }

@@ -2,13 +2,17 @@
 // La fenêtre enregistre déjà (remplacement sûr, lien, lecture seule) et montre chaque refus sans rien perdre.
 #include "files/FichierFigure.h"
 #include "files/ChargementFigure.h"
-#include "files/TexteFichier.h"
+#include "files/EcritureFichier.h"
+#include "files/LectureFichier.h"
 
 #include "support/DossierTemporaire.h"
 #include "support/TableCas.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
 #include <map>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -113,24 +117,65 @@ TEST(FichierFigure, UneFigureChargeeDonneSesCapacitesAuModele)
     EXPECT_EQ(autre.ChaîneSommets, "");
 }
 
-TEST(FichierFigure, UnEnregistrementImpossibleNeLaisseRienEtLeDit)
+// Chaque échec de l'écriture laisse l'ancien fichier et aucun autre, et dit pourquoi. Le disque plein est
+// simulé par la taille de fichier permise au processus : l'écriture s'arrête en route, comme sur un disque
+// qui se remplit.
+TEST(FichierFigure, UneEcritureRateeLaisseLAncienFichierEtLeDit)
 {
-    DossierTemporaire dossier;
-    // Un dossier au nom de la figure ne peut pas être remplacé par un fichier.
+    const DossierTemporaire dossier;
+    const auto figure = dossier.Écrire("figure.lum", "ancienne");
     std::filesystem::create_directory(dossier.Chemin() / "occupé.lum");
-    for (const auto& chemin : {dossier.Chemin() / "occupé.lum", dossier.Chemin() / "absent" / "figure.lum"}) {
-        const auto résultat = EnregistrerFichierFigure(chemin, FigureFichier{});
-        EXPECT_FALSE(résultat.Réussi);
-        EXPECT_EQ(résultat.Message, (MessageTitré{"Gestion des fichier", std::string(TexteSauvegardeRatée)}));
-    }
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier.Chemin()), {}), 1);
+    const std::string octets(4096, 'x');
+#ifndef __EMSCRIPTEN__ // node ne borne pas la taille des fichiers d'un processus
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &limite), 0);
+    rlimit plein = limite;
+    plein.rlim_cur = 100;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &plein), 0);
+    const std::error_code disquePlein = RemplacerFichier(figure, octets, LienFinal::Suivi);
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    EXPECT_EQ(disquePlein.value(), EFBIG);
+    EXPECT_EQ(LireTout(figure), "ancienne");
+#endif
+    // Un dossier au nom du fichier ne peut pas être remplacé ; un dossier absent ne reçoit rien.
+    EXPECT_EQ(RemplacerFichier(dossier.Chemin() / "occupé.lum", octets, LienFinal::Suivi).value(), EISDIR);
+    EXPECT_EQ(RemplacerFichier(dossier.Chemin() / "absent" / "f", octets, LienFinal::Suivi).value(), ENOENT);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier.Chemin()), {}), 2);
+
+    const auto résultat = EnregistrerFichierFigure(dossier.Chemin() / "occupé.lum", FigureFichier{});
+    EXPECT_FALSE(résultat.Réussi);
+    EXPECT_EQ(résultat.Message, (MessageTitré{"Gestion des fichier", std::string(TexteSauvegardeRatée)}));
 }
 
-// Un fichier de la taille permise se lit en entier ; un octet de plus, il est refusé sans être lu.
-TEST(FichierFigure, UnFichierSeLitEntierJusquALaTailleMaximale)
+// La lecture de l'outil et de la fenêtre : un fichier de la taille permise se lit en entier ; un octet de
+// plus, un dossier, une file nommée ou un périphérique sont refusés sans être lus ni attendus.
+TEST(FichierFigure, LeLecteurRefuseCeQuiNEstPasUnFichierDeTaillePermise)
 {
     const DossierTemporaire dossier;
     const std::string permis(TailleMaxFichierTexte, 'a');
-    EXPECT_TRUE(LireOctetsFichier(dossier.Écrire("permis", permis)) == permis);
-    EXPECT_FALSE(LireOctetsFichier(dossier.Écrire("trop", permis + "a")).has_value());
+    ASSERT_EQ(::mkfifo((dossier.Chemin() / "file").c_str(), 0600), 0);
+    const std::pair<std::filesystem::path, std::optional<RefusFichier>> cas[] = {
+        {dossier.Écrire("permis", permis), std::nullopt},
+        {dossier.Écrire("trop", permis + "a"), RefusFichier::TropGrand},
+        {dossier.Chemin() / "file", RefusFichier::PasOrdinaire},
+        {"/dev/zero", RefusFichier::PasOrdinaire},
+        {dossier.Chemin(), RefusFichier::Dossier},
+        {dossier.Chemin() / "absent", RefusFichier::Introuvable},
+        {"/proc/self/mem", RefusFichier::Illisible},
+    };
+    for (const auto& [chemin, refus] : cas) {
+        SCOPED_TRACE(chemin);
+#ifdef __EMSCRIPTEN__
+        if (chemin.filename() == "file")
+            continue; // node ne fait pas de file nommée : mkfifo y pose un fichier ordinaire
+#endif
+        const FichierLu lu = LireOctetsFichier(chemin);
+        EXPECT_EQ(lu.Octets.has_value(), !refus);
+        if (refus)
+            EXPECT_EQ(lu.Refus, *refus);
+        else
+            EXPECT_TRUE(lu.Octets == permis);
+    }
+    EXPECT_EQ(LireOctetsFichier("/proc/self/mem").ErreurSystème, EIO);
 }

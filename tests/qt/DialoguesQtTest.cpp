@@ -25,6 +25,7 @@
 TEST_F(FenetreQt, ChaqueDialogueMontreSonTitreTientDansSonCadreEtAUnBoutonParDefaut)
 {
     const std::vector<std::string> lignes{"AB = 1"};
+    m.TexteConsigne = "Donner le nom des sommets du polygone :";
     std::vector<std::unique_ptr<Fenêtre>> fenêtres;
     fenêtres.push_back(std::make_unique<Coordonnées>(m, plateforme, k.Form));
     fenêtres.push_back(std::make_unique<FormSaisie>(m, plateforme, k.Form));
@@ -41,16 +42,19 @@ TEST_F(FenetreQt, ChaqueDialogueMontreSonTitreTientDansSonCadreEtAUnBoutonParDef
         SCOPED_TRACE(typeid(*fenêtre).name());
         QString titre = QStringLiteral("aucune vue");
         std::string débordant;
+        std::string sansNom = "aucune vue";
         bool parDéfaut = false; // le bouton qu'Entrée presse
         DansLaModale([&](QWidget* vue) {
             titre = vue->windowTitle();
             débordant = Débordant(vue);
+            sansNom = SansNomAccessible(vue);
             for (const QPushButton* bouton : vue->findChildren<QPushButton*>())
                 parDéfaut |= bouton->isDefault();
         });
         plateforme.MontrerModal(*fenêtre);
         EXPECT_EQ(titre, VersQString(fenêtre->Form.Caption));
         EXPECT_EQ(débordant, "");
+        EXPECT_EQ(sansNom, "");
         EXPECT_TRUE(parDéfaut);
     }
 }
@@ -69,6 +73,7 @@ TEST_F(FenetreQt, LeSommaireDeLAideChoisitLaRubriqueMontree)
             titres << liste->item(i)->text();
         liste->setCurrentRow(2);
         rubrique = vue->findChild<QPlainTextEdit*>()->toPlainText();
+        EXPECT_EQ(SansNomAccessible(vue), "");
         Cliquer(QStringLiteral("Ok"));
     });
     plateforme.MontrerModal(aide);
@@ -102,6 +107,7 @@ TEST_F(FenetreQt, LeDialogueDeFichierLaisseLaConfirmationALaFenetre)
             const auto boutons = suivante->findChildren<QPushButton*>();
             EXPECT_TRUE(
                 std::any_of(boutons.begin(), boutons.end(), [](QPushButton* b) { return b->isDefault(); }));
+            EXPECT_EQ(SansNomAccessible(suivante), "");
             Cliquer(QStringLiteral("Valider"));
         });
         static_cast<QDialog*>(dialogue)->accept();
@@ -111,6 +117,34 @@ TEST_F(FenetreQt, LeDialogueDeFichierLaisseLaConfirmationALaFenetre)
     EXPECT_TRUE(filtres[0].endsWith(QStringLiteral(" (*.lum)"))) << filtres[0].toStdString();
     EXPECT_TRUE(question.contains(QStringLiteral("écrasée"))) << question.toStdString();
     EXPECT_EQ(fichier.NomFichierChoisi, existante.string());
+}
+
+// Le dialogue des images rend le nom tapé sans y ajouter d'extension ni demander avant d'écraser : la
+// fenêtre calcule le nom qu'elle écrira et pose la question sur celui-là.
+TEST_F(FenetreQt, LeDialogueDesImagesRendLeNomTapeSansQuestion)
+{
+    DossierTemporaire dossier;
+    const auto existante = dossier.Écrire("y.pdf", "");
+    bool questionPosée = false;
+    DansLaModale([&](QWidget* vue) {
+        auto* dialogue = qobject_cast<QFileDialog*>(vue);
+        ASSERT_NE(dialogue, nullptr);
+        dialogue->selectFile(QString::fromStdString(existante.string()));
+        QTimer::singleShot(0, [&] {
+            if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                questionPosée = true;
+                question->done(QMessageBox::Yes);
+            }
+        });
+        static_cast<QDialog*>(dialogue)->accept();
+    });
+    const auto choix = plateforme.PlateformeQt::DialogueEnregistrerTypé(
+        "Exportation", {"Image PNG (*.png)", "Document PDF (*.pdf)"}, dossier.Chemin().string(), "");
+    QApplication::processEvents();
+    EXPECT_FALSE(questionPosée);
+    ASSERT_TRUE(choix);
+    EXPECT_EQ(choix->Chemin, existante.string());
+    EXPECT_EQ(choix->Type, 0u);
 }
 
 // Sur papier, l'image de la fenêtre sans boutons ni fond coloré ; puis la fenêtre retrouve son aspect, que

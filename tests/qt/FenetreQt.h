@@ -7,6 +7,7 @@
 #include "qt/VueKorvane.h"
 #include "qt/WidgetCanevas.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDebug>
 #include <QDialog>
@@ -165,6 +166,18 @@ inline void DansLaModale(std::function<void(QWidget*)> f)
         if (auto* dialogue = qobject_cast<QDialog*>(modale); dialogue && dialogue->isVisible())
             dialogue->done(QDialog::Rejected);
     });
+}
+
+// Le premier contrôle visible que Tab atteint sans nom pour un lecteur d'écran ; vide s'il n'y en a pas.
+inline std::string SansNomAccessible(const QWidget* racine)
+{
+    for (QWidget* w : racine->findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(racine))
+            continue;
+        if (QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed().isEmpty())
+            return w->metaObject()->className() + (" " + w->objectName().toStdString());
+    }
+    return {};
 }
 
 // Chaque descendant visible tient dans son parent ; sinon, le premier qui déborde.

@@ -1,19 +1,24 @@
 // La fenêtre principale réelle : ses widgets montrent l'état du modèle (menus, disposition, canevas,
 // lecteur d'écran) et ses touches déclenchent les commandes du modèle.
 #include "qt/FenetreQt.h"
-#include "model/DescriptionFigure.h"
+#include "support/DossierTemporaire.h"
+#include "ui/CadreFocus.h"
 
 #include <QAccessible>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QWindow>
 
 namespace {
 
 // Chaque commande de menu montre la légende, l'activation et la coche de son contrôle, et chaque légende
-// visible (hors séparateur) a sa touche d'accès, unique dans son menu.
-void VérifierMenus(const std::vector<EntréeMenu>& entrées, const QList<QAction*>& actions)
+// visible a sa touche d'accès, unique dans son menu. Un séparateur n'est pas une entrée pour un lecteur
+// d'écran : un trait sans texte.
+void VérifierMenus(const std::vector<EntréeMenu>& entrées, const QList<QAction*>& actions,
+                   const QMenu* menu = nullptr)
 {
     ASSERT_EQ(actions.size(), static_cast<qsizetype>(entrées.size()));
     std::set<QKeySequence> touches;
@@ -21,15 +26,22 @@ void VérifierMenus(const std::vector<EntréeMenu>& entrées, const QList<QActio
         const Contrôle& c = *entrées[i].Item;
         const QAction* action = actions[static_cast<qsizetype>(i)];
         SCOPED_TRACE(c.Caption);
+        EXPECT_EQ(action->isSeparator(), c.Séparateur);
+        if (c.Séparateur) {
+            QAccessibleInterface* trait =
+                QAccessible::queryAccessibleInterface(const_cast<QMenu*>(menu))->child(static_cast<int>(i));
+            EXPECT_EQ(trait->role(), QAccessible::Separator);
+            EXPECT_EQ(trait->text(QAccessible::Name), QString());
+            continue;
+        }
         EXPECT_EQ(action->text(), VersQString(c.Caption));
         EXPECT_EQ(std::tuple(action->isEnabled(), action->isVisible(), action->isChecked()),
                   std::tuple(c.Enabled, c.Visible, c.Checked));
         const QKeySequence touche = QKeySequence::mnemonic(action->text());
-        const bool séparateur = c.Caption.starts_with("___");
-        EXPECT_TRUE(séparateur || !c.Visible || (!touche.isEmpty() && touches.insert(touche).second))
+        EXPECT_TRUE(!c.Visible || (!touche.isEmpty() && touches.insert(touche).second))
             << "touche d'accès absente ou en double";
         if (!entrées[i].Sous.empty())
-            VérifierMenus(entrées[i].Sous, action->menu()->actions());
+            VérifierMenus(entrées[i].Sous, action->menu()->actions(), action->menu());
     }
 }
 
@@ -134,20 +146,76 @@ TEST_F(FenetreQt, LaSourisDesigneEtChoisitUnPointDuCanevas)
     EXPECT_EQ(abscisse, QStringLiteral("4"));
 }
 
-// Un lecteur d'écran nomme chaque contrôle atteint par Tab, et le repère dit la figure qu'il montre.
+// Un lecteur d'écran nomme chaque contrôle atteint par Tab ; le repère dit la figure qu'il montre, puis
+// la phrase de l'Analyse (Ctrl+Entrée) jusqu'à ce que la figure change.
 TEST_F(FenetreQt, LeLecteurDEcranNommeLesControlesEtLitLaFigure)
 {
     Ouvrir("triangle-rectangle.lum");
-    for (QWidget* w : vue.findChildren<QWidget*>()) {
-        const QString nom = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).trimmed();
-        EXPECT_TRUE(!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(&vue) || !nom.isEmpty())
-            << w->metaObject()->className() << " sans nom, bulle " << w->toolTip().toStdString();
-    }
+    EXPECT_EQ(SansNomAccessible(&vue), "");
     QAccessibleInterface* repère = QAccessible::queryAccessibleInterface(vue.Canevas());
-    EXPECT_FALSE(repère->text(QAccessible::Name).isEmpty());
-    EXPECT_TRUE(repère->text(QAccessible::Description).contains(QStringLiteral("ABC")));
+    const auto lu = [repère] { return repère->text(QAccessible::Description); };
+    EXPECT_EQ(repère->text(QAccessible::Name), QStringLiteral("Repère"));
+    const QString figure = lu();
+    EXPECT_TRUE(figure.endsWith(QStringLiteral(" Polygone ABC."))) << figure.toStdString();
 
+    DansLaModale([](QWidget*) {});
+    Presser(Qt::CTRL | Qt::Key_Return, QStringLiteral("\r"));
+    EXPECT_TRUE(lu().startsWith(figure + QStringLiteral(" ABC est un triangle rectangle")))
+        << lu().toStdString();
+
+    Clic(k.BtonAnnule);
+    EXPECT_TRUE(figure.startsWith(lu()) && lu().endsWith(QStringLiteral("."))) << lu().toStdString();
     Clic(k.BtonEfface);
-    EXPECT_EQ(repère->text(QAccessible::Description), VersQString(DescriptionFigure(m)));
-    EXPECT_FALSE(repère->text(QAccessible::Description).contains(QStringLiteral("ABC")));
+    EXPECT_EQ(lu(), QStringLiteral("Aucun point."));
+}
+
+// Au clavier, chaque contrôle actif de la fenêtre, le repère compris, montre un cadre plein sur son bord :
+// une bande de deux pixels qui tranche à 3:1 au moins sur le fond juste à côté, puis, s'il en faut une autre,
+// une seconde de deux pixels ; la dernière tranche sur ce qu'elle borde.
+TEST_F(FenetreQt, LeFocusSeVoitSurLeFondEtSurLeControle)
+{
+    Ouvrir("triangle-rectangle.lum");
+    const auto teinte = [](const QImage& image, int x, int y) {
+        const QColor c = image.pixelColor(x, y);
+        return Couleur{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+                       static_cast<std::uint8_t>(c.blue())};
+    };
+    for (QWidget* w : vue.findChildren<QWidget*>()) {
+        if (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisibleTo(&vue) || !w->isEnabled())
+            continue;
+        SCOPED_TRACE(QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString());
+        const int y = w->height() / 2;
+        const Couleur autour = teinte(w->parentWidget()->grab().toImage(), w->x() - 1, w->y() + y);
+        const QImage avant = w->grab().toImage();
+        w->setFocus(Qt::TabFocusReason);
+        const QImage cadre = w->grab().toImage();
+        const Couleur extérieur = teinte(cadre, 0, y);
+        EXPECT_TRUE(teinte(cadre, 1, y) == extérieur);
+        EXPECT_GE(RapportContraste(extérieur, autour), 3.0);
+        const int dernier = teinte(cadre, 2, y) == teinte(avant, 2, y) ? 1 : 3;
+        EXPECT_TRUE(teinte(cadre, dernier - 1, y) == teinte(cadre, dernier, y));
+        EXPECT_GE(RapportContraste(teinte(cadre, dernier, y), teinte(avant, dernier + 1, y)), 3.0);
+    }
+}
+
+// Un nom de fichier qui ressemble à du HTML se lit tel quel, dans les étiquettes comme dans le titre.
+TEST_F(FenetreQt, UnNomDeFichierSeMontreEnTexteBrut)
+{
+    const DossierTemporaire dossier;
+    const std::string nom = "<font color=red size=7>ROUGE[*].lum";
+    const auto chemin =
+        dossier.Écrire(nom, LireTout(std::filesystem::path(VELMOR_DONNEES_TESTS) / "triangle-rectangle.lum"));
+    vue.Gérer([&] { k.OuvrirFichierFigure(chemin.string()); });
+    QApplication::processEvents();
+    const QList<QLabel*> étiquettes = vue.findChildren<QLabel*>();
+    const auto montreLeNom = [&](QLabel* l) { return l->isVisible() && l->text().contains("<font"); };
+    ASSERT_TRUE(std::any_of(étiquettes.begin(), étiquettes.end(), montreLeNom));
+    for (QLabel* étiquette : étiquettes) {
+        if (montreLeNom(étiquette)) {
+            EXPECT_EQ(étiquette->textFormat(), Qt::PlainText) << étiquette->text().toStdString();
+        }
+    }
+    k.Form.Caption = nom;
+    vue.Rafraîchir();
+    EXPECT_EQ(vue.windowHandle()->title(), QString::fromStdString(nom));
 }

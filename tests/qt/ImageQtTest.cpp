@@ -4,7 +4,9 @@
 #include "support/TableCas.h"
 
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QRegularExpression>
@@ -79,7 +81,7 @@ protected:
         ASSERT_TRUE(k.ItemExporterFig.Enabled);
     }
 
-    // Le fichier écrit, dont le dialogue ajoute le suffixe du type choisi.
+    // Le fichier écrit, dont la fenêtre ajoute l'extension du type choisi.
     QString Exporter(const std::string& type, const char* suffixe)
     {
         const QString chemin = dossier.filePath(QString::number(++exportées));
@@ -150,6 +152,24 @@ TEST_F(ImageQt, LeSvgALesCotesEnTraitsEtLesNomsEnTexteEtLePdfUnePage)
     const QString contenu = QString::fromLatin1(pdf.readAll());
     EXPECT_TRUE(contenu.startsWith(QLatin1String("%PDF-")));
     EXPECT_EQ(contenu.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"))), 1);
+}
+
+// Une image qui ne peut pas être écrite le dit par le message du programme, et ne laisse aucun fichier.
+TEST_F(ImageQt, UnExportImpossibleLeDitSansRienLaisser)
+{
+    for (const char* type : {"PNG (", "PDF"}) {
+        SCOPED_TRACE(type);
+        plateforme.images.emplace_back(dossier.filePath(QStringLiteral("absent/figure")).toStdString(), type);
+        QString message;
+        DansLaModale([&](QWidget* modale) {
+            message = modale->findChild<QLabel*>()->text();
+            Cliquer(QStringLiteral("Ok"));
+        });
+        Clic(k.ItemExporterFig);
+        EXPECT_EQ(message,
+                  QStringLiteral("Problème d'accès, l'image de la figure n'a pas pu être enregistrée"));
+    }
+    EXPECT_TRUE(QDir(dossier.path()).isEmpty());
 }
 
 // Ctrl+C passe par la table des raccourcis : un traitement de texte trouve l'image et son dessin SVG.

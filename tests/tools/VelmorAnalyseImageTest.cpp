@@ -87,3 +87,19 @@ TEST(VelmorAnalyseImage, DitPourquoiUneImageNePeutEtreEcrite)
               std::string::npos)
         << sortie.Erreurs;
 }
+
+// Un lien posé dans le dossier des images au nom d'une image est remplacé, jamais suivi : sa cible reste.
+TEST(VelmorAnalyseImage, RemplaceUnLienAuNomDeLImageSansToucherSaCible)
+{
+    const DossierTemporaire dossier;
+    const auto victime = dossier.Écrire("victime", "à garder");
+    std::filesystem::create_directory(dossier.Chemin() / "images");
+    const auto image = dossier.Chemin() / "images" / "triangle-rectangle.png";
+    std::filesystem::create_symlink(victime, image);
+    const auto sortie = LancerVelmorAnalyse(
+        {"--image", (dossier.Chemin() / "images").string(), Données + "/triangle-rectangle.lum"});
+    EXPECT_EQ(sortie.Code, 0) << sortie.Erreurs;
+    EXPECT_EQ(LireTout(victime), "à garder");
+    EXPECT_FALSE(std::filesystem::is_symlink(image));
+    EXPECT_FALSE(QImage(QString::fromStdString(image.string())).isNull());
+}

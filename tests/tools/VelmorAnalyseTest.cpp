@@ -150,13 +150,14 @@ TEST(VelmorAnalyse, EcritUnObjetJsonParFigure)
 }
 
 // Ce qu'un tableur français ouvre tel quel : la marque UTF-8, « ; » entre les colonnes, les champs qui
-// en contiennent entre guillemets, et le verdict de la cible.
+// en contiennent entre guillemets, une formule désarmée par une apostrophe, et le verdict de la cible.
 TEST(VelmorAnalyse, LeCsvSOuvreDansUnTableurAvecLeVerdict)
 {
     std::vector<std::string> arguments{"--csv", "--cible", "carre"};
     for (const char* fichier : {"carre-decimal.lum", "triangle-rectangle.lum", "points-sans-polygone.lum",
                                 "triangle-tronque.lum", "absent;\"x\".lum"})
         arguments.push_back(Données + "/" + fichier);
+    arguments.push_back("=1+1.lum"); // une formule pour un tableur
     const SortieOutil sortie = LancerVelmorAnalyse(arguments);
     EXPECT_EQ(Marqué(sortie.Texte), LireTout(CheminDonnées("outil-cible-carre.csv")));
     EXPECT_EQ(sortie.Code, 1);

@@ -126,7 +126,8 @@ TEST(Coordonnees, ChaqueSaisieEstAccepteeRefuseeOuMontreLaFauteDeSonCalcul)
         {"abscisse", "La saisie de l'abscisse n'est pas correcte !"},
         {"ordonnée", "La saisie de l'ordonnée n'est pas correcte !"},
         {"nom", "Il faut donner un nom à un point."},
-        {"nombres", "Les coordonnées du point doivent être saisies sous forme de nombres décimaux."}};
+        {"nombres", "Les coordonnées du point doivent être saisies sous forme de nombres décimaux."},
+        {"long", "Ce calcul est trop long : 1\u00a0000 caractères au plus."}};
     for (const CasTable& c : LireTableCas("coordonnees.tsv")) {
         SCOPED_TRACE(c.Où);
         DialogueCoordonnées d;

@@ -1,5 +1,9 @@
 // L'image de la figure depuis la fenêtre principale : quand elle se fait, ce qu'elle montre, où elle va.
 #include "support/KorvaneOuverte.h"
+#include "ui/FormFichier.h"
+
+#include <fstream>
+#include <tuple>
 
 namespace {
 
@@ -74,15 +78,32 @@ TEST_F(KorvaneImageTest, LExportPartDesDocumentsEtLeTypeChoisiDonneFormatEtExten
     EXPECT_EQ(svg.Marques, k.Ecran.Marques().size());
     EXPECT_TRUE(svg.Titre.empty() && svg.Légende.empty());
 
-    // Une extension déjà tapée reste seule ; l'image double est un PNG.
-    Exporter(FichierTypé{Documents() + "/double.png", 1});
-    ASSERT_EQ(plateforme.ImagesEnregistrées.size(), 2u);
-    EXPECT_EQ(plateforme.ImagesEnregistrées[1].Chemin, Documents() + "/double.png");
-    EXPECT_EQ(plateforme.ImagesEnregistrées[1].Format, FormatImage::PngDouble);
+    // Une extension connue tapée reste seule et choisit le type ; l'image double reste un PNG double.
+    for (const auto& [nom, type, format] : {std::tuple{"double.png", 1, FormatImage::PngDouble},
+                                            {"y.pdf", 0, FormatImage::Pdf},
+                                            {"Y.SVG", 1, FormatImage::Svg}}) {
+        Exporter(FichierTypé{Documents() + "/" + nom, static_cast<std::size_t>(type)});
+        EXPECT_EQ(plateforme.ImagesEnregistrées.back().Chemin, Documents() + "/" + nom);
+        EXPECT_EQ(plateforme.ImagesEnregistrées.back().Format, format) << nom;
+    }
+    ASSERT_EQ(plateforme.ImagesEnregistrées.size(), 4u);
+
+    // Le nom final qui existe déjà demande confirmation ; l'annuler n'écrit rien.
+    std::ofstream(Documents() + "/existe.png") << "ancienne";
+    for (const bool valider : {false, true}) {
+        plateforme.QuandSOuvre<FormFichier>([valider](FormFichier& f) {
+            EXPECT_EQ(f.LabMessage.Caption,
+                      "Attention, le fichier «existe.png» existe déjà, il va être écrasé. Confirmation ?");
+            valider ? f.BtonOk_Click() : f.BtonAnnuler_Click();
+        });
+        Exporter(FichierTypé{Documents() + "/existe", 0});
+        EXPECT_EQ(plateforme.ImagesEnregistrées.size(), valider ? 5u : 4u);
+    }
+    EXPECT_EQ(plateforme.ImagesEnregistrées.back().Chemin, Documents() + "/existe.png");
 
     // Annuler ne fait rien, un disque qui refuse le fichier le dit.
     Exporter(std::nullopt);
-    EXPECT_EQ(plateforme.ImagesEnregistrées.size(), 2u);
+    EXPECT_EQ(plateforme.ImagesEnregistrées.size(), 5u);
     EXPECT_TRUE(plateforme.Journal.Messages.empty());
     plateforme.ÉcritureRéussie = false;
     Exporter(FichierTypé{Documents() + "/refus", 3});
