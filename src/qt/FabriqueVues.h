@@ -5,5 +5,4 @@
 
 #include <memory>
 
-// Nul si aucune vue n'est connue pour ce genre de fenêtre.
 std::unique_ptr<VueDialogue> FabriquerVue(Fenêtre& fenêtre, QWidget* parent);

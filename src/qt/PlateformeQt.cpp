@@ -92,11 +92,6 @@ void PlateformeQt::MontrerFormMessage(Modulebas& m)
 void PlateformeQt::MontrerModal(Fenêtre& fenêtre)
 {
     std::unique_ptr<VueDialogue> vue = FabriquerVue(fenêtre, widgetPrincipal);
-    if (!vue) {
-        qCritical("Velmor : aucune vue pour la fenêtre %s", typeid(fenêtre).name());
-        fenêtre.Form_QueryUnload();
-        return;
-    }
     {
         const PendantModal pendant(*this);
         vuesOuvertes[&fenêtre] = vue.get();

@@ -1,5 +1,6 @@
-// Base des vues Qt des dialogues : un widget par contrôle, les évènements vers les gestionnaires du modèle,
-// et après chaque gestionnaire un seul passage qui recopie l'état des contrôles sur les widgets.
+// La vue Qt d'un dialogue : ses widgets naissent de la déclaration de son modèle, les évènements vont aux
+// gestionnaires déclarés, et après chaque gestionnaire un seul passage recopie l'état des contrôles sur
+// les widgets. Une vue dérivée n'ajoute que ce qui lui est propre (un dessin).
 #pragma once
 
 #include "qt/Liaison.h"
@@ -8,12 +9,6 @@
 
 #include <QDialog>
 #include <functional>
-
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
 
 class VueDialogue : public QDialog, public Vue {
 public:
@@ -28,28 +23,18 @@ public:
     void Rafraîchir() override;
 
 protected:
-    // Chaque fabrique crée le widget du contrôle et le lie pour tous les rafraîchissements à venir.
-    QLabel* Étiquette(Contrôle& c);
-    QPushButton* Bouton(Contrôle& c, std::function<void()> clic);
-    QRadioButton* BoutonOption(Contrôle& c, std::function<void()> clic);
-    // La légende du contrôle tient le texte tapé ; touche reçoit chaque caractère tapé et peut le
-    // remplacer, ou l'annuler en le mettant à 0 (8 effacement arrière, 13 entrée, 27 échappement).
-    QLineEdit* ZoneTexte(Contrôle& c, std::function<void()> changement = {},
-                         std::function<void(char32_t&)> touche = {});
-    QPlainTextEdit* ZoneTexteMultiligne(Contrôle& c, bool lectureSeule);
+    // Le widget d'un contrôle déclaré, pour ce que la vue y ajoute.
+    QWidget* Widget(const Contrôle& c) const { return liaison.Widget(c); }
 
     // Lance un gestionnaire du modèle, rafraîchit, et ferme la vue si le modèle s'est fermé.
     void Gérer(const std::function<void()>& gestionnaire);
 
     void moveEvent(QMoveEvent* évènement) override;
-    // Pour un widget que les fabriques ci-dessus ne savent pas faire (une liste).
-    void Lier(QWidget* widget, const Contrôle& c, std::function<void()> recopierPropre);
-
+    void resizeEvent(QResizeEvent* évènement) override;
     void closeEvent(QCloseEvent* évènement) override;
     void reject() override;
 
 private:
     Fenêtre& modèle;
     Liaison liaison;
-    bool rafraîchissement = false;
 };

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QPushButton>
 #include <memory>
 
 namespace {
@@ -34,12 +33,8 @@ class VueFormApropos : public VueDialogue {
 public:
     VueFormApropos(FormApropos& modèle, QWidget* parent) : VueDialogue(modèle, parent)
     {
-        Étiquette(modèle.Image1)->setPixmap(Emblème(RectanglePixels(modèle.Image1).size()));
-        Étiquette(modèle.EtiVersion);
-        Étiquette(modèle.EtiEditeur);
-        Étiquette(modèle.EtiSite);
-        Étiquette(modèle.LabelAuteur);
-        Bouton(modèle.BtonOk, [&modèle] { modèle.BtonOk_Click(); })->setDefault(true);
+        static_cast<QLabel*>(Widget(modèle.Image1))
+            ->setPixmap(Emblème(RectanglePixels(modèle.Image1).size()));
     }
 };
 

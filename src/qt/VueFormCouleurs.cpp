@@ -1,12 +1,9 @@
-// Vue Qt de la palette des couleurs.
-#include "qt/Activable.h"
+// Vue Qt de la palette des couleurs : le cadre dessiné de la case choisie.
 #include "qt/VueDialogue.h"
 #include "ui/FormCouleurs.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPainter>
-#include <QPushButton>
 #include <memory>
 
 namespace {
@@ -31,20 +28,10 @@ class VueFormCouleurs : public VueDialogue {
 public:
     VueFormCouleurs(FormCouleurs& modèle, QWidget* parent) : VueDialogue(modèle, parent)
     {
-        Étiquette(modèle.LabChoixCoul);
-        for (std::size_t i = 0; i < modèle.Label2.size(); ++i) {
-            QLabel* caseCouleur = Étiquette(modèle.Label2[i]);
-            caseCouleur->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-            caseCouleur->setObjectName(QStringLiteral("Label2_%1").arg(i));
-            new Activable(caseCouleur,
-                          [this, &modèle, i] { Gérer([&modèle, i] { modèle.Label2_Click(i); }); });
-        }
-        QLabel* sélection = Étiquette(modèle.ShapeSel);
-        sélection->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QWidget* sélection = Widget(modèle.ShapeSel);
         auto* disposition = new QHBoxLayout(sélection);
         disposition->setContentsMargins(0, 0, 0, 0);
         disposition->addWidget(new CadreSélection(sélection));
-        Bouton(modèle.BtonOk, [&modèle] { modèle.BtonOk_Click(); })->setDefault(true);
     }
 };
 

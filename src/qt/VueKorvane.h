@@ -1,4 +1,5 @@
-// La vue Qt de la fenêtre principale : menus, canevas, outils et panneaux, recopiés après chaque évènement.
+// La vue Qt de la fenêtre principale : ses menus et ses contrôles naissent de la déclaration de Korvane ;
+// elle n'a en propre que le canevas, le fond qui suit le pointeur et les images des outils.
 #pragma once
 
 #include "qt/Liaison.h"
@@ -6,14 +7,9 @@
 #include "ui/Korvane.h"
 
 #include <QMainWindow>
-#include <QPointer>
 #include <functional>
-#include <unordered_map>
-#include <vector>
 
 class QLabel;
-class QMenu;
-class QPushButton;
 class WidgetCanevas;
 
 class VueKorvane : public QMainWindow, public Vue {
@@ -35,30 +31,13 @@ protected:
     void closeEvent(QCloseEvent* évènement) override;
 
 private:
-    // Un tableau de contrôles qui grandit et rétrécit : les widgets suivent sa taille.
-    struct TableauLié {
-        std::vector<Contrôle>* contrôles;
-        std::function<QWidget*(std::size_t)> créer;
-        std::vector<QWidget*> widgets;
-    };
-
-    QLabel* Étiquette(const Contrôle& c, QWidget* parent);
-    QLabel* ÉtiquetteActive(Contrôle& c, QWidget* parent);
-    QPushButton* Bouton(Contrôle& c, QWidget* parent);
-    QWidget* Forme(const Contrôle& c, QWidget* parent);
-    void ConstruireMenus(QMenu* menu, const std::vector<EntréeMenu>& entrées);
-    void PoserRaccourcis();
-    void SynchroniserTableau(TableauLié& tableau);
+    void PoserImages();
     void SynchroniserTaille();
-    void OrdonnerTabulation();
 
     Korvane& modèle;
     QWidget* fond;
-    WidgetCanevas* canevas;
+    WidgetCanevas* canevas = nullptr;
     QLabel* médaille;
     Liaison liaison;
-    std::unordered_map<const Contrôle*, QAction*> actionsDesMenus;
-    std::vector<TableauLié> tableaux;
-    std::vector<QPointer<QWidget>> ordreTabulation; // un widget détruit ne s'y confond pas avec un nouveau
     bool enRafraîchissement = false;
 };

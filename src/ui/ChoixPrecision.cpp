@@ -40,3 +40,15 @@ void ChoixPrécision::OpPrecis_Click(std::size_t k)
     }
     m.Précision = k == NbChoix ? PrécisionMaximum : static_cast<std::uint8_t>(k);
 }
+
+Déclaration ChoixPrécision::Déclarer()
+{
+    Déclaration d;
+    d.Ajouter(LabCons, Genre::Étiquette);
+    d.Ajouter(Frame1, Genre::Cadre).Bord = Bordure::Gravée;
+    for (std::size_t k = 1; k <= NbChoix; ++k)
+        d.Ajouter(OpPrecis[k], Genre::Option, [this, k] { OpPrecis_Click(k); });
+    d.Ajouter(BtonPrecis, Genre::Bouton, [this] { BtonPrecis_Click(); });
+    d.ParDéfaut = {&BtonPrecis};
+    return d;
+}

@@ -17,6 +17,7 @@ public:
     ChoixPrécision(Modulebas& m, const Contrôle& principale);
 
     void Form_Load() override;
+    Déclaration Déclarer() override;
     void OpPrecis_Click(std::size_t k);
     void BtonPrecis_Click() { Fermer(); }
 

@@ -329,3 +329,48 @@ void Coordonnées::BtonAnnuler_Click()
     m.PositionSuivante = m.PositionSuivanteSauvée;
     Fermer();
 }
+
+// 1 haut-gauche, 2 bas-gauche, 3 bas-droite, 4 haut-droite.
+Contrôle* Coordonnées::Position_Flèche(std::size_t i, Flèche flèche)
+{
+    constexpr std::size_t autreColonne[] = {0, 4, 3, 2, 1};
+    constexpr std::size_t autreLigne[] = {0, 2, 1, 4, 3};
+    const bool àGauche = i <= 2;
+    const bool enHaut = i == 1 || i == 4;
+    std::size_t voisine = 0;
+    if ((flèche == Flèche::Gauche && !àGauche) || (flèche == Flèche::Droite && àGauche))
+        voisine = autreColonne[i];
+    else if ((flèche == Flèche::Haut && !enHaut) || (flèche == Flèche::Bas && enHaut))
+        voisine = autreLigne[i];
+    if (voisine == 0)
+        return nullptr;
+    Position_Click(voisine);
+    return &Position[voisine];
+}
+
+// Le cadre vient après les zones : les cases et le point se dessinent par-dessus.
+Déclaration Coordonnées::Déclarer()
+{
+    Déclaration d;
+    for (Contrôle* c : {&LabCons, &LabX, &EtiLimiteX, &LabY, &EtiLimiteY, &LabConsP, &LabPt, &LabPos})
+        d.Ajouter(*c, Genre::Étiquette);
+    d.Ajouter(SaisieX).Nom = "SaisieX";
+    d.Ajouter(SaisieY).Nom = "SaisieY";
+    ContrôleDéclaré& nom = d.Ajouter(NomPoint);
+    nom.Nom = "NomPoint";
+    nom.Changement = [this] { NomPoint_Change(); };
+    nom.Touche = [this](char32_t& touche) { return NomPoint_KeyPress(touche); };
+    d.Ajouter(Frame1, Genre::Cadre).Bord = Bordure::Gravée;
+    d.Ajouter(Shape1, Genre::Cadre);
+    for (std::size_t i = 1; i <= NbPositions; ++i) {
+        ContrôleDéclaré& caseP = d.Ajouter(Position[i], Genre::Étiquette, [this, i] { Position_Click(i); });
+        caseP.Bord = Bordure::Simple;
+        caseP.Nom = "Position" + std::to_string(i);
+        caseP.SurFlèche = [this, i](Flèche f) { return Position_Flèche(i, f); };
+    }
+    d.Ajouter(BtonValider, Genre::Bouton, [this] { BtonValider_Click(); }).Nom = "BtonValider";
+    d.Ajouter(BtonAnnuler, Genre::Bouton, [this] { BtonAnnuler_Click(); }).Nom = "BtonAnnuler";
+    d.ParDéfaut = {&BtonValider};
+    d.Annulation = &BtonAnnuler;
+    return d;
+}

@@ -24,6 +24,7 @@ public:
     Coordonnées(Modulebas& m, Plateforme& plateforme, const Contrôle& principale);
 
     void Form_Load() override;
+    Déclaration Déclarer() override;
     // Fermer par le cadre, c'est renoncer au point.
     void Form_QueryUnload() override { BtonAnnuler_Click(); }
 
@@ -34,6 +35,9 @@ public:
     bool NomPoint_KeyPress(char32_t touche);
     void NomPoint_Change();
     void Position_Click(std::size_t i);
+    // Les flèches vont à la case voisine et la choisissent, comme entre des boutons d'option ; aucune
+    // case au bord.
+    Contrôle* Position_Flèche(std::size_t i, Flèche flèche);
     void Calcul_ErreurCarac(int position, CodeFaute code);
 
     bool Validé() const { return validé; }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "ui/Controle.h"
+#include "ui/Declaration.h"
 
 class Fenêtre {
 public:
@@ -9,6 +10,9 @@ public:
 
     // Chargement : la fenêtre prépare ses contrôles juste avant d'être montrée.
     virtual void Form_Load() = 0;
+
+    // Les contrôles de la fenêtre, tels que toute vue les pose et les branche.
+    virtual Déclaration Déclarer() = 0;
 
     // Fermeture par le cadre de la fenêtre : par défaut, comme un simple déchargement.
     virtual void Form_QueryUnload() { Fermer(); }

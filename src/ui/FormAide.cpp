@@ -119,3 +119,21 @@ void FormAide::BtonOk_Click()
     LecteurAide.reset();
     Fermer();
 }
+
+// Les longues rubriques défilent verticalement ; les lignes se replient à la largeur.
+Déclaration FormAide::Déclarer()
+{
+    Déclaration d;
+    d.Ajouter(EtiSommaire, Genre::Étiquette);
+    ContrôleDéclaré& sommaire = d.Ajouter(ListChapitresAide, Genre::Liste);
+    sommaire.Lignes = &ÉlémentsSommaire;
+    sommaire.LigneChoisie = &IndexSommaire;
+    sommaire.ClicÉlément = [this](std::size_t k) { ListChapitresAide_Click(static_cast<int>(k)); };
+    d.Ajouter(EtiChap, Genre::Étiquette);
+    ContrôleDéclaré& texte = d.Ajouter(TextAide, Genre::ZoneTexte);
+    texte.Multiligne = texte.LectureSeule = texte.Défile = true;
+    d.Ajouter(BtonOk, Genre::Bouton, [this] { BtonOk_Click(); });
+    d.ParDéfaut = {&BtonOk};
+    d.Redimensionnement = [this] { Form_Resize(); };
+    return d;
+}

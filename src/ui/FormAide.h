@@ -17,6 +17,7 @@ public:
     FormAide(Modulebas& m, Messagerie& messagerie, const Contrôle& principale);
 
     void Form_Load() override;
+    Déclaration Déclarer() override;
     // La vue écrit la nouvelle taille dans Form puis appelle ce gestionnaire.
     void Form_Resize();
     void ListChapitresAide_Click(int k);

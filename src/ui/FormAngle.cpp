@@ -35,3 +35,12 @@ void FormAngle::LigneChangée(std::size_t i)
 {
     PictureAngle[i].Visible = LabAngle[i].Visible && !LabAngle[i].Caption.empty();
 }
+
+// Les images des angles se posent par-dessus les lignes qu'elles accompagnent.
+Déclaration FormAngle::Déclarer()
+{
+    Déclaration d = FormMesures::Déclarer();
+    for (Contrôle& image : PictureAngle)
+        d.Ajouter(image, Genre::Image);
+    return d;
+}

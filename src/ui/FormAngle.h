@@ -13,6 +13,8 @@ public:
     std::size_t& PageAngle = Page;
     std::vector<Contrôle> PictureAngle; // une image par ligne, montrée quand sa ligne a un texte
 
+    Déclaration Déclarer() override;
+
 private:
     void LigneChangée(std::size_t i) override;
 };

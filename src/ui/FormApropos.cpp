@@ -53,3 +53,14 @@ void FormApropos::BtonOk_Click()
 {
     Fermer();
 }
+
+Déclaration FormApropos::Déclarer()
+{
+    Déclaration d;
+    d.Ajouter(Image1, Genre::Image);
+    for (Contrôle* c : {&EtiVersion, &EtiEditeur, &EtiSite, &LabelAuteur})
+        d.Ajouter(*c, Genre::Étiquette);
+    d.Ajouter(BtonOk, Genre::Bouton, [this] { BtonOk_Click(); });
+    d.ParDéfaut = {&BtonOk};
+    return d;
+}

@@ -9,6 +9,7 @@ public:
     explicit FormApropos(const Contrôle& principale);
 
     void Form_Load() override;
+    Déclaration Déclarer() override;
     void BtonOk_Click();
 
     Contrôle Image1; // l'emblème du programme

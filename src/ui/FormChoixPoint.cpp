@@ -58,3 +58,16 @@ void FormChoixPoint::BtonAnnuler_Click()
     m.NumPointModif = 0;
     Fermer();
 }
+
+Déclaration FormChoixPoint::Déclarer()
+{
+    Déclaration d;
+    d.Ajouter(LabConsigne, Genre::Étiquette);
+    for (std::size_t i = 1; i <= NbOptions; ++i)
+        d.Ajouter(OptionPoint[i], Genre::Option, [this, i] { OptionPoint_Click(i); });
+    d.Ajouter(BtonOk, Genre::Bouton, [this] { BtonOk_Click(); });
+    d.Ajouter(BtonAnnuler, Genre::Bouton, [this] { BtonAnnuler_Click(); });
+    d.ParDéfaut = {&BtonOk};
+    d.Annulation = &BtonAnnuler;
+    return d;
+}

@@ -20,6 +20,7 @@ public:
     void NommerOption(std::size_t i, const std::string& nom);
 
     void Form_Load() override;
+    Déclaration Déclarer() override;
     void Form_QueryUnload() override { BtonAnnuler_Click(); }
 
     void OptionPoint_Click(std::size_t i);

@@ -113,3 +113,19 @@ void FormCouleurs::Label2_Click(std::size_t i)
         m.NumCouleurFond = static_cast<std::int32_t>(i);
     }
 }
+
+// La case choisie est entourée d'un cadre posé par-dessus, que la souris traverse.
+Déclaration FormCouleurs::Déclarer()
+{
+    Déclaration d;
+    d.Ajouter(LabChoixCoul, Genre::Étiquette);
+    for (std::size_t i = 0; i < Label2.size(); ++i) {
+        ContrôleDéclaré& caseCouleur = d.Ajouter(Label2[i], Genre::Étiquette, [this, i] { Label2_Click(i); });
+        caseCouleur.Bord = Bordure::Enfoncée;
+        caseCouleur.Nom = "Label2_" + std::to_string(i);
+    }
+    d.Ajouter(ShapeSel, Genre::Cadre).Traversable = true;
+    d.Ajouter(BtonOk, Genre::Bouton, [this] { BtonOk_Click(); });
+    d.ParDéfaut = {&BtonOk};
+    return d;
+}

@@ -21,6 +21,7 @@ public:
     FormCouleurs(Modulebas& m, const Contrôle& principale);
 
     void Form_Load() override;
+    Déclaration Déclarer() override;
     void Label2_Click(std::size_t i);
     void BtonOk_Click() { Fermer(); }
 

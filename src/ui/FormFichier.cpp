@@ -135,3 +135,14 @@ void FormFichier::BtonAnnuler_Click()
     NomFichierChoisi.clear();
     Fermer();
 }
+
+Déclaration FormFichier::Déclarer()
+{
+    Déclaration d;
+    d.Ajouter(LabMessage, Genre::Étiquette).Aligné = Alignement::Centre;
+    d.Ajouter(BtonOk, Genre::Bouton, [this] { BtonOk_Click(); });
+    d.Ajouter(BtonAnnuler, Genre::Bouton, [this] { BtonAnnuler_Click(); });
+    d.ParDéfaut = {&BtonOk};
+    d.Annulation = &BtonAnnuler;
+    return d;
+}

@@ -27,6 +27,7 @@ public:
     FormFichier(Modulebas& m, Plateforme& plateforme, const Contrôle& principale, std::string existant);
 
     void Form_Load() override;
+    Déclaration Déclarer() override;
     // Fermer la fenêtre par son cadre ne confirme rien.
     void Form_QueryUnload() override;
     void BtonOk_Click();

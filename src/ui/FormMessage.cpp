@@ -28,3 +28,12 @@ void FormMessage::BtonOk_Click()
     m.TexteMessage.clear();
     Fermer();
 }
+
+Déclaration FormMessage::Déclarer()
+{
+    Déclaration d;
+    d.Ajouter(LabMessage, Genre::Étiquette);
+    d.Ajouter(BtonOk, Genre::Bouton, [this] { BtonOk_Click(); });
+    d.ParDéfaut = {&BtonOk};
+    return d;
+}

@@ -9,6 +9,7 @@ public:
     FormMessage(Modulebas& m, const Contrôle& principale);
 
     void Form_Load() override;
+    Déclaration Déclarer() override;
     void Form_QueryUnload() override;
     void BtonOk_Click();
 

@@ -109,3 +109,16 @@ void FormMesures::BtonBack_Click()
         BtonSuite.Visible = true;
     }
 }
+
+Déclaration FormMesures::Déclarer()
+{
+    Déclaration d;
+    for (std::size_t i = 0; i < Lignes.size(); ++i)
+        d.Ajouter(Lignes[i], Genre::Étiquette).Nom = "Ligne" + std::to_string(i);
+    d.Ajouter(LabRq, Genre::Étiquette);
+    d.Ajouter(BtonSuite, Genre::Bouton, [this] { BtonSuite_Click(); }).Nom = "BtonSuite";
+    d.Ajouter(BtonBack, Genre::Bouton, [this] { BtonBack_Click(); }).Nom = "BtonBack";
+    d.Ajouter(BtonOk, Genre::Bouton, [this] { BtonOk_Click(); });
+    d.ParDéfaut = {&BtonOk};
+    return d;
+}

@@ -26,6 +26,7 @@ public:
     std::string InitAffichage;
 
     void Form_Load() override;
+    Déclaration Déclarer() override;
     void BtonSuite_Click();
     void BtonBack_Click();
     void BtonOk_Click() { Fermer(); }

@@ -58,3 +58,17 @@ void FormSaisie::BtonAnnuler_Click()
     m.ChaîneSommets.clear();
     Fermer();
 }
+
+Déclaration FormSaisie::Déclarer()
+{
+    Déclaration d;
+    d.Ajouter(LabCons, Genre::Étiquette);
+    ContrôleDéclaré& zone = d.Ajouter(TextPolySeg);
+    zone.Nom = "TextPolySeg";
+    zone.Touche = [this](char32_t& touche) { return TextPolySeg_KeyPress(touche); };
+    d.Ajouter(BtonOk, Genre::Bouton, [this] { BtonOk_Click(); });
+    d.Ajouter(BtonAnnuler, Genre::Bouton, [this] { BtonAnnuler_Click(); });
+    d.ParDéfaut = {&BtonOk};
+    d.Annulation = &BtonAnnuler;
+    return d;
+}

@@ -12,6 +12,7 @@ public:
     FormSaisie(Modulebas& m, Messagerie& messagerie, const Contrôle& principale);
 
     void Form_Load() override;
+    Déclaration Déclarer() override;
     void Form_QueryUnload() override { BtonAnnuler_Click(); }
 
     // Vrai si la touche passe : les majuscules et les touches de commande seulement.

@@ -84,3 +84,18 @@ void FormScore::BtonOk_Click()
     m.NomÉlève = TextNom.Caption;
     Fermer();
 }
+
+// Le cadre d'abord, pour qu'il reste sous les étiquettes qu'il entoure.
+Déclaration FormScore::Déclarer()
+{
+    Déclaration d;
+    d.Ajouter(Shape1, Genre::Cadre).Bord = Bordure::Épaisse;
+    d.Ajouter(LabIdentité, Genre::Étiquette);
+    d.Ajouter(TextNom, Genre::ZoneTexte);
+    for (Contrôle* c : {&LabImp, &Label2, &LabScore, &Label3, &LabBonus, &LabMention})
+        d.Ajouter(*c, Genre::Étiquette);
+    d.Ajouter(BtonImprimer, Genre::Bouton, [this] { BtonImprimer_Click(); });
+    d.Ajouter(BtonOk, Genre::Bouton, [this] { BtonOk_Click(); });
+    d.ParDéfaut = {&BtonOk};
+    return d;
+}

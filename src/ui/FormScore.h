@@ -11,6 +11,7 @@ public:
     FormScore(Modulebas& m, Plateforme& plateforme, const Contrôle& principale);
 
     void Form_Load() override;
+    Déclaration Déclarer() override;
     void Form_QueryUnload() override;
     void BtonImprimer_Click();
     void BtonOk_Click();

@@ -62,3 +62,21 @@ void FormTexteAgrandi::Abandonner()
     m.TexteRetour.clear();
     Fermer();
 }
+
+// Le texte se lit sans prendre le clavier : Entrée va au bouton montré, Valider ou Fermer.
+Déclaration FormTexteAgrandi::Déclarer()
+{
+    Déclaration d;
+    d.Ajouter(LabFond, Genre::Étiquette);
+    ContrôleDéclaré& texte = d.Ajouter(TexteE1Ag, Genre::ZoneTexte);
+    texte.Multiligne = texte.LectureSeule = true;
+    texte.Bord = Bordure::Aucune;
+    texte.AuClavier = false;
+    d.Ajouter(LabConsigne, Genre::Étiquette);
+    d.Ajouter(BtonValider, Genre::Bouton, [this] { BtonValider_Click(); });
+    d.Ajouter(BtonAnnuler, Genre::Bouton, [this] { BtonAnnuler_Click(); });
+    d.Ajouter(BtonFermer, Genre::Bouton, [this] { BtonFermer_Click(); });
+    d.ParDéfaut = {&BtonValider, &BtonFermer};
+    d.Annulation = &BtonAnnuler;
+    return d;
+}

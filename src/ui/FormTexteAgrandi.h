@@ -9,6 +9,7 @@ public:
     FormTexteAgrandi(Modulebas& m, const Contrôle& principale);
 
     void Form_Load() override;
+    Déclaration Déclarer() override;
     void Form_QueryUnload() override;
     void BtonValider_Click();
     void BtonAnnuler_Click();

@@ -38,13 +38,6 @@ struct Jumeau {
     bool CachéAvecLui;
 };
 
-// Un raccourci clavier usuel, à côté des touches d'accès : il fait ce que fait sa commande, quand elle le
-// peut (touches écrites comme Qt les lit : « Ctrl+O », « F1 »).
-struct Raccourci {
-    std::string Touches;
-    Contrôle* Commande;
-};
-
 // Les étapes de la construction, des fichiers, du jeu et des exercices après lesquelles l'activation des
 // commandes change ; chacune est une ligne de la table d'activation.
 enum class ÉtapeConstruction {
@@ -96,6 +89,9 @@ public:
     // FenêtreFigure.
     void DétruireÉtiquettePoint(std::size_t n) override;
     void FermerFigure() override;
+
+    // KorvaneDeclaration.cpp : les contrôles et les menus tels que la vue les pose.
+    Déclaration Déclarer() override;
 
     // KorvaneRepere.cpp : repère, échelle, zoom.
     void AjusterCadre();
@@ -211,8 +207,8 @@ public:
     void ArrêterGlissement();
     GlissementPanneau Glissement;
 
-    // Les évènements que la vue transmet : clic et survol d'un contrôle, ou d'un élément d'un tableau de
-    // contrôles qui grandit (LabTypeFig, ShapeTypeFig1, ShapeTypeFig2), désigné par son indice.
+    // Les évènements par où passent les gestionnaires déclarés : clic et survol d'un contrôle, ou d'un
+    // élément d'un tableau de contrôles qui grandit (LabTypeFig), désigné par son indice.
     void Cliquer(const Contrôle& c);
     void Survoler(const Contrôle& c);
     void CliquerÉlément(const std::vector<Contrôle>& tableau, std::size_t indice);
@@ -313,7 +309,10 @@ private:
     void ChangerFondCanevas();
     void DessinerContrôles();
     void ConstruireMenus();
-    // Les gestionnaires s'inscrivent au constructeur ; la vue ne connaît que Cliquer et Survoler.
+    void DéclarerMenus(Déclaration& d, const std::vector<EntréeMenu>& entrées, const Contrôle* menu);
+    std::function<void()> ClicDe(Contrôle& c);
+    std::function<void()> SurvolDe(Contrôle& c);
+    // Les gestionnaires s'inscrivent au constructeur ; la déclaration les lance par Cliquer et Survoler.
     void Brancher(Contrôle& c, void (Korvane::*gestionnaire)());
     void BrancherSurvol(Contrôle& c, void (Korvane::*gestionnaire)());
     void BrancherTableau(const std::vector<Contrôle>& tableau, void (Korvane::*clic)(std::size_t),

@@ -1,13 +1,10 @@
-// Vues Qt des fenêtres des longueurs et des angles.
+// Vue Qt de la fenêtre des angles : le petit dessin de chaque angle.
 #include "qt/VueDialogue.h"
 #include "ui/FormAngle.h"
-#include "ui/FormLong.h"
 
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPushButton>
 #include <memory>
 
 namespace {
@@ -38,25 +35,12 @@ protected:
     }
 };
 
-class VueFormMesures : public VueDialogue {
+class VueFormAngle : public VueDialogue {
 public:
-    VueFormMesures(FormMesures& modèle, QWidget* parent) : VueDialogue(modèle, parent)
+    VueFormAngle(FormAngle& modèle, QWidget* parent) : VueDialogue(modèle, parent)
     {
-        for (std::size_t i = 0; i < modèle.Lignes.size(); ++i)
-            Étiquette(modèle.Lignes[i])->setObjectName(QStringLiteral("Ligne%1").arg(i));
-        Étiquette(modèle.LabRq);
-        Bouton(modèle.BtonSuite, [&modèle] { modèle.BtonSuite_Click(); })->setObjectName("BtonSuite");
-        Bouton(modèle.BtonBack, [&modèle] { modèle.BtonBack_Click(); })->setObjectName("BtonBack");
-        Bouton(modèle.BtonOk, [&modèle] { modèle.BtonOk_Click(); })->setDefault(true);
-    }
-};
-
-class VueFormAngle : public VueFormMesures {
-public:
-    VueFormAngle(FormAngle& modèle, QWidget* parent) : VueFormMesures(modèle, parent)
-    {
-        for (Contrôle& image : modèle.PictureAngle) {
-            QLabel* cadre = Étiquette(image);
+        for (const Contrôle& image : modèle.PictureAngle) {
+            QWidget* cadre = Widget(image);
             auto* disposition = new QHBoxLayout(cadre);
             disposition->setContentsMargins(0, 0, 0, 0);
             disposition->addWidget(new ImageAngle(cadre));
@@ -65,11 +49,6 @@ public:
 };
 
 } // namespace
-
-std::unique_ptr<VueDialogue> CréerVue(FormLong& modèle, QWidget* parent)
-{
-    return std::make_unique<VueFormMesures>(modèle, parent);
-}
 
 std::unique_ptr<VueDialogue> CréerVue(FormAngle& modèle, QWidget* parent)
 {

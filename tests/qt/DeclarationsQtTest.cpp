@@ -1,0 +1,221 @@
+// La déclaration de chaque fenêtre : chaque contrôle n'y est qu'une fois, Tab suit son ordre, et chaque
+// gestionnaire déclaré est atteint par son évènement sur le widget que la liaison Qt en fait.
+#include "qt/FenetreQt.h"
+#include "ui/ChoixPrecision.h"
+#include "ui/Coordonnees.h"
+#include "ui/FormAide.h"
+#include "ui/FormAngle.h"
+#include "ui/FormApropos.h"
+#include "ui/FormChoixPoint.h"
+#include "ui/FormCouleurs.h"
+#include "ui/FormFichier.h"
+#include "ui/FormLong.h"
+#include "ui/FormMessage.h"
+#include "ui/FormSaisie.h"
+#include "ui/FormScore.h"
+#include "ui/FormTexteAgrandi.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <map>
+
+namespace {
+
+// Chaque gestionnaire déclaré est remplacé par un compteur à son nom (« Clic 3 », « Touche 5 »), qui
+// attend un appel, ou un par élément d'un tableau. Une touche est refusée : le widget ne l'écrit pas.
+class Compteurs {
+public:
+    void Remplacer(Déclaration& d)
+    {
+        for (std::size_t i = 0; i < d.Contrôles.size(); ++i) {
+            ContrôleDéclaré& c = d.Contrôles[i];
+            const std::string n = " " + std::to_string(i);
+            const int fois = c.Tableau ? static_cast<int>(c.Tableau->size()) : 1;
+            if (c.Clic)
+                c.Clic = Compteur("Clic" + n);
+            if (c.Changement)
+                c.Changement = Compteur("Changement" + n);
+            if (c.Survol)
+                c.Survol = Compteur("Survol" + n);
+            if (c.Touche)
+                c.Touche = [f = Compteur("Touche" + n)](char32_t&) { return f(), false; };
+            if (c.SurFlèche)
+                c.SurFlèche = [f = Compteur("Flèche" + n)](Flèche) { return f(), nullptr; };
+            if (c.ClicÉlément)
+                c.ClicÉlément = [f = Compteur("ClicÉlément" + n, fois)](std::size_t) { f(); };
+            if (c.SurvolÉlément)
+                c.SurvolÉlément = [f = Compteur("SurvolÉlément" + n, fois)](std::size_t) { f(); };
+        }
+    }
+
+    std::map<std::string, int> attendus, vus;
+
+private:
+    std::function<void()> Compteur(const std::string& nom, int fois = 1)
+    {
+        attendus[nom] = fois;
+        return [this, nom] { ++vus[nom]; };
+    }
+};
+
+void Souris(QWidget* w, QEvent::Type genre)
+{
+    QMouseEvent évènement(genre, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::LeftButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(w, &évènement);
+}
+
+void Touche(QWidget* w, Qt::Key touche, const QString& texte = {})
+{
+    QKeyEvent frappe(QEvent::KeyPress, touche, Qt::NoModifier, texte);
+    QApplication::sendEvent(w, &frappe);
+}
+
+// Les commandes des menus, dans l'ordre de leur déclaration.
+void Commandes(const QList<QAction*>& actions, std::vector<QAction*>& commandes)
+{
+    for (QAction* action : actions) {
+        commandes.push_back(action);
+        if (action->menu())
+            Commandes(action->menu()->actions(), commandes);
+    }
+}
+
+// Les widgets que Tab atteint, dans l'ordre de la déclaration, éléments des tableaux compris ; un
+// contrôle qui se dit après un autre le suit.
+std::vector<QWidget*> OrdreDéclaré(const Liaison& liaison)
+{
+    const auto& contrôles = liaison.Déclarée().Contrôles;
+    std::vector<const Contrôle*> ordre;
+    const std::function<void(const ContrôleDéclaré&)> ajouter = [&](const ContrôleDéclaré& c) {
+        if (c.Tableau)
+            for (const Contrôle& élément : *c.Tableau)
+                ordre.push_back(&élément);
+        else
+            ordre.push_back(c.Modèle);
+        for (const ContrôleDéclaré& suivant : contrôles)
+            if (suivant.ClavierAprès && suivant.ClavierAprès == c.Modèle)
+                ajouter(suivant);
+    };
+    for (const ContrôleDéclaré& c : contrôles)
+        if (!c.ClavierAprès)
+            ajouter(c);
+    std::vector<QWidget*> widgets;
+    for (const Contrôle* c : ordre)
+        if (QWidget* w = liaison.Widget(*c); w && (w->focusPolicy() & Qt::TabFocus))
+            widgets.push_back(w);
+    return widgets;
+}
+
+// La chaîne du focus de Qt réduite à ces widgets, depuis le premier.
+std::vector<QWidget*> ChaîneDuFocus(const std::vector<QWidget*>& widgets)
+{
+    std::vector<QWidget*> chaîne;
+    if (widgets.empty())
+        return chaîne;
+    QWidget* w = widgets.front();
+    do {
+        if (std::ranges::find(widgets, w) != widgets.end())
+            chaîne.push_back(w);
+        w = w->nextInFocusChain();
+    } while (w != widgets.front());
+    return chaîne;
+}
+
+// Chaque évènement déclaré, joué une fois sur son widget, atteint son gestionnaire et lui seul.
+void VérifierFenêtre(Fenêtre& fenêtre)
+{
+    Déclaration d = fenêtre.Déclarer();
+    std::set<const void*> déclarés;
+    for (const ContrôleDéclaré& c : d.Contrôles)
+        EXPECT_TRUE(déclarés.insert(c.Modèle ? static_cast<const void*>(c.Modèle) : c.Tableau).second)
+            << "déclaré deux fois : " << c.Nom;
+    Compteurs compteurs;
+    compteurs.Remplacer(d);
+
+    QMainWindow racine;
+    racine.setCentralWidget(new QWidget);
+    Liaison liaison(racine.centralWidget(), fenêtre, [](const std::function<void()>& f) { f(); });
+    liaison.Construire(d, racine.menuBar());
+    liaison.Recopier();
+
+    const std::vector<QWidget*> ordre = OrdreDéclaré(liaison);
+    EXPECT_EQ(ChaîneDuFocus(ordre), ordre);
+    std::vector<QAction*> commandes;
+    Commandes(racine.menuBar()->actions(), commandes);
+    std::size_t commande = 0;
+    for (const ContrôleDéclaré& c : liaison.Déclarée().Contrôles) {
+        if (c.Sorte == Genre::ÉlémentMenu || c.Sorte == Genre::Séparateur) {
+            if (c.Clic) {
+                commandes.at(commande)->setEnabled(true);
+                commandes.at(commande)->trigger();
+            }
+            ++commande;
+            continue;
+        }
+        if (c.Tableau) {
+            for (const Contrôle& élément : *c.Tableau) {
+                QWidget* w = liaison.Widget(élément);
+                ASSERT_NE(w, nullptr);
+                Souris(w, QEvent::MouseMove);
+                Souris(w, QEvent::MouseButtonPress);
+            }
+            continue;
+        }
+        QWidget* w = liaison.Widget(*c.Modèle);
+        ASSERT_NE(w, nullptr) << c.Nom;
+        w->setEnabled(true);
+        if (auto* bouton = qobject_cast<QAbstractButton*>(w); bouton && c.Clic)
+            bouton->click();
+        else if (c.Clic)
+            Souris(w, QEvent::MouseButtonPress);
+        if (c.Survol)
+            Souris(w, QEvent::MouseMove);
+        if (c.SurFlèche)
+            Touche(w, Qt::Key_Right);
+        if (auto* zone = qobject_cast<QLineEdit*>(w)) {
+            if (c.Touche)
+                Touche(w, Qt::Key_A, QStringLiteral("A"));
+            if (c.Changement)
+                zone->setText(zone->text() + QStringLiteral("x"));
+        }
+        if (auto* liste = qobject_cast<QListWidget*>(w)) {
+            liste->addItem(QStringLiteral("ligne"));
+            liste->setCurrentRow(liste->count() - 1);
+        }
+    }
+    EXPECT_EQ(compteurs.vus, compteurs.attendus);
+}
+
+} // namespace
+
+TEST_F(FenetreQt, ChaqueDeclarationEstSuivieParTabEtSesGestionnairesAtteints)
+{
+    {
+        SCOPED_TRACE("Korvane");
+        VérifierFenêtre(k);
+    }
+    const std::vector<std::string> lignes{"AB = 1"};
+    std::vector<std::unique_ptr<Fenêtre>> fenêtres;
+    fenêtres.push_back(std::make_unique<Coordonnées>(m, plateforme, k.Form));
+    fenêtres.push_back(std::make_unique<FormSaisie>(m, plateforme, k.Form));
+    fenêtres.push_back(std::make_unique<FormChoixPoint>(m, k.Form));
+    fenêtres.push_back(std::make_unique<ChoixPrécision>(m, k.Form));
+    fenêtres.push_back(std::make_unique<FormCouleurs>(m, k.Form));
+    fenêtres.push_back(std::make_unique<FormLong>(lignes, k.Form));
+    fenêtres.push_back(std::make_unique<FormAngle>(lignes, k.Form));
+    fenêtres.push_back(std::make_unique<FormMessage>(m, k.Form));
+    fenêtres.push_back(std::make_unique<FormTexteAgrandi>(m, k.Form));
+    fenêtres.push_back(std::make_unique<FormApropos>(k.Form));
+    fenêtres.push_back(std::make_unique<FormScore>(m, plateforme, k.Form));
+    fenêtres.push_back(std::make_unique<FormFichier>(m, plateforme, k.Form, DialogueFichier::Ouverture));
+    fenêtres.push_back(std::make_unique<FormAide>(m, plateforme, k.Form));
+    for (const auto& fenêtre : fenêtres) {
+        SCOPED_TRACE(typeid(*fenêtre).name());
+        VérifierFenêtre(*fenêtre);
+    }
+}
