@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -364,8 +365,8 @@ void Liaison::CréerMenu(const ContrôleDéclaré& d, QMenuBar* barre)
         menuParent->addSeparator();
         return;
     }
-    const bool sousMenu = std::ranges::any_of(
-        déclaration.Contrôles, [&c](const ContrôleDéclaré& autre) { return autre.Dans == &c; });
+    const bool sousMenu = std::any_of(déclaration.Contrôles.begin(), déclaration.Contrôles.end(),
+                                      [&c](const ContrôleDéclaré& autre) { return autre.Dans == &c; });
     QAction* action = nullptr;
     if (sousMenu) {
         action = (menuParent ? menuParent->addMenu(QString()) : barre->addMenu(QString()))->menuAction();
@@ -396,7 +397,8 @@ void Liaison::PoserRaccourcis()
             action = trouvée->second;
         } else {
             const auto déclaré =
-                std::ranges::find(déclaration.Contrôles, raccourci.Commande, &ContrôleDéclaré::Modèle);
+                std::find_if(déclaration.Contrôles.begin(), déclaration.Contrôles.end(),
+                             [&](const ContrôleDéclaré& d) { return d.Modèle == raccourci.Commande; });
             action = new QAction(racine);
             racine->window()->addAction(action);
             QObject::connect(action, &QAction::triggered, action,
@@ -454,7 +456,9 @@ void Liaison::OrdonnerClavier()
     const std::function<void(const ContrôleDéclaré&)> ajouter = [&](const ContrôleDéclaré& d) {
         std::vector<QWidget*> siens;
         if (d.Tableau)
-            siens = std::ranges::find(tableaux, &d, &TableauLié::déclaré)->widgets;
+            siens = std::find_if(tableaux.begin(), tableaux.end(), [&d](const TableauLié& t) {
+                        return t.déclaré == &d;
+                    })->widgets;
         else if (QWidget* w = Widget(*d.Modèle))
             siens = {w};
         for (QWidget* w : siens)
@@ -487,8 +491,8 @@ void Liaison::Recopier()
         OrdonnerClavier();
     // Le bouton par défaut suit celui que le modèle montre.
     if (!déclaration.ParDéfaut.empty()) {
-        const auto montré =
-            std::ranges::find_if(déclaration.ParDéfaut, [](const Contrôle* c) { return c->Visible; });
+        const auto montré = std::find_if(déclaration.ParDéfaut.begin(), déclaration.ParDéfaut.end(),
+                                         [](const Contrôle* c) { return c->Visible; });
         const Contrôle* défaut =
             montré != déclaration.ParDéfaut.end() ? *montré : déclaration.ParDéfaut.back();
         static_cast<QPushButton*>(Widget(*défaut))->setDefault(true);
@@ -501,7 +505,9 @@ bool Liaison::Annuler()
     const Contrôle* annulation = déclaration.Annulation;
     if (!annulation || !annulation->Visible || !annulation->Enabled)
         return false;
-    std::ranges::find(déclaration.Contrôles, annulation, &ContrôleDéclaré::Modèle)->Clic();
+    std::find_if(déclaration.Contrôles.begin(), déclaration.Contrôles.end(),
+                 [annulation](const ContrôleDéclaré& d) { return d.Modèle == annulation; })
+        ->Clic();
     return true;
 }
 

@@ -21,6 +21,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -119,7 +120,7 @@ std::vector<QWidget*> ChaîneDuFocus(const std::vector<QWidget*>& widgets)
         return chaîne;
     QWidget* w = widgets.front();
     do {
-        if (std::ranges::find(widgets, w) != widgets.end())
+        if (std::find(widgets.begin(), widgets.end(), w) != widgets.end())
             chaîne.push_back(w);
         w = w->nextInFocusChain();
     } while (w != widgets.front());
