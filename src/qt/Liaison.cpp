@@ -396,7 +396,9 @@ void Liaison::PoserRaccourcis()
         if (const auto trouvée = actions.find(raccourci.Commande); trouvée != actions.end()) {
             action = trouvée->second;
         } else {
-            const ContrôleDéclaré* déclaré = déclaration.Trouver(*raccourci.Commande);
+            const auto déclaré =
+                std::find_if(déclaration.Contrôles.begin(), déclaration.Contrôles.end(),
+                             [&](const ContrôleDéclaré& d) { return d.Modèle == raccourci.Commande; });
             action = new QAction(racine);
             racine->window()->addAction(action);
             QObject::connect(action, &QAction::triggered, action,
@@ -503,7 +505,9 @@ bool Liaison::Annuler()
     const Contrôle* annulation = déclaration.Annulation;
     if (!annulation || !annulation->Visible || !annulation->Enabled)
         return false;
-    déclaration.Trouver(*annulation)->Clic();
+    std::find_if(déclaration.Contrôles.begin(), déclaration.Contrôles.end(),
+                 [annulation](const ContrôleDéclaré& d) { return d.Modèle == annulation; })
+        ->Clic();
     return true;
 }
 

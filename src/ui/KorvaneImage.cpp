@@ -36,12 +36,16 @@ constexpr std::array<TypeImage, 4> TypesImage = {{
 // Le premier type dont l'extension termine le nom, en majuscules comme en minuscules ; aucun sinon.
 const TypeImage* TypeDuNom(std::string_view nom)
 {
-    const auto minuscule = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    for (const TypeImage& type : TypesImage)
-        if (nom.size() > type.Extension.size() &&
-            std::equal(type.Extension.begin(), type.Extension.end(), nom.end() - type.Extension.size(),
-                       [&](char e, char n) { return e == minuscule(n); }))
+    const auto pareils = [](char c, char minuscule) {
+        return (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == minuscule;
+    };
+    for (const TypeImage& type : TypesImage) {
+        const std::string_view extension = type.Extension;
+        if (nom.size() > extension.size() &&
+            std::equal(nom.end() - static_cast<std::ptrdiff_t>(extension.size()), nom.end(),
+                       extension.begin(), extension.end(), pareils))
             return &type;
+    }
     return nullptr;
 }
 

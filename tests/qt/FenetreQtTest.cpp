@@ -11,7 +11,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QWindow>
-#include <algorithm>
 
 namespace {
 
@@ -211,10 +210,11 @@ TEST_F(FenetreQt, UnNomDeFichierSeMontreEnTexteBrut)
     const QList<QLabel*> étiquettes = vue.findChildren<QLabel*>();
     const auto montreLeNom = [&](QLabel* l) { return l->isVisible() && l->text().contains("<font"); };
     ASSERT_TRUE(std::any_of(étiquettes.begin(), étiquettes.end(), montreLeNom));
-    for (QLabel* étiquette : étiquettes)
+    for (QLabel* étiquette : étiquettes) {
         if (montreLeNom(étiquette)) {
             EXPECT_EQ(étiquette->textFormat(), Qt::PlainText) << étiquette->text().toStdString();
         }
+    }
     k.Form.Caption = nom;
     vue.Rafraîchir();
     EXPECT_EQ(vue.windowHandle()->title(), QString::fromStdString(nom));
