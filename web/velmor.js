@@ -55,6 +55,54 @@ var Velmor = (() => {
     });
   }
 
+  // « &Fichier » : la lettre qui suit « & » est la touche d'accès, soulignée ; « && » est un « & ». Le
+  // texte se pose en nœuds de texte, jamais en HTML.
+  function legende(contrôle, élément, texte) {
+    élément.textContent = '';
+    let accès = '';
+    let morceau = '';
+    for (let i = 0; i < texte.length; ++i) {
+      if (texte[i] === '&' && i + 1 < texte.length) {
+        ++i;
+        if (texte[i] !== '&' && !accès) {
+          accès = texte[i];
+          élément.append(morceau);
+          morceau = '';
+          const u = document.createElement('u');
+          u.textContent = accès;
+          élément.append(u);
+          continue;
+        }
+      }
+      morceau += texte[i];
+    }
+    élément.append(morceau);
+    if (accès) contrôle.dataset.acces = accès.toLowerCase();
+    else delete contrôle.dataset.acces;
+  }
+
+  // Les flèches parcourent le menu ouvert ; Gauche et Droite passent au menu voisin de la barre.
+  function naviguerMenu(e, ouvert) {
+    const entrées = [...ouvert.children].filter((x) => x.matches('[role^=menuitem]:not([hidden])'));
+    const ici = entrées.indexOf(document.activeElement);
+    if (e.key === 'ArrowDown' || e.key === 'ArrowUp') {
+      const pas = e.key === 'ArrowDown' ? 1 : -1;
+      entrées[(ici + pas + entrées.length) % entrées.length].focus();
+    } else if (e.key === 'ArrowLeft' || e.key === 'ArrowRight') {
+      const barre = [...document.querySelectorAll('.barre-menus > [role^=menuitem]:not([hidden])')];
+      const courant = barre.indexOf(document.querySelector('.barre-menus > [aria-expanded=true]'));
+      const voisin = barre[(courant + (e.key === 'ArrowRight' ? 1 : -1) + barre.length) % barre.length];
+      fermerMenus();
+      ouvrirMenu(voisin);
+    } else if (e.key.length === 1) {
+      const entrée = entrées.find((x) => x.dataset.acces === e.key.toLowerCase());
+      if (entrée) entrée.click();
+    } else {
+      return;
+    }
+    e.preventDefault();
+  }
+
   function fermerMenus() {
     for (const m of document.querySelectorAll('.menu-deroulant')) m.hidden = true;
     for (const b of document.querySelectorAll('[aria-expanded="true"]')) b.setAttribute('aria-expanded', 'false');
@@ -168,9 +216,21 @@ var Velmor = (() => {
     document.addEventListener('keydown', (e) => {
       const cible = e.target;
       const modale = document.querySelector('dialog[open]');
-      if (e.key === 'Escape' && document.querySelector('.menu-deroulant:not([hidden])')) {
+      const menusOuverts = [...document.querySelectorAll('.menu-deroulant:not([hidden])')];
+      if (e.key === 'Escape' && menusOuverts.length) {
         fermerMenus();
         return;
+      }
+      if (menusOuverts.length && !e.altKey && !e.ctrlKey) return naviguerMenu(e, menusOuverts[menusOuverts.length - 1]);
+      // Alt et la lettre soulignée ouvrent un menu de la barre, comme au bureau.
+      const barre = document.querySelector('#principale .barre-menus');
+      if (e.altKey && !e.ctrlKey && e.key.length === 1 && barre && !document.querySelector('dialog[open]')) {
+        const menu = barre.querySelector(`:scope > [data-acces="${CSS.escape(e.key.toLowerCase())}"]`);
+        if (menu) {
+          e.preventDefault();
+          fermerMenus();
+          return ouvrirMenu(menu);
+        }
       }
       if (cible.tagName === 'CANVAS') {
         if (e.key in codesFlèches) {
@@ -434,7 +494,7 @@ var Velmor = (() => {
   }
 
   return {
-    poster, suivant, brancher, taillePrincipale, nouveauDialogue, poserFenetre, messageSysteme,
+    legende, poster, suivant, brancher, taillePrincipale, nouveauDialogue, poserFenetre, messageSysteme,
     choisirFichier, mesurer, dessiner,
     fenetrePrincipale(numéro, limite) {
       const p = document.getElementById('principale');

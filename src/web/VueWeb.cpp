@@ -25,6 +25,11 @@ void Attribut(val& nœud, const char* nom, const std::string& valeur)
     nœud.call<void>("setAttribute", std::string(nom), valeur);
 }
 
+val Page()
+{
+    return val::global("Velmor");
+}
+
 std::string Pixels(int twips)
 {
     return std::to_string(VersPixels(twips, TwipsParPixelPage)) + "px";
@@ -33,18 +38,6 @@ std::string Pixels(int twips)
 std::string CouleurCss(const Couleur& c)
 {
     return "rgb(" + std::to_string(c.R) + "," + std::to_string(c.V) + "," + std::to_string(c.B) + ")";
-}
-
-// « &Fichier » : la lettre qui suit « & » est la touche d'accès ; « && » est un « & ».
-std::string SansTouchesAccès(const std::string& légende)
-{
-    std::string texte;
-    for (std::size_t i = 0; i < légende.size(); ++i) {
-        if (légende[i] == '&' && i + 1 < légende.size())
-            ++i;
-        texte += légende[i];
-    }
-    return texte;
 }
 
 char32_t PointDeCode(std::string_view c)
@@ -97,7 +90,7 @@ std::string NomAccessible(const Contrôle& c)
 {
     if (!c.NomAccessible.empty())
         return c.NomAccessible;
-    const bool parlante = val::global("Velmor").call<bool>("parlante", c.Caption);
+    const bool parlante = Page().call<bool>("parlante", c.Caption);
     return parlante ? std::string() : c.ToolTipText;
 }
 
@@ -324,7 +317,7 @@ void VueWeb::RecopierLien(Lien& lien)
     switch (d.Sorte) {
     case Genre::Bouton:
     case Genre::ÉlémentMenu:
-        n["firstChild"].set("textContent", SansTouchesAccès(c.Caption));
+        Page().call<void>("legende", n, n["firstChild"], c.Caption);
         if (menu && c.Checked)
             Attribut(n, "aria-checked", "true");
         else if (menu)
@@ -335,7 +328,7 @@ void VueWeb::RecopierLien(Lien& lien)
     case Genre::Option:
         n["firstChild"].set("checked", c.Checked);
         n["firstChild"].set("disabled", !c.Enabled);
-        n["lastChild"].set("textContent", SansTouchesAccès(c.Caption));
+        Page().call<void>("legende", n, n["lastChild"], c.Caption);
         break;
     case Genre::ZoneTexte:
     case Genre::Liste:

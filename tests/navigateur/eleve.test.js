@@ -104,7 +104,15 @@ test('une figure placée au clavier s\'analyse et se sauvegarde comme au bureau'
 
 test('le dialogue des coordonnées refuse un calcul, puis accepte le calcul corrigé', async () => {
   const page = await ouvrir(navigateur, serveur);
-  await point(page, 'RAC(-4)', '1');
+  // Ouvert par le menu au clavier : Alt et la lettre soulignée, puis celle de la commande.
+  await page.keyboard.press('Alt+l');
+  await page.keyboard.press('p');
+  await modale(page);
+  await page.focus('#SaisieX');
+  await page.keyboard.type('RAC(-4)');
+  await page.focus('#SaisieY');
+  await page.keyboard.type('1');
+  await page.keyboard.press('Enter');
   // La boîte du refus s'ouvre par-dessus le dialogue, qui reste ouvert derrière elle.
   await page.waitForFunction(() => document.querySelectorAll('dialog[open]').length === 2);
   const refus = await page.locator('dialog[open]').last().innerText();
