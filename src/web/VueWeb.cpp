@@ -273,18 +273,18 @@ void VueWeb::RecopierLien(Lien& lien)
 {
     const Contrôle& c = *lien.contrôle;
     const ContrôleDéclaré& d = *lien.déclaré;
-    const std::string nom = NomAccessible(c);
     // Ce qui se voit du contrôle, en une ligne : rien ne se repose s'il n'a pas changé.
-    std::string état = c.Caption + '\x1f' + c.ToolTipText + '\x1f' + nom + '\x1f' + c.DescriptionAccessible +
-                       '\x1f' + std::to_string(c.Left) + ',' + std::to_string(c.Top) + ',' +
-                       std::to_string(c.Width) + ',' + std::to_string(c.Height) + ',' +
-                       std::to_string(c.Enabled) + std::to_string(c.Visible) + std::to_string(c.Checked) +
-                       std::to_string(c.FontSize) + (c.BackColor ? CouleurCss(*c.BackColor) : "") + '/' +
-                       (c.ForeColor ? CouleurCss(*c.ForeColor) : "") +
-                       std::to_string(static_cast<int>(c.MousePointer));
+    std::string état =
+        c.Caption + '\x1f' + c.ToolTipText + '\x1f' + c.NomAccessible + '\x1f' + c.DescriptionAccessible +
+        '\x1f' + std::to_string(c.Left) + ',' + std::to_string(c.Top) + ',' + std::to_string(c.Width) + ',' +
+        std::to_string(c.Height) + ',' + std::to_string(c.Enabled) + std::to_string(c.Visible) +
+        std::to_string(c.Checked) + std::to_string(c.FontSize) +
+        (c.BackColor ? CouleurCss(*c.BackColor) : "") + '/' + (c.ForeColor ? CouleurCss(*c.ForeColor) : "") +
+        std::to_string(static_cast<int>(c.MousePointer));
     if (état == lien.état)
         return;
     lien.état = std::move(état);
+    const std::string nom = NomAccessible(c);
     val& n = lien.nœud;
     val style = n["style"];
     const bool menu = d.Sorte == Genre::ÉlémentMenu;
@@ -311,7 +311,9 @@ void VueWeb::RecopierLien(Lien& lien)
         n.call<void>("removeAttribute", std::string("aria-label"));
     else
         Attribut(n, "aria-label", nom);
-    if (!c.DescriptionAccessible.empty())
+    if (c.DescriptionAccessible.empty())
+        n.call<void>("removeAttribute", std::string("aria-description"));
+    else
         Attribut(n, "aria-description", c.DescriptionAccessible);
 
     switch (d.Sorte) {
