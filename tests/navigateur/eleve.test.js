@@ -97,6 +97,9 @@ test('une figure placée au clavier s\'analyse et se sauvegarde comme au bureau'
   fs.rmSync(dossier, {recursive: true});
 
   assert.equal(phrase.trim(), `${bureau.description}.`);
+  // Le lecteur d'écran lit la figure dans le texte du canevas.
+  assert.equal(await page.locator('canvas').textContent(),
+      `Points : A(0 ; 0), B(2*2 ; 0), C(0 ; 2,5). Polygone ABC. ${bureau.description}.`);
   assert.deepEqual(longueurs, bureau.longueurs.map((l) => l.texte));
   assert.deepEqual(angles, bureau.angles.map((a) => a.texte));
   assert.deepEqual(page.erreurs, []);
