@@ -4,6 +4,7 @@
 #include "ui/FormMessage.h"
 #include "ui/Korvane.h"
 #include "ui/Pixels.h"
+#include "web/Habillage.h"
 
 #include <emscripten.h>
 
@@ -135,6 +136,7 @@ void PlateformeWeb::MontrerModal(Fenêtre& fenêtre)
     val dialogue = Page().call<val>("nouveauDialogue", numéro);
     {
         VueWeb vue(dialogue["corps"], fenêtre, numéro);
+        Habiller(vue);
         vues.push_back(&vue);
         fenêtre.Form_Load();
         RafraîchirVues();
