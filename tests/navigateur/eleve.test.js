@@ -239,3 +239,37 @@ test('un triangle rectangle construit pour la cible la gagne et le score le mont
   await page.getByText(/^Score : +2\/ *2$/).waitFor();
   assert.deepEqual(page.erreurs, []);
 });
+
+// Une figure lâchée sur la page, comme le navigateur la livre.
+async function déposer(page, fichier) {
+  const octets = Array.from(fs.readFileSync(fichier));
+  await page.evaluate(([nom, o]) => {
+    const transfert = new DataTransfer();
+    transfert.items.add(new File([new Uint8Array(o)], nom));
+    document.querySelector('.fond').dispatchEvent(new DragEvent('drop', {dataTransfer: transfert, bubbles: true}));
+  }, [path.basename(fichier), octets]);
+}
+
+test('une figure déposée s\'ouvre, sauf quand « Ouvrir une figure » est éteint', async () => {
+  const triangle = path.join(racine, 'tests/data/triangle-rectangle.lum');
+  const page = await ouvrir(navigateur, serveur);
+  // Pendant une cible, « Ouvrir une figure » est éteint : le dépôt est refusé.
+  await page.getByRole('button', {name: /^Triangle rectangle/}).click();
+  await modale(page);
+  await page.keyboard.press('Enter');
+  await sansModale(page);
+  assert.ok(await page.getByRole('menuitem', {name: 'Ouvrir une figure', includeHidden: true}).isDisabled());
+  await déposer(page, triangle);
+  await page.getByRole('button', {name: 'Placer un point'}).click();
+  await modale(page);
+  await page.keyboard.press('Escape');
+  await sansModale(page);
+  // Le dépôt est passé avant le dialogue : la figure n'a pas été ouverte.
+  assert.equal(await page.getByText(/^Figure du fichier/).count(), 0);
+  await page.context().close();
+
+  const libre = await ouvrir(navigateur, serveur);
+  await déposer(libre, triangle);
+  await libre.getByText('Figure du fichier : triangle-rectangle.lum', {exact: true}).waitFor();
+  assert.deepEqual(libre.erreurs, []);
+});
