@@ -541,7 +541,8 @@ var Velmor = (() => {
       p.textContent = 'Velmor est fermé. Rechargez la page pour le relancer.';
       document.body.append(p);
     },
-    pret() { document.body.dataset.pret = '1'; },
+    // Le programme attend sa première touche : l'instant, compté depuis le début de la navigation.
+    pret() { document.body.dataset.pret = String(Math.round(performance.now())); },
   };
 })();
 
