@@ -158,7 +158,7 @@ test('un nom de fichier qui ressemble à du HTML se lit tel quel', async () => {
   assert.equal(alerte, false);
 });
 
-test('une figure sauvegardée reste dans la liste après le rechargement de la page', async () => {
+test('une figure sauvegardée reste dans la liste après le rechargement, puis Velmor se ferme', async () => {
   const page = await ouvrir(navigateur, serveur);
   await point(page, '1', '1');
   await sansModale(page);
@@ -176,6 +176,14 @@ test('une figure sauvegardée reste dans la liste après le rechargement de la p
   await menu(page, 'Fichier', 'Ouvrir une figure');
   await modale(page);
   assert.ok(await page.getByRole('button', {name: 'gardée.lum'}).isVisible());
+  // Quitter laisse une page de fin, sans question : la figure est sauvegardée. Échap referme le choix du
+  // fichier, puis la fenêtre des fichiers.
+  await page.keyboard.press('Escape');
+  await page.waitForFunction(() => !document.querySelector('dialog.fichiers'));
+  await page.keyboard.press('Escape');
+  await sansModale(page);
+  await page.keyboard.press('Control+q');
+  await page.getByText('Velmor est fermé. Rechargez la page pour le relancer.').waitFor();
 });
 
 test('une figure du bureau ouverte depuis l\'ordinateur se télécharge à l\'identique', async () => {
