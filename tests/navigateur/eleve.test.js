@@ -186,29 +186,56 @@ test('une figure sauvegardée reste dans la liste après le rechargement, puis V
   await page.getByText('Velmor est fermé. Rechargez la page pour le relancer.').waitFor();
 });
 
-test('une figure du bureau ouverte depuis l\'ordinateur se télécharge à l\'identique', async () => {
-  const page = await ouvrir(navigateur, serveur);
-  const bureau = path.join(racine, 'tests/data/triangle-rectangle.lum');
-  await menu(page, 'Fichier', 'Ouvrir une figure');
-  await modale(page);
-  const [choix] = await Promise.all([page.waitForEvent('filechooser'),
-    page.getByRole('button', {name: 'Depuis l\'ordinateur…'}).click()]);
-  await choix.setFiles(bureau);
-  await page.waitForFunction(() => document.querySelector('dialog[open]')?.innerText.includes('va être ouverte'));
-  await page.keyboard.press('Enter');
-  await sansModale(page);
-  await menu(page, 'Fichier', 'Sauvegarder une figure');
-  await modale(page);
-  await page.keyboard.type('copie');
-  const téléchargé = page.waitForEvent('download');
-  await page.getByRole('button', {name: 'Télécharger une copie'}).click();
-  await page.waitForFunction(() => document.querySelector('dialog[open]')?.innerText.includes('«copie.lum»'));
-  await page.keyboard.press('Enter');
-  const téléchargement = await téléchargé;
-  const copie = fs.readFileSync(await téléchargement.path());
-  assert.equal(téléchargement.suggestedFilename(), 'copie.lum');
-  assert.ok(copie.equals(fs.readFileSync(bureau)));
-});
+// La copie va dans le fichier que l'élève choisit, ou se télécharge quand le navigateur ne sait pas en
+// faire choisir un.
+const choixCopie = {
+  'dans le fichier choisi': () => {
+    window.showSaveFilePicker = async ({suggestedName}) => ({
+      createWritable: async () => {
+        const morceaux = [];
+        return {write: async (o) => morceaux.push(o), close: async () => {
+          window.copie = {nom: suggestedName, octets: [...new Uint8Array(await new Blob(morceaux).arrayBuffer())]};
+        }};
+      },
+    });
+  },
+  'téléchargée': () => { window.showSaveFilePicker = undefined; },
+};
+
+for (const [cas, avant] of Object.entries(choixCopie)) {
+  test(`une figure du bureau ouverte depuis l'ordinateur se copie à l'identique, ${cas}`, async () => {
+    const page = await ouvrir(navigateur, serveur, undefined, avant);
+    const bureau = path.join(racine, 'tests/data/triangle-rectangle.lum');
+    await menu(page, 'Fichier', 'Ouvrir une figure');
+    await modale(page);
+    const [choix] = await Promise.all([page.waitForEvent('filechooser'),
+      page.getByRole('button', {name: 'Depuis l\'ordinateur…'}).click()]);
+    await choix.setFiles(bureau);
+    await page.waitForFunction(() => document.querySelector('dialog[open]')?.innerText.includes('va être ouverte'));
+    await page.keyboard.press('Enter');
+    await sansModale(page);
+    await menu(page, 'Fichier', 'Sauvegarder une figure');
+    await modale(page);
+    await page.keyboard.type('copie');
+    const téléchargé = cas === 'téléchargée' ? page.waitForEvent('download') : null;
+    await page.getByRole('button', {name: 'Télécharger une copie'}).click();
+    await page.waitForFunction(() => document.querySelector('dialog[open]')?.innerText.includes('«copie.lum»'));
+    await page.keyboard.press('Enter');
+    let nom;
+    let copie;
+    if (téléchargé) {
+      const téléchargement = await téléchargé;
+      nom = téléchargement.suggestedFilename();
+      copie = fs.readFileSync(await téléchargement.path());
+    } else {
+      const écrite = await (await page.waitForFunction(() => window.copie)).jsonValue();
+      nom = écrite.nom;
+      copie = Buffer.from(écrite.octets);
+    }
+    assert.equal(nom, 'copie.lum');
+    assert.ok(copie.equals(fs.readFileSync(bureau)));
+  });
+}
 
 test('une touche morte du clavier français tape un seul « ê »', async () => {
   const page = await ouvrir(navigateur, serveur);

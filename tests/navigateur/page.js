@@ -33,9 +33,10 @@ async function lancer() {
 }
 
 // Une page neuve sur le site, le programme prêt à recevoir les touches.
-async function ouvrir(navigateur, serveur, taille = {width: 1366, height: 768}) {
+async function ouvrir(navigateur, serveur, taille = {width: 1366, height: 768}, avant = null) {
   const contexte = await navigateur.newContext({viewport: taille});
   const page = await contexte.newPage();
+  if (avant) await page.addInitScript(avant);
   page.erreurs = [];
   page.on('pageerror', (e) => page.erreurs.push(e.message));
   await page.goto(`http://127.0.0.1:${serveur.address().port}/`);

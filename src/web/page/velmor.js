@@ -361,20 +361,42 @@ var Velmor = (() => {
     return chemin;
   }
 
-  // Une copie de la figure sauvegardée, téléchargée dès que le programme l'a écrite (il attend alors
-  // l'évènement suivant).
-  let àTélécharger = null;
+  // Une copie de la figure sauvegardée, écrite dès que le programme l'a écrite (il attend alors l'évènement
+  // suivant) : dans le fichier choisi quand le navigateur sait en faire choisir un, sinon téléchargée.
+  let àCopier = null;
   function télécharger() {
-    if (!àTélécharger || !FS.analyzePath(àTélécharger).exists) return;
-    const chemin = àTélécharger;
-    àTélécharger = null;
+    if (!àCopier || !FS.analyzePath(àCopier.chemin).exists) return;
+    const {chemin, poignée} = àCopier;
+    àCopier = null;
+    const nom = chemin.slice(chemin.lastIndexOf('/') + 1);
+    const octets = FS.readFile(chemin);
+    if (!poignée) return téléchargerOctets(nom, octets);
+    poignée.then(async (p) => {
+      if (p === 'annulé') return;
+      if (p === 'refusé') return téléchargerOctets(nom, octets);
+      const flux = await p.createWritable();
+      await flux.write(octets);
+      await flux.close();
+    }).catch(() => téléchargerOctets(nom, octets));
+  }
+
+  function téléchargerOctets(nom, octets) {
     const lien = document.createElement('a');
-    lien.href = URL.createObjectURL(new Blob([FS.readFile(chemin)], {type: 'application/octet-stream'}));
-    lien.download = chemin.slice(chemin.lastIndexOf('/') + 1);
+    lien.href = URL.createObjectURL(new Blob([octets], {type: 'application/octet-stream'}));
+    lien.download = nom;
     document.body.append(lien);
     lien.click();
     lien.remove();
     setTimeout(() => URL.revokeObjectURL(lien.href), 10000);
+  }
+
+  // Le choix du fichier de la copie doit s'ouvrir dans le clic même qui l'a demandé.
+  function choisirCopie(nom) {
+    if (!window.showSaveFilePicker) return null;
+    // Annuler le choix, c'est renoncer à la copie ; tout autre refus retombe sur le téléchargement.
+    return window.showSaveFilePicker({suggestedName: nom,
+      types: [{description: 'Figure du logiciel Velmor', accept: {'application/octet-stream': ['.lum']}}]})
+      .catch((e) => (e.name === 'AbortError' ? 'annulé' : 'refusé'));
   }
 
   function choisirFichier(titre, dossier, enregistrer, limite) {
@@ -414,7 +436,7 @@ var Velmor = (() => {
         plus.addEventListener('click', () => {
           if (!nom.value) return nom.focus();
           const chemin = dossier + '/' + (nom.value.toLowerCase().endsWith('.lum') ? nom.value : nom.value + '.lum');
-          àTélécharger = chemin;
+          àCopier = {chemin, poignée: choisirCopie(chemin.slice(chemin.lastIndexOf('/') + 1))};
           finir(dossier + '/' + nom.value);
         });
       } else {
