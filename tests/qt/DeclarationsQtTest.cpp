@@ -200,19 +200,7 @@ TEST_F(FenetreQt, ChaqueDeclarationEstSuivieParTabEtSesGestionnairesAtteints)
         SCOPED_TRACE("Korvane");
         VérifierFenêtre(k);
     }
-    const std::vector<std::string> lignes{"AB = 1"};
-    std::vector<std::unique_ptr<Fenêtre>> fenêtres;
-    fenêtres.push_back(std::make_unique<Coordonnées>(m, plateforme, k.Form));
-    fenêtres.push_back(std::make_unique<FormSaisie>(m, plateforme, k.Form));
-    fenêtres.push_back(std::make_unique<FormChoixPoint>(m, k.Form));
-    fenêtres.push_back(std::make_unique<ChoixPrécision>(m, k.Form));
-    fenêtres.push_back(std::make_unique<FormCouleurs>(m, k.Form));
-    fenêtres.push_back(std::make_unique<FormLong>(lignes, k.Form));
-    fenêtres.push_back(std::make_unique<FormAngle>(lignes, k.Form));
-    fenêtres.push_back(std::make_unique<FormMessage>(m, k.Form));
-    fenêtres.push_back(std::make_unique<FormTexteAgrandi>(m, k.Form));
-    fenêtres.push_back(std::make_unique<FormApropos>(k.Form));
-    fenêtres.push_back(std::make_unique<FormScore>(m, plateforme, k.Form));
+    std::vector<std::unique_ptr<Fenêtre>> fenêtres = Dialogues();
     fenêtres.push_back(std::make_unique<FormFichier>(m, plateforme, k.Form, DialogueFichier::Ouverture));
     fenêtres.push_back(std::make_unique<FormAide>(m, plateforme, k.Form));
     for (const auto& fenêtre : fenêtres) {

@@ -24,20 +24,8 @@
 
 TEST_F(FenetreQt, ChaqueDialogueMontreSonTitreTientDansSonCadreEtAUnBoutonParDefaut)
 {
-    const std::vector<std::string> lignes{"AB = 1"};
     m.TexteConsigne = "Donner le nom des sommets du polygone :";
-    std::vector<std::unique_ptr<Fenêtre>> fenêtres;
-    fenêtres.push_back(std::make_unique<Coordonnées>(m, plateforme, k.Form));
-    fenêtres.push_back(std::make_unique<FormSaisie>(m, plateforme, k.Form));
-    fenêtres.push_back(std::make_unique<FormChoixPoint>(m, k.Form));
-    fenêtres.push_back(std::make_unique<ChoixPrécision>(m, k.Form));
-    fenêtres.push_back(std::make_unique<FormCouleurs>(m, k.Form));
-    fenêtres.push_back(std::make_unique<FormLong>(lignes, k.Form));
-    fenêtres.push_back(std::make_unique<FormAngle>(lignes, k.Form));
-    fenêtres.push_back(std::make_unique<FormMessage>(m, k.Form));
-    fenêtres.push_back(std::make_unique<FormTexteAgrandi>(m, k.Form));
-    fenêtres.push_back(std::make_unique<FormApropos>(k.Form));
-    fenêtres.push_back(std::make_unique<FormScore>(m, plateforme, k.Form));
+    const std::vector<std::unique_ptr<Fenêtre>> fenêtres = Dialogues();
     for (const auto& fenêtre : fenêtres) {
         SCOPED_TRACE(typeid(*fenêtre).name());
         QString titre = QStringLiteral("aucune vue");

@@ -6,6 +6,17 @@
 #include "qt/Recopie.h"
 #include "qt/VueKorvane.h"
 #include "qt/WidgetCanevas.h"
+#include "ui/ChoixPrecision.h"
+#include "ui/Coordonnees.h"
+#include "ui/FormAngle.h"
+#include "ui/FormApropos.h"
+#include "ui/FormChoixPoint.h"
+#include "ui/FormCouleurs.h"
+#include "ui/FormLong.h"
+#include "ui/FormMessage.h"
+#include "ui/FormSaisie.h"
+#include "ui/FormScore.h"
+#include "ui/FormTexteAgrandi.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -20,6 +31,7 @@
 #include <deque>
 #include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <set>
 
 // Le bouton visible de cette légende dans une fenêtre ; rien s'il n'y en a pas.
@@ -146,7 +158,26 @@ protected:
                 << VersQColor(marque.Teinte).name().toStdString();
     }
 
+    // Les dialogues qu'un modèle neuf peut montrer sans rien préparer.
+    std::vector<std::unique_ptr<Fenêtre>> Dialogues()
+    {
+        std::vector<std::unique_ptr<Fenêtre>> fenêtres;
+        fenêtres.push_back(std::make_unique<Coordonnées>(m, plateforme, k.Form));
+        fenêtres.push_back(std::make_unique<FormSaisie>(m, plateforme, k.Form));
+        fenêtres.push_back(std::make_unique<FormChoixPoint>(m, k.Form));
+        fenêtres.push_back(std::make_unique<ChoixPrécision>(m, k.Form));
+        fenêtres.push_back(std::make_unique<FormCouleurs>(m, k.Form));
+        fenêtres.push_back(std::make_unique<FormLong>(lignes, k.Form));
+        fenêtres.push_back(std::make_unique<FormAngle>(lignes, k.Form));
+        fenêtres.push_back(std::make_unique<FormMessage>(m, k.Form));
+        fenêtres.push_back(std::make_unique<FormTexteAgrandi>(m, k.Form));
+        fenêtres.push_back(std::make_unique<FormApropos>(k.Form));
+        fenêtres.push_back(std::make_unique<FormScore>(m, plateforme, k.Form));
+        return fenêtres;
+    }
+
     Modulebas m;
+    const std::vector<std::string> lignes{"AB = 1"};
     PlateformeEssai plateforme;
     Korvane k{m, plateforme};
     VueKorvane vue{k};
