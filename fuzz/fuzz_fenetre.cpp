@@ -1,6 +1,7 @@
 // La fenêtre principale entière, sans écran : une figure lue des octets avant le premier octet nul, puis
 // les commandes d'un élève décodées du reste, chacune seulement quand la fenêtre la permet. Chaque fenêtre
 // qui s'ouvre reçoit à son tour une réponse décodée des mêmes octets.
+#include "support/DossierTemporaire.h"
 #include "support/Frappe.h"
 #include "support/PlateformeScriptee.h"
 #include "ui/ChoixPrecision.h"
@@ -44,15 +45,11 @@ constexpr std::array<const char*, 5> NomsImages = {"image", "image.png", "image.
 constexpr std::string_view LettresNoms = "ABCDEFGHabcZ1é ";
 constexpr std::string_view LettresSommets = "ABCDEFGHIZa";
 
+// Un dossier pour tout le processus, effacé à sa sortie avec les figures et les images écrites.
 const std::filesystem::path& Dossier()
 {
-    static const std::filesystem::path dossier = [] {
-        std::string modèle = (std::filesystem::temp_directory_path() / "velmor-fuzz-XXXXXX").string();
-        if (::mkdtemp(modèle.data()) == nullptr)
-            std::abort();
-        return std::filesystem::path(modèle);
-    }();
-    return dossier;
+    static const DossierTemporaire dossier;
+    return dossier.Chemin();
 }
 
 std::string Caractère(FuzzedDataProvider& octets, std::string_view lettres)
