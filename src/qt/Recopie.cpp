@@ -1,6 +1,7 @@
 #include "qt/Recopie.h"
 
 #include "qt/MarqueFocus.h"
+#include "ui/NomLu.h"
 #include "ui/Pixels.h"
 
 #include <QApplication>
@@ -32,18 +33,6 @@ QCursor PointeurPersonnalisé()
     peintre.drawLine(16, 2, 16, 30);
     peintre.drawLine(2, 16, 30, 16);
     return QCursor(image, 16, 16);
-}
-
-// Un lecteur d'écran annonce la légende ; un contrôle sans lettre ni chiffre dans sa légende (une image,
-// « ↶ ») se nomme par sa bulle, ou par le nom qu'on lui a donné pour cela.
-QString NomAccessible(const Contrôle& c)
-{
-    if (!c.NomAccessible.empty())
-        return VersQString(c.NomAccessible);
-    const QString légende = VersQString(c.Caption);
-    const bool parlante =
-        std::any_of(légende.begin(), légende.end(), [](QChar o) { return o.isLetterOrNumber(); });
-    return parlante ? QString() : VersQString(c.ToolTipText);
 }
 
 } // namespace
@@ -86,7 +75,7 @@ void RecopierContrôle(QWidget& widget, const Contrôle& c)
     widget.setToolTip(VersQString(c.ToolTipText));
     // Qt annonce chaque nom ou description posé, même inchangé : un lecteur d'écran le relirait à chaque
     // évènement.
-    if (const QString nom = NomAccessible(c); widget.accessibleName() != nom)
+    if (const QString nom = VersQString(NomLu(c)); widget.accessibleName() != nom)
         widget.setAccessibleName(nom);
     if (const QString description = VersQString(c.DescriptionAccessible);
         widget.accessibleDescription() != description)

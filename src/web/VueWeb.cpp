@@ -1,6 +1,7 @@
 #include "web/VueWeb.h"
 
 #include "model/Caracteres.h"
+#include "ui/NomLu.h"
 #include "ui/Pixels.h"
 #include "web/DessinCanevas.h"
 
@@ -82,16 +83,6 @@ std::string Joindre(const std::vector<std::string>& caractères)
     for (const std::string& c : caractères)
         texte += c;
     return texte;
-}
-
-// Un lecteur d'écran annonce la légende ; un contrôle sans lettre ni chiffre dans sa légende (une image,
-// « ↶ ») se nomme par sa bulle, ou par le nom qu'on lui a donné pour cela.
-std::string NomAccessible(const Contrôle& c)
-{
-    if (!c.NomAccessible.empty())
-        return c.NomAccessible;
-    const bool parlante = Page().call<bool>("parlante", c.Caption);
-    return parlante ? std::string() : c.ToolTipText;
 }
 
 const char* Balise(const ContrôleDéclaré& d)
@@ -284,7 +275,7 @@ void VueWeb::RecopierLien(Lien& lien)
     if (état == lien.état)
         return;
     lien.état = std::move(état);
-    const std::string nom = NomAccessible(c);
+    const std::string nom = NomLu(c);
     val& n = lien.nœud;
     val style = n["style"];
     const bool menu = d.Sorte == Genre::ÉlémentMenu;

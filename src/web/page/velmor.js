@@ -545,7 +545,6 @@ var Velmor = (() => {
       if (premier) premier.focus();
     },
     fermerDialogue(d) { d.close(); d.remove(); },
-    parlante: (texte) => /[\p{L}\p{N}]/u.test(texte),
     ouvrirPage(adresse) {
       const page = window.open(adresse, '_blank');
       if (page) page.opener = null;
