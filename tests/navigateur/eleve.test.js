@@ -61,6 +61,17 @@ async function mesures(page, bouton) {
   return lignes.filter((l) => l);
 }
 
+// « Sauvegarder une figure » sous ce nom, jusqu'à « Figure sauvegardée ! ».
+async function sauvegarder(page, nom) {
+  await menu(page, 'Fichier', 'Sauvegarder une figure');
+  await modale(page);
+  await page.keyboard.type(nom);
+  await page.keyboard.press('Enter');
+  await page.waitForFunction(() => document.querySelector('dialog[open]')?.innerText.includes('Figure sauvegardée !'));
+  await page.keyboard.press('Enter');
+  await sansModale(page);
+}
+
 test('une figure placée au clavier s\'analyse et se sauvegarde comme au bureau', async () => {
   const page = await ouvrir(navigateur, serveur);
   await point(page, '0', '0');
@@ -82,13 +93,7 @@ test('une figure placée au clavier s\'analyse et se sauvegarde comme au bureau'
   const longueurs = await mesures(page, 'Affiche les longueurs des côtés');
   const angles = await mesures(page, 'Affiche la mesure des angles');
 
-  await menu(page, 'Fichier', 'Sauvegarder une figure');
-  await modale(page);
-  await page.keyboard.type('triangle');
-  await page.keyboard.press('Enter');
-  await page.waitForFunction(() => document.querySelector('dialog[open]')?.innerText.includes('Figure sauvegardée !'));
-  await page.keyboard.press('Enter');
-  await sansModale(page);
+  await sauvegarder(page, 'triangle');
   const octets = await page.evaluate(() => Array.from(FS.readFile('/documents/Velmor/triangle.lum')));
   const dossier = fs.mkdtempSync(path.join(os.tmpdir(), 'velmor-page-'));
   const fichier = path.join(dossier, 'triangle.lum');
@@ -162,13 +167,7 @@ test('une figure sauvegardée reste dans la liste après le rechargement, puis V
   const page = await ouvrir(navigateur, serveur);
   await point(page, '1', '1');
   await sansModale(page);
-  await menu(page, 'Fichier', 'Sauvegarder une figure');
-  await modale(page);
-  await page.keyboard.type('gardée');
-  await page.keyboard.press('Enter');
-  await page.waitForFunction(() => document.querySelector('dialog[open]')?.innerText.includes('Figure sauvegardée !'));
-  await page.keyboard.press('Enter');
-  await sansModale(page);
+  await sauvegarder(page, 'gardée');
   // Sauvegardée, la figure ne fait plus poser de question.
   page.on('dialog', (d) => assert.fail(`question inattendue : ${d.type()}`));
   await page.reload();
