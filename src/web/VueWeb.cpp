@@ -85,6 +85,19 @@ std::string Joindre(const std::vector<std::string>& caractères)
     return texte;
 }
 
+// Le menu écrit le raccourci comme le bureau (« Ctrl+Retour ») et le donne au lecteur d'écran sous les noms
+// du web (« Control+Enter »).
+void MontrerRaccourci(val& nœud, const std::string& touches)
+{
+    const auto remplacer = [](std::string texte, std::string_view quoi, std::string_view par) {
+        if (const auto i = texte.find(quoi); i != std::string::npos)
+            texte.replace(i, quoi.size(), par);
+        return texte;
+    };
+    Attribut(nœud, "data-raccourci", remplacer(touches, "Return", "Retour"));
+    Attribut(nœud, "aria-keyshortcuts", remplacer(remplacer(touches, "Ctrl", "Control"), "Return", "Enter"));
+}
+
 const char* Balise(const ContrôleDéclaré& d)
 {
     switch (d.Sorte) {
@@ -134,6 +147,9 @@ VueWeb::VueWeb(val racine, Fenêtre& modèle, int numéro, Canevas* canevas)
         const auto trouvé = std::find_if(déclaration.Contrôles.begin(), déclaration.Contrôles.end(),
                                          [&r](const ContrôleDéclaré& d) { return d.Modèle == r.Commande; });
         raccourcis.set(r.Touches, static_cast<int>(trouvé - déclaration.Contrôles.begin()));
+        if (trouvé != déclaration.Contrôles.end() && trouvé->Sorte == Genre::ÉlémentMenu &&
+            nœuds.contains(r.Commande))
+            MontrerRaccourci(nœuds.at(r.Commande), r.Touches);
     }
     this->racine.set("raccourcis", raccourcis);
 }
