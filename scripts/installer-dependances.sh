@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installe les paquets Debian 12 dont Velmor a besoin (une seule mise à jour des listes).
 # « web » ajoute la construction pour le navigateur : emscripten (environ 1 Go), node pour en passer les
-# tests, les sources de GoogleTest, que em++ compile lui-même, et chromium pour les tests de la page.
+# tests, les sources de GoogleTest, que em++ compile lui-même, et chromium pour les tests de la page ; pour
+# la page, pyftsubset (fonttools, brotli pour woff2) réduit sa police et rsvg-convert dessine ses icônes.
 set -eu
 
 paquets="build-essential cmake ninja-build pkg-config
@@ -11,7 +12,7 @@ clang libclang-rt-14-dev clang-format
 xvfb xauth x11-utils libx11-dev fonts-liberation2
 dpkg-dev desktop-file-utils appstream shared-mime-info xdg-utils"
 if [ "${1:-}" = web ]; then
-    paquets="$paquets emscripten nodejs googletest chromium"
+    paquets="$paquets emscripten nodejs googletest chromium fonttools python3-brotli librsvg2-bin fonts-dejavu-core"
     # Un node venu d'ailleurs apporte son npm, que le paquet de Debian remplacerait.
     command -v npm >/dev/null 2>&1 || paquets="$paquets npm"
 fi

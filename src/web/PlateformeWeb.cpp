@@ -43,13 +43,13 @@ void PlateformeWeb::Lancer(Korvane& fenêtre)
     VueWeb vue(Page().call<val>("fenetrePrincipale", numéro, TailleMaxFichierTexte), fenêtre, numéro,
                &fenêtre.Ecran);
     vues.push_back(&vue);
-    // Les images des outils, les mêmes fichiers que ceux du bureau.
-    for (auto [bouton, image, taille] : {std::tuple{&fenêtre.BtonPolygone, "ligne-brisee.svg", 16},
-                                         {&fenêtre.BtonLong, "longueur.svg", 16},
-                                         {&fenêtre.BtonAngle, "angle.svg", 16},
-                                         {&fenêtre.BtonEfface, "gomme.svg", 12}})
-        Page().call<void>("poserImage", vue.Élément(*bouton), std::string("outils/") + image, taille);
-    Page().call<void>("poserMedaille", vue.Élément(fenêtre.ImaBton), std::string("outils/medaille.svg"));
+    // Les images des outils, les mêmes fichiers que ceux du bureau, que la feuille de style de la page nomme.
+    for (auto [bouton, image, taille] : {std::tuple{&fenêtre.BtonPolygone, "ligne-brisee", 16},
+                                         {&fenêtre.BtonLong, "longueur", 16},
+                                         {&fenêtre.BtonAngle, "angle", 16},
+                                         {&fenêtre.BtonEfface, "gomme", 12}})
+        Page().call<void>("poserImage", vue.Élément(*bouton), std::string(image), taille);
+    Page().call<void>("poserMedaille", vue.Élément(fenêtre.ImaBton));
     fenêtre.Form_Load();
     // La fenêtre principale prend la place que la page lui donne.
     vue.Traiter(Page().call<val>("taillePrincipale", numéro));

@@ -8,20 +8,22 @@ const { chromium } = require('playwright-core');
 const racine = path.resolve(__dirname, '../..');
 const site = process.env.VELMOR_SITE || path.join(racine, 'build/web/site');
 const types = {'.html': 'text/html; charset=utf-8', '.js': 'text/javascript', '.css': 'text/css',
-  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.data': 'application/octet-stream'};
+  '.wasm': 'application/wasm', '.svg': 'image/svg+xml', '.data': 'application/octet-stream',
+  '.png': 'image/png', '.woff2': 'font/woff2', '.webmanifest': 'application/manifest+json'};
 
-function servir() {
+// Le site, ou un autre dossier ; un port donné sert une autre version à la même origine.
+function servir(dossier = site, port = 0) {
   const serveur = http.createServer((requête, réponse) => {
-    const chemin = path.join(site, decodeURIComponent(new URL(requête.url, 'http://x').pathname));
+    const chemin = path.join(dossier, decodeURIComponent(new URL(requête.url, 'http://x').pathname));
     const fichier = chemin.endsWith('/') ? path.join(chemin, 'index.html') : chemin;
-    if (!fichier.startsWith(site) || !fs.existsSync(fichier)) {
+    if (!fichier.startsWith(dossier) || !fs.existsSync(fichier)) {
       réponse.writeHead(404);
       return réponse.end();
     }
     réponse.writeHead(200, {'Content-Type': types[path.extname(fichier)] || 'application/octet-stream'});
     fs.createReadStream(fichier).pipe(réponse);
   });
-  return new Promise((prêt) => serveur.listen(0, '127.0.0.1', () => prêt(serveur)));
+  return new Promise((prêt) => serveur.listen(port, '127.0.0.1', () => prêt(serveur)));
 }
 
 async function lancer() {
@@ -44,4 +46,4 @@ async function ouvrir(navigateur, serveur, taille = {width: 1366, height: 768}, 
   return page;
 }
 
-module.exports = {racine, servir, lancer, ouvrir};
+module.exports = {racine, site, servir, lancer, ouvrir};

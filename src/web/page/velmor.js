@@ -524,18 +524,14 @@ var Velmor = (() => {
       p.limite = limite;
       return p;
     },
-    poserImage(bouton, adresse, taille) {
-      const image = document.createElement('img');
-      image.src = adresse;
-      image.alt = '';
-      image.width = image.height = taille;
+    poserImage(bouton, nom, taille) {
+      const image = document.createElement('span');
+      image.className = `outil outil-${nom}`;
+      image.style.width = image.style.height = taille + 'px';
       bouton.prepend(image);
     },
     // La médaille du score se dessine à la taille de son cadre, par-dessus sa couleur.
-    poserMedaille(cadre, adresse) {
-      cadre.classList.add('medaille');
-      cadre.style.setProperty('--medaille', `url("${adresse}")`);
-    },
+    poserMedaille(cadre) { cadre.classList.add('medaille'); },
     // Le focus va au premier arrêt de Tab, comme dans un dialogue du bureau, et non au premier élément
     // qui pourrait le prendre.
     montrerDialogue(d) {
@@ -576,7 +572,8 @@ var Module = {
     addRunDependency('documents');
     FS.syncfs(true, () => removeRunDependency('documents'));
     addRunDependency('polices');
-    document.fonts.ready.then(() => {
+    // Une police n'est chargée que quand un texte s'en sert : toutes le sont avant la première mesure.
+    Promise.allSettled([...document.fonts].map((f) => f.load())).then(() => {
       Velmor.brancher();
       removeRunDependency('polices');
     });

@@ -1,0 +1,15 @@
+# Écrit le service worker du site : la liste de ses fichiers et leur empreinte, qui nomme le cache. Une
+# nouvelle version du site change l'empreinte, donc le service worker, que le navigateur remplace alors.
+file(GLOB_RECURSE fichiers RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM fichiers service-worker.js)
+list(SORT fichiers)
+set(tout "")
+set(FICHIERS "")
+foreach(fichier ${fichiers})
+  file(SHA256 ${SITE}/${fichier} empreinte)
+  string(APPEND tout "${fichier} ${empreinte}\n")
+  string(APPEND FICHIERS "  '${fichier}',\n")
+endforeach()
+string(SHA256 EMPREINTE "${tout}")
+string(SUBSTRING ${EMPREINTE} 0 16 EMPREINTE)
+configure_file(${MODELE} ${SITE}/service-worker.js @ONLY)

@@ -1,0 +1,127 @@
+// Velmor sans réseau : la page en un fichier ouverte depuis le disque, et le site après une première visite,
+// puis sa version suivante.
+'use strict';
+const assert = require('node:assert/strict');
+const {execFileSync} = require('node:child_process');
+const fs = require('node:fs');
+const os = require('node:os');
+const path = require('node:path');
+const {after, before, test} = require('node:test');
+const {racine, site, servir, lancer} = require('./page.js');
+
+let navigateur;
+before(async () => { navigateur = await lancer(); });
+after(() => navigateur.close());
+
+const prête = (page) => page.waitForSelector('body[data-pret]', {state: 'attached'});
+const polices = (page) => page.evaluate(() => [...document.fonts].map((f) => f.status));
+const modale = (page) => page.waitForSelector('dialog[open]');
+const texteModale = (page, texte) =>
+  page.waitForFunction((t) => document.querySelector('dialog[open]')?.innerText.includes(t), texte);
+
+test('le fichier seul, ouvert du disque sans réseau, lit son aide, garde une figure et en ouvre une déposée', async () => {
+  const contexte = await navigateur.newContext({viewport: {width: 1366, height: 768}});
+  await contexte.route('**', (r) => (r.request().url().startsWith('file:') ? r.continue() : r.abort()));
+  const page = await contexte.newPage();
+  const adresse = `file://${path.join(racine, 'build/web/velmor.html')}`;
+  // Hors la page elle-même, tout ce dont elle a besoin est en elle.
+  const demandés = [];
+  page.on('request', (r) => { if (!/^(data|blob):/.test(r.url())) demandés.push(r.url()); });
+  const erreurs = [];
+  page.on('pageerror', (e) => erreurs.push(e.message));
+  await page.goto(adresse);
+  await prête(page);
+  assert.ok(!(await polices(page)).some((s) => s !== 'loaded'));
+
+  await page.keyboard.press('F1');
+  await texteModale(page, 'Bienvenue dans Velmor');
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('dialog[open]', {state: 'detached'});
+
+  // Une figure sauvegardée reste dans le navigateur, même pour une page ouverte d'un fichier.
+  await page.getByRole('button', {name: 'Placer un point'}).click();
+  await modale(page);
+  await page.fill('#SaisieX', '1');
+  await page.fill('#SaisieY', '1');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('dialog[open]', {state: 'detached'});
+  await page.getByRole('menuitem', {name: 'Fichier', exact: true}).click();
+  await page.getByRole('menuitem', {name: 'Sauvegarder une figure', exact: true}).click();
+  await modale(page);
+  await page.keyboard.type('sur la clé');
+  await page.keyboard.press('Enter');
+  await texteModale(page, 'Figure sauvegardée !');
+  await page.keyboard.press('Enter');
+  await page.reload();
+  await prête(page);
+  await page.getByRole('menuitem', {name: 'Fichier', exact: true}).click();
+  await page.getByRole('menuitem', {name: 'Ouvrir une figure', exact: true}).click();
+  await page.getByRole('button', {name: 'sur la clé.lum'}).waitFor();
+  // Échap referme le choix du fichier, puis la fenêtre des fichiers.
+  await page.keyboard.press('Escape');
+  await page.waitForFunction(() => !document.querySelector('dialog.fichiers'));
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('dialog[open]', {state: 'detached'});
+
+  const triangle = fs.readFileSync(path.join(racine, 'tests/data/triangle-rectangle.lum'));
+  await page.evaluate((octets) => {
+    const transfert = new DataTransfer();
+    transfert.items.add(new File([new Uint8Array(octets)], 'triangle-rectangle.lum'));
+    document.querySelector('.fond').dispatchEvent(new DragEvent('drop', {dataTransfer: transfert, bubbles: true}));
+  }, [...triangle]);
+  await page.getByText('Figure du fichier : triangle-rectangle.lum', {exact: true}).waitFor();
+  assert.deepEqual([...new Set(demandés)], [adresse]);
+  assert.deepEqual(erreurs, []);
+  await contexte.close();
+});
+
+// Une autre version du site : la page change, et l'empreinte du service worker est refaite comme au build.
+function versionSuivante(dossier) {
+  const suivante = `${dossier}-2`;
+  fs.cpSync(dossier, suivante, {recursive: true});
+  const index = path.join(suivante, 'index.html');
+  fs.writeFileSync(index, fs.readFileSync(index, 'utf8').replace('<head>', '<head>\n<meta name="version" content="2">'));
+  execFileSync('cmake', [`-DSITE=${suivante}`, `-DMODELE=${path.join(racine, 'src/web/service-worker.js.in')}`,
+    '-P', path.join(racine, 'src/web/empreinte-site.cmake')]);
+  return suivante;
+}
+
+// Le serveur arrêté, la page ne peut plus venir que du navigateur.
+function arrêter(serveur) {
+  serveur.closeAllConnections();
+  return new Promise((fin) => serveur.close(fin));
+}
+
+test('le site marche hors ligne après une visite, et la version suivante se montre à la visite d\'après', {timeout: 60000}, async () => {
+  const dossier = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'velmor-site-')), 'site');
+  fs.cpSync(site, dossier, {recursive: true});
+  let serveur = await servir(dossier);
+  const port = serveur.address().port;
+  const contexte = await navigateur.newContext();
+  const page = await contexte.newPage();
+  const version = () => page.evaluate(() => document.querySelector('meta[name=version]')?.content ?? '1');
+  const caches = () => page.evaluate(() => caches.keys());
+  await page.goto(`http://127.0.0.1:${port}/`);
+  await prête(page);
+  await page.waitForFunction(() => navigator.serviceWorker.controller);
+  const premiers = await caches();
+  assert.equal(premiers.length, 1);
+
+  await arrêter(serveur);
+  await page.reload();
+  await prête(page);
+  assert.ok(!(await polices(page)).some((s) => s !== 'loaded'));
+
+  serveur = await servir(versionSuivante(dossier), port);
+  await page.reload();
+  await prête(page);
+  assert.equal(await version(), '2');
+  // Le service worker de la nouvelle version la garde, et l'ancienne part.
+  for (let k = premiers; k.length !== 1 || k[0] === premiers[0]; k = await caches()) await page.waitForTimeout(50);
+  await arrêter(serveur);
+  await page.reload();
+  await prête(page);
+  assert.equal(await version(), '2');
+  await contexte.close();
+  fs.rmSync(path.dirname(dossier), {recursive: true});
+});
