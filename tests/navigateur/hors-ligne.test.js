@@ -75,14 +75,15 @@ test('le fichier seul, ouvert du disque sans réseau, lit son aide, garde une fi
   await contexte.close();
 });
 
-// Une autre version du site : la page change, et l'empreinte du service worker est refaite comme au build.
+// Une autre version du site : sa feuille de style change, et index.html et le service worker sont refaits
+// comme à la construction.
 function versionSuivante(dossier) {
   const suivante = `${dossier}-2`;
   fs.cpSync(dossier, suivante, {recursive: true});
-  const index = path.join(suivante, 'index.html');
-  fs.writeFileSync(index, fs.readFileSync(index, 'utf8').replace('<head>', '<head>\n<meta name="version" content="2">'));
-  execFileSync('cmake', [`-DSITE=${suivante}`, `-DMODELE=${path.join(racine, 'src/web/service-worker.js.in')}`,
-    '-P', path.join(racine, 'src/web/empreinte-site.cmake')]);
+  fs.appendFileSync(path.join(suivante, 'velmor.css'), 'body { --version: 2; }\n');
+  const web = path.join(racine, 'src/web');
+  execFileSync('cmake', [`-DSITE=${suivante}`, `-DPAGE=${web}/page/index.html`, `-DMODELE=${web}/service-worker.js.in`,
+    '-P', `${web}/empreinte-site.cmake`]);
   return suivante;
 }
 
@@ -99,7 +100,7 @@ test('le site marche hors ligne après une visite, et la version suivante se mon
   const port = serveur.address().port;
   const contexte = await navigateur.newContext();
   const page = await contexte.newPage();
-  const version = () => page.evaluate(() => document.querySelector('meta[name=version]')?.content ?? '1');
+  const version = () => page.evaluate(() => getComputedStyle(document.body).getPropertyValue('--version') || '1');
   const caches = () => page.evaluate(() => caches.keys());
   await page.goto(`http://127.0.0.1:${port}/`);
   await prête(page);
