@@ -43,6 +43,7 @@ public:
                                                        const std::string& dossier,
                                                        const std::string& nomProposé) override;
     bool EnregistrerImage(const ImageFigure& image, FormatImage format, const std::string& chemin) override;
+    std::vector<FormatImage> FormatsImage() override { return Formats; }
     bool ChoisirImprimante() override { return ImprimanteChoisie; }
     bool ImprimerFenêtre(Fenêtre& fenêtre) override;
     bool ImprimerImage(const ImageFigure& image) override;
@@ -107,7 +108,9 @@ public:
         std::size_t Marques = 0;
         FormatImage Format = FormatImage::Png;
         std::string Chemin;
+        std::string Svg; // le dessin que le bureau et la page en écrivent
     };
+    std::vector<FormatImage> Formats = Plateforme::FormatsImage();
     std::vector<ImageReçue> ImagesEnregistrées;
     std::vector<ImageReçue> ImagesImprimées;
     std::vector<ImageReçue> ImagesCopiées;

@@ -1,0 +1,124 @@
+// L'image de la figure dans la page : les fichiers exportés à la taille du canevas, et ce que montre la
+// feuille d'impression, relevé au moment où la page imprime.
+'use strict';
+const assert = require('node:assert/strict');
+const fs = require('node:fs');
+const path = require('node:path');
+const {after, before, test} = require('node:test');
+const {racine, servir, lancer, ouvrir} = require('./page.js');
+
+let serveur;
+let navigateur;
+
+before(async () => {
+  serveur = await servir();
+  navigateur = await lancer();
+});
+after(async () => {
+  await navigateur.close();
+  serveur.close();
+});
+
+const modale = (page) => page.waitForSelector('dialog[open]');
+const sansModale = (page) => page.waitForSelector('dialog[open]', {state: 'detached'});
+
+// Sans sélecteur de fichiers, l'image est téléchargée ; l'impression relève ce que montre le papier.
+function préparer() {
+  window.showSaveFilePicker = undefined;
+  window.impressions = [];
+  window.print = () => {
+    const vu = (e) => Boolean(e && e.checkVisibility());
+    const image = document.querySelector('#impression img');
+    window.impressions.push({
+      principale: vu(document.getElementById('principale')),
+      image: vu(image) ? [image.naturalWidth, image.naturalHeight] : null,
+      texte: document.body.innerText,
+    });
+  };
+}
+
+async function ouvrirTriangle(page) {
+  const fichier = path.join(racine, 'tests/data/triangle-rectangle.lum');
+  await page.evaluate(([nom, o]) => {
+    const transfert = new DataTransfer();
+    transfert.items.add(new File([new Uint8Array(o)], nom));
+    document.querySelector('.fond').dispatchEvent(new DragEvent('drop', {dataTransfer: transfert, bubbles: true}));
+  }, [path.basename(fichier), Array.from(fs.readFileSync(fichier))]);
+  await page.getByText('Figure du fichier : triangle-rectangle.lum', {exact: true}).waitFor();
+}
+
+async function menu(page, ...chemin) {
+  for (const entrée of chemin) await page.getByRole('menuitem', {name: entrée, exact: true}).click();
+}
+
+// « Exporter la figure... » avec ce type, jusqu'au fichier téléchargé : son nom et ses octets.
+async function exporter(page, type) {
+  await menu(page, 'Fichier', 'Exporter la figure...');
+  await modale(page);
+  await page.getByRole('combobox', {name: 'Type'}).selectOption({label: type});
+  const téléchargement = page.waitForEvent('download');
+  await page.getByRole('button', {name: 'Enregistrer'}).click();
+  const fichier = await téléchargement;
+  return {nom: fichier.suggestedFilename(), octets: fs.readFileSync(await fichier.path())};
+}
+
+// Largeur et hauteur de l'en-tête IHDR d'un PNG.
+const taillePng = (o) => (o.subarray(1, 4).toString() === 'PNG' ? [o.readUInt32BE(16), o.readUInt32BE(20)] : null);
+
+test('les images exportées ont la taille du canevas, le double pour la grande, et le SVG la même', async () => {
+  const page = await ouvrir(navigateur, serveur, undefined, préparer);
+  await ouvrirTriangle(page);
+  const canevas = await page.locator('#principale canvas').evaluate((c) => [c.clientWidth, c.clientHeight]);
+
+  const simple = await exporter(page, 'Image PNG (*.png)');
+  assert.equal(simple.nom, 'triangle-rectangle.png');
+  assert.deepEqual(taillePng(simple.octets), canevas);
+  fs.writeFileSync('/tmp/velmor-simple.png', simple.octets);
+  const double = await exporter(page, 'Image PNG, taille double (*.png)');
+  assert.deepEqual(taillePng(double.octets), canevas.map((n) => 2 * n));
+  fs.writeFileSync('/tmp/velmor-double.png', double.octets);
+  const svg = await exporter(page, 'Dessin SVG (*.svg)');
+  assert.equal(svg.nom, 'triangle-rectangle.svg');
+  const dessin = svg.octets.toString();
+  fs.writeFileSync('/tmp/velmor.svg', dessin);
+  assert.deepEqual([/ width="(\d+)"/.exec(dessin)[1], / height="(\d+)"/.exec(dessin)[1]].map(Number), canevas);
+  // PDF passe par l'impression.
+  await menu(page, 'Fichier', 'Exporter la figure...');
+  await modale(page);
+  assert.deepEqual(await page.locator('dialog[open] select option').allTextContents(),
+      ['Image PNG (*.png)', 'Image PNG, taille double (*.png)', 'Dessin SVG (*.svg)']);
+  assert.deepEqual(page.erreurs, []);
+});
+
+test('sur papier, la figure seule avec son titre, ou la feuille du score sans ses boutons', async () => {
+  const page = await ouvrir(navigateur, serveur, undefined, préparer);
+  await page.emulateMedia({media: 'print'});
+  await ouvrirTriangle(page);
+  await menu(page, 'Fichier', 'Imprimer la figure...');
+  await page.waitForFunction(() => window.impressions.length === 1);
+  const [figure] = await page.evaluate(() => window.impressions);
+  assert.equal(figure.principale, false);
+  assert.ok(figure.image, 'la figure est sur la page');
+  // Le titre s'ajoute au-dessus du canevas : l'image est plus haute que lui.
+  const canevas = await page.locator('#principale canvas').evaluate((c) => [c.clientWidth, c.clientHeight]);
+  assert.equal(figure.image[0], canevas[0]);
+  assert.ok(figure.image[1] > canevas[1]);
+
+  await menu(page, 'Fichier', 'Fermer la figure');
+  await page.getByRole('button', {name: /^Triangle rectangle/}).click();
+  await modale(page);
+  await page.keyboard.press('Enter');
+  await sansModale(page);
+  await page.getByRole('button', {name: 'Score'}).click();
+  await modale(page);
+  await page.locator('dialog[open] input').fill('Camille');
+  await page.getByRole('button', {name: 'Imprimer'}).click();
+  await page.waitForFunction(() => window.impressions.length === 2);
+  const score = (await page.evaluate(() => window.impressions))[1];
+  assert.equal(score.principale, false);
+  assert.match(score.texte, /Score/);
+  for (const absent of ['Imprimer', 'Ok', '(si impression)', 'Score du jeu Velmor', 'Fichier']) {
+    assert.ok(!score.texte.includes(absent), `${absent} n'est pas sur le papier`);
+  }
+  assert.deepEqual(page.erreurs, []);
+});
