@@ -34,6 +34,7 @@ function préparer() {
       image: vu(image) ? [image.naturalWidth, image.naturalHeight] : null,
       texte: document.body.innerText,
     });
+    window.dispatchEvent(new Event('afterprint'));
   };
 }
 
@@ -90,17 +91,24 @@ test('les images exportées ont la taille du canevas, le double pour la grande, 
   assert.deepEqual(page.erreurs, []);
 });
 
+// Ce que le papier montre quand l'action imprime, la page vue comme par l'imprimante.
+async function imprimer(page, action) {
+  const avant = await page.evaluate(() => window.impressions.length);
+  await page.emulateMedia({media: 'print'});
+  await action();
+  await page.waitForFunction((n) => window.impressions.length > n, avant);
+  await page.emulateMedia({media: 'screen'});
+  return page.evaluate(() => window.impressions[window.impressions.length - 1]);
+}
+
 test('sur papier, la figure seule avec son titre, ou la feuille du score sans ses boutons', async () => {
   const page = await ouvrir(navigateur, serveur, undefined, préparer);
-  await page.emulateMedia({media: 'print'});
   await ouvrirTriangle(page);
-  await menu(page, 'Fichier', 'Imprimer la figure...');
-  await page.waitForFunction(() => window.impressions.length === 1);
-  const [figure] = await page.evaluate(() => window.impressions);
+  const canevas = await page.locator('#principale canvas').evaluate((c) => [c.clientWidth, c.clientHeight]);
+  const figure = await imprimer(page, () => menu(page, 'Fichier', 'Imprimer la figure...'));
   assert.equal(figure.principale, false);
   assert.ok(figure.image, 'la figure est sur la page');
   // Le titre s'ajoute au-dessus du canevas : l'image est plus haute que lui.
-  const canevas = await page.locator('#principale canvas').evaluate((c) => [c.clientWidth, c.clientHeight]);
   assert.equal(figure.image[0], canevas[0]);
   assert.ok(figure.image[1] > canevas[1]);
 
@@ -112,9 +120,7 @@ test('sur papier, la figure seule avec son titre, ou la feuille du score sans se
   await page.getByRole('button', {name: 'Score'}).click();
   await modale(page);
   await page.locator('dialog[open] input').fill('Camille');
-  await page.getByRole('button', {name: 'Imprimer'}).click();
-  await page.waitForFunction(() => window.impressions.length === 2);
-  const score = (await page.evaluate(() => window.impressions))[1];
+  const score = await imprimer(page, () => page.getByRole('button', {name: 'Imprimer'}).click());
   assert.equal(score.principale, false);
   assert.match(score.texte, /Score/);
   for (const absent of ['Imprimer', 'Ok', '(si impression)', 'Score du jeu Velmor', 'Fichier']) {

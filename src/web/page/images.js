@@ -96,13 +96,14 @@ var VelmorImages = (() => {
     navigator.clipboard.write([new ClipboardItem({'image/png': blob})]).catch(télécharger);
   }
 
-  // La feuille d'impression ne montre que ce que body.dataset.imprimer désigne, jusqu'à la fin de
-  // l'impression.
+  // La feuille d'impression ne montre que ce que body.dataset.imprimer désigne, le temps de l'impression.
   function imprimer(genre) {
     document.body.dataset.imprimer = genre;
     window.print();
     return true;
   }
+
+  window.addEventListener('afterprint', () => delete document.body.dataset.imprimer);
 
   function zone() {
     let z = document.getElementById('impression');
