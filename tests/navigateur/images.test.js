@@ -83,6 +83,18 @@ test('les images exportées ont la taille du canevas, le double pour la grande, 
   const dessin = svg.octets.toString();
   fs.writeFileSync('/tmp/velmor.svg', dessin);
   assert.deepEqual([/ width="(\d+)"/.exec(dessin)[1], / height="(\d+)"/.exec(dessin)[1]].map(Number), canevas);
+  // « Copier la figure » met l'image simple dans le presse-papiers.
+  await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);
+  await page.evaluate(() => navigator.clipboard.writeText(''));
+  await menu(page, 'Fichier', 'Copier la figure');
+  const copiée = await page.evaluate(async () => {
+    for (;;) {
+      const [objet] = await navigator.clipboard.read();
+      if (objet && objet.types.includes('image/png')) return Array.from(new Uint8Array(await (await objet.getType('image/png')).arrayBuffer()));
+      await new Promise((r) => setTimeout(r, 50));
+    }
+  });
+  assert.deepEqual(taillePng(Buffer.from(copiée)), canevas);
   // PDF passe par l'impression.
   await menu(page, 'Fichier', 'Exporter la figure...');
   await modale(page);
