@@ -33,7 +33,8 @@ std::string Teinte(Couleur c)
     return texte;
 }
 
-// Un texte d'élève ou de fichier n'est jamais du balisage ; une fin de ligne devient un blanc.
+// Un texte d'élève ou de fichier n'est jamais du balisage ; une fin de ligne devient un blanc, les autres
+// caractères de commande, interdits en XML, tombent.
 std::string Échapper(const std::string& texte)
 {
     std::string sûr;

@@ -33,6 +33,7 @@ function préparer() {
       principale: vu(document.getElementById('principale')),
       image: vu(image) ? [image.naturalWidth, image.naturalHeight] : null,
       texte: document.body.innerText,
+      champs: [...document.querySelectorAll('input')].filter(vu).map((e) => e.value),
     });
     window.dispatchEvent(new Event('afterprint'));
   };
@@ -135,6 +136,7 @@ test('sur papier, la figure seule avec son titre, ou la feuille du score sans se
   const score = await imprimer(page, () => page.getByRole('button', {name: 'Imprimer'}).click());
   assert.equal(score.principale, false);
   assert.match(score.texte, /Score/);
+  assert.deepEqual(score.champs, ['Camille']);
   for (const absent of ['Imprimer', 'Ok', '(si impression)', 'Score du jeu Velmor', 'Fichier']) {
     assert.ok(!score.texte.includes(absent), `${absent} n'est pas sur le papier`);
   }

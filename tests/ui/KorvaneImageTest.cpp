@@ -2,6 +2,7 @@
 #include "support/KorvaneOuverte.h"
 #include "ui/FormFichier.h"
 
+#include <filesystem>
 #include <fstream>
 #include <tuple>
 
@@ -184,6 +185,13 @@ TEST_F(KorvaneImageTest, LeDessinSvgEstLeMemeAuBureauEtDansLaPage)
     k.Cliquer(k.ItemImprimerFig);
     ASSERT_EQ(plateforme.ImagesImprimées.size(), 1u);
     EXPECT_EQ(plateforme.ImagesImprimées[0].Svg, LireTout(VELMOR_DONNEES_TESTS "/figure-imprimee.svg"));
+
+    // Un nom de fichier n'est jamais du balisage.
+    const std::string nom = Documents() + "/a & <b>.lum";
+    std::filesystem::copy_file(Triangle, nom);
+    k.OuvrirFichierFigure(nom);
+    k.Cliquer(k.ItemImprimerFig);
+    EXPECT_NE(plateforme.ImagesImprimées.back().Svg.find(">a &amp; &lt;b&gt;.lum, le 7"), std::string::npos);
 }
 
 // Le dialogue n'offre que les formats de la plateforme, et le rang choisi désigne l'un d'eux ; sans aucun,

@@ -96,9 +96,9 @@ var VelmorImages = (() => {
     navigator.clipboard.write([new ClipboardItem({'image/png': blob})]).catch(télécharger);
   }
 
-  // La feuille d'impression ne montre que ce que body.dataset.imprimer désigne, le temps de l'impression.
-  function imprimer(genre) {
-    document.body.dataset.imprimer = genre;
+  // Le temps de l'impression, la feuille d'impression ne montre que la zone d'impression.
+  function imprimer() {
+    document.body.dataset.imprimer = '';
     window.print();
     return true;
   }
@@ -127,17 +127,23 @@ var VelmorImages = (() => {
     const z = zone();
     for (const ancienne of z.querySelectorAll('img')) URL.revokeObjectURL(ancienne.src);
     z.replaceChildren(image);
-    return imprimer('figure');
+    return imprimer();
   }
 
-  // La fenêtre telle que le programme vient de la préparer pour le papier.
+  // La fenêtre telle que le programme vient de la préparer pour le papier, recopiée : le papier la garde
+  // ainsi même si le navigateur imprime après que le programme lui a rendu son aspect (Safari).
   function imprimerFenetre(numéro) {
-    const fenêtre = document.querySelector(`[data-fenetre="${numéro}"]`);
-    const dialogue = fenêtre && fenêtre.closest('dialog');
-    if (!dialogue) return Promise.resolve(false);
-    for (const d of document.querySelectorAll('.a-imprimer')) d.classList.remove('a-imprimer');
-    dialogue.classList.add('a-imprimer');
-    return Promise.resolve(imprimer('fenetre'));
+    const fenêtre = document.querySelector(`dialog [data-fenetre="${numéro}"]`);
+    if (!fenêtre) return Promise.resolve(false);
+    const copie = fenêtre.cloneNode(true);
+    const champs = fenêtre.querySelectorAll('input, textarea');
+    copie.querySelectorAll('input, textarea').forEach((c, i) => c.setAttribute('value', champs[i].value));
+    // Une image inerte : ni identifiants en double, ni contrôles que la page reconnaîtrait.
+    for (const e of [copie, ...copie.querySelectorAll('*')]) {
+      for (const attribut of ['id', 'data-fenetre', 'data-controle', 'tabindex']) e.removeAttribute(attribut);
+    }
+    zone().replaceChildren(copie);
+    return Promise.resolve(imprimer());
   }
 
   return {choixTypes, nomChoisi, enregistrerPng, copier, imprimerFigure, imprimerFenetre};
