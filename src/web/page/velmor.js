@@ -366,12 +366,12 @@ var Velmor = (() => {
   let àCopier = null;
   function télécharger() {
     if (!àCopier || !FS.analyzePath(àCopier.chemin).exists) return;
-    const {chemin, poignée} = àCopier;
+    const {chemin, poignée, jetable} = àCopier;
     àCopier = null;
     const nom = chemin.slice(chemin.lastIndexOf('/') + 1);
     const octets = FS.readFile(chemin);
     // Une image exportée n'est gardée que le temps de la copie.
-    if (chemin.startsWith('/exportees/')) FS.unlink(chemin);
+    if (jetable) FS.unlink(chemin);
     if (!poignée) return téléchargerOctets(nom, octets);
     poignée.then(async (p) => {
       if (p === 'annulé') return;
@@ -435,7 +435,7 @@ var Velmor = (() => {
         if (!nom.value) return;
         if (!image) return finir(dossier + '/' + nom.value);
         const {chemin, final, type} = VelmorImages.nomChoisi(image, nom.value, types.selectedIndex);
-        àCopier = {chemin: final, poignée: choisirCopie(final.slice(final.lastIndexOf('/') + 1), type)};
+        àCopier = {chemin: final, poignée: choisirCopie(final.slice(final.lastIndexOf('/') + 1), type), jetable: true};
         finir({chemin, type: types.selectedIndex});
       });
       nom.addEventListener('keydown', (e) => { if (e.key === 'Enter') valider.click(); });
