@@ -6,6 +6,7 @@
 #include "game/ChoixCible.h"
 #include "game/TableCibles.h"
 
+#include <emscripten.h>
 #include <emscripten/bind.h>
 
 using emscripten::val;
@@ -53,9 +54,19 @@ val VérifierClasse(const val& fichiers, const std::string& nomCible)
 
 } // namespace
 
+// La page l'appelle pendant que le programme attend un évènement, suspendu par ASYNCIFY : une fonction
+// d'embind y rendrait une promesse qui n'attend que la fin de cette suspension. Celle-ci, exportée telle
+// quelle, lit la demande posée dans VelmorClasse et y pose son résultat.
+extern "C" EMSCRIPTEN_KEEPALIVE void velmor_verifier_classe()
+{
+    val classe = val::global("VelmorClasse");
+    const val demande = classe["demande"];
+    classe.set("resultat", VérifierClasse(demande["fichiers"], demande["cible"].as<std::string>()));
+}
+
+// Lues au chargement, avant que main ne se suspende.
 EMSCRIPTEN_BINDINGS(verification_classe)
 {
     emscripten::constant("tailleMaxFichier", TailleMaxFichierTexte);
     emscripten::function("ciblesDuJeu", &NomsCibles);
-    emscripten::function("verifierClasse", &VérifierClasse);
 }

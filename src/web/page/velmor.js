@@ -517,7 +517,7 @@ var Velmor = (() => {
 
   return {
     legende, poster, suivant, brancher, taillePrincipale, nouveauDialogue, poserFenetre, messageSysteme,
-    choisirFichier, mesurer, dessiner,
+    choisirFichier, mesurer, dessiner, téléchargerOctets,
     fenetrePrincipale(numéro, limite) {
       const p = document.getElementById('principale');
       p.dataset.fenetre = numéro;
