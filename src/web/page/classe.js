@@ -73,11 +73,7 @@ var VelmorClasse = {demande: null, resultat: null};
   function montrer({colonnes, lignes, octets}) {
     octetsCsv = octets;
     légende.textContent = `Cible : ${cible.value}`;
-    entête.replaceChildren(élément('tr', {}, ...colonnes.map((c) => {
-      const th = élément('th', {textContent: c});
-      th.scope = 'col';
-      return th;
-    })));
+    entête.replaceChildren(élément('tr', {}, ...colonnes.map((c) => élément('th', {scope: 'col', textContent: c}))));
     corps.replaceChildren(...lignes.map((cellules) =>
       élément('tr', {}, ...cellules.map((c) => élément('td', {textContent: c})))));
     tableau.hidden = lignes.length === 0;
