@@ -37,8 +37,10 @@ var VelmorClasse = {demande: null, resultat: null};
           élément('label', {}, 'Cible ', cible)),
       état, tableau, élément('div', {className: 'pied'}, télécharger, fermer));
   dialogue.setAttribute('aria-labelledby', 'classe-titre');
-  const ouvrir = élément('button', {type: 'button', className: 'lien-classe', hidden: true,
-    textContent: 'Vérifier les figures d\'une classe'});
+  const ouvrir = élément('button', {type: 'button', textContent: 'Vérifier les figures d\'une classe'});
+  // Hors de la fenêtre principale, qui est le contenu de la page : un repère à part, pour le professeur.
+  const coin = élément('aside', {className: 'lien-classe', hidden: true}, ouvrir, dialogue);
+  coin.setAttribute('aria-label', 'Pour le professeur');
 
   // Les figures à juger : le nom choisi, relatif au dossier pour un dossier, dans l'ordre des noms.
   let choisies = [];
@@ -92,7 +94,7 @@ var VelmorClasse = {demande: null, resultat: null};
   // Les cibles sont celles du jeu, que le programme donne une fois chargé.
   Module.onRuntimeInitialized = () => {
     cible.append(...Module.ciblesDuJeu().map((nom) => élément('option', {textContent: nom})));
-    ouvrir.hidden = false;
+    coin.hidden = false;
   };
-  document.body.append(ouvrir, dialogue);
+  document.body.append(coin);
 })();
