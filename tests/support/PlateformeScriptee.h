@@ -2,7 +2,7 @@
 // la minuterie avance à la main et les mesures de l'écran se règlent.
 #pragma once
 
-#include "MessagerieRetenue.h"
+#include "model/MessagerieRetenue.h"
 #include "ui/Fenetre.h"
 #include "ui/Plateforme.h"
 
