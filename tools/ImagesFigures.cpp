@@ -1,8 +1,8 @@
 #include "ImagesFigures.h"
 
-#include "Echappement.h"
-#include "RaisonSysteme.h"
 #include "files/EcritureFichier.h"
+#include "files/RaisonSysteme.h"
+#include "model/Echappement.h"
 #include "model/Modulebas.h"
 #include "qt/RenduFigure.h"
 #include "ui/Korvane.h"

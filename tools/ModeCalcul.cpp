@@ -1,10 +1,10 @@
 #include "ModeCalcul.h"
 
-#include "Echappement.h"
 #include "EcritureJson.h"
 #include "calc/ClassCalcul.h"
 #include "calc/MessagesCalcul.h"
 #include "calc/ValeurNumerique.h"
+#include "model/Echappement.h"
 
 namespace {
 

@@ -1,17 +1,10 @@
 #include "ModeFichiers.h"
 
-#include "Echappement.h"
 #include "EcritureJson.h"
-#include "MessagerieRetenue.h"
-#include "RaisonSysteme.h"
-#include "analysis/ClassAnaPoly.h"
-#include "analysis/Mesures.h"
 #include "calc/ValeurCoordonnee.h"
-#include "files/ChargementFigure.h"
-#include "files/FichierFigure.h"
-#include "files/LectureFichier.h"
-#include "game/JugementCible.h"
-#include "model/Caracteres.h"
+#include "files/RapportFigure.h"
+#include "files/TableauCsv.h"
+#include "model/Echappement.h"
 
 #include <cstdio>
 #include <optional>
@@ -19,79 +12,6 @@
 #include <vector>
 
 namespace {
-
-// Le programme parle français : les mesures s'écrivent avec une virgule.
-constexpr std::string_view SéparateurDécimal = ",";
-
-// Ce que la fenêtre montrerait d'une figure ouverte : Analyse, longueurs et angles de son polygone.
-struct RapportFigure {
-    std::string Fichier;
-    std::optional<std::string> Erreur;
-    Modulebas Modèle;
-    std::optional<std::string> Polygone;
-    std::optional<std::string> Description;
-    std::optional<std::string> Figure;
-    std::vector<MessageTitré> Messages;
-    std::optional<std::vector<LigneMesure>> Longueurs;
-    std::optional<std::vector<LigneMesure>> Angles;
-    std::optional<JugementCible> Verdict;
-};
-
-// La raison d'un refus du lecteur partagé, telle que l'outil la dit : la fenêtre garde son propre message.
-std::string RaisonRefus(const FichierLu& fichier)
-{
-    switch (fichier.Refus) {
-    case RefusFichier::Introuvable:
-        return "fichier introuvable";
-    case RefusFichier::Dossier:
-        return "c'est un dossier";
-    case RefusFichier::PasOrdinaire:
-        return "ce n'est pas un fichier ordinaire";
-    case RefusFichier::TropGrand:
-        return "fichier trop gros (plus de " + std::to_string(TailleMaxFichierTexte) + " octets)";
-    case RefusFichier::Illisible:
-        break;
-    }
-    return "fichier illisible (" + RaisonSystème(fichier.ErreurSystème) + ")";
-}
-
-RapportFigure Analyser(const std::string& fichier, const Cible* cible)
-{
-    RapportFigure rapport;
-    rapport.Fichier = fichier;
-    const FichierLu lu = LireOctetsFichier(fichier);
-    if (!lu.Octets) {
-        rapport.Erreur = RaisonRefus(lu);
-        return rapport;
-    }
-    const auto lecture = LireOctetsFigure(*lu.Octets);
-    if (!lecture.Figure) {
-        rapport.Erreur = lecture.Refus->Message.Texte;
-        return rapport;
-    }
-    Modulebas& m = rapport.Modèle;
-    ChargerFigure(m, *lecture.Figure);
-    rapport.Polygone = PolygoneDeLaFigure(*lecture.Figure);
-    if (!rapport.Polygone) {
-        if (cible)
-            rapport.Verdict = JugementCible{false, "Aucun polygone"};
-        return rapport;
-    }
-    MessagerieRetenue messagerie;
-    {
-        // Analyse reçoit la suite fermée sur son premier sommet : ABCD devient ABCDA.
-        ClassAnaPoly analyse(m, messagerie);
-        analyse.NomSommets(*rapport.Polygone + Caractères(*rapport.Polygone).front());
-        rapport.Description = analyse.DescriptionFig();
-        rapport.Figure = analyse.Figure();
-    }
-    if (cible)
-        rapport.Verdict = JugerFigure(*cible, *rapport.Description, *rapport.Figure);
-    rapport.Longueurs = LignesLongueurs(m, messagerie, *rapport.Polygone, SéparateurDécimal);
-    rapport.Angles = LignesAngles(m, messagerie, *rapport.Polygone, SéparateurDécimal);
-    rapport.Messages = std::move(messagerie.Messages);
-    return rapport;
-}
 
 std::string TexteOuNul(const std::optional<std::string>& texte)
 {
@@ -188,43 +108,6 @@ void ÉcrireTexte(const RapportFigure& rapport, SortieVérifiée& sortie)
                     rapport.Verdict->Description + ".");
 }
 
-// Un champ entre guillemets dès qu'il contient le séparateur, un guillemet ou une fin de ligne. Un champ
-// qu'un tableur prendrait pour une formule (un nom de fichier y suffit) commence par une apostrophe, que
-// le tableur n'affiche pas.
-std::string ChampCsv(std::string texte)
-{
-    if (!texte.empty() && std::string_view("=+-@").find(texte.front()) != std::string_view::npos)
-        texte.insert(0, 1, '\'');
-    if (texte.find_first_of(";\"\r\n") == std::string::npos)
-        return texte;
-    std::string cité = "\"";
-    for (const char c : texte)
-        cité += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return cité + "\"";
-}
-
-// La marque d'ordre des octets dit UTF-8 à un tableur français, et « ; » y sépare les colonnes.
-void ÉcrireEnTêteCsv(bool avecCible, SortieVérifiée& sortie)
-{
-    sortie.Ligne(std::string("\xEF\xBB\xBF") + "fichier;figure;phrase" +
-                 (avecCible ? ";verdict;explication" : ""));
-}
-
-void ÉcrireCsv(const RapportFigure& rapport, bool avecCible, SortieVérifiée& sortie)
-{
-    std::string phrase = rapport.Erreur        ? "Refusé : " + *rapport.Erreur
-                         : rapport.Description ? *rapport.Description + "."
-                                               : std::string("Aucun polygone.");
-    std::string ligne =
-        ChampCsv(rapport.Fichier) + ";" + ChampCsv(rapport.Figure.value_or("")) + ";" + ChampCsv(phrase);
-    if (avecCible) {
-        const bool atteinte = rapport.Verdict && rapport.Verdict->Réussie;
-        ligne += std::string(";") + (atteinte ? "atteinte" : "ratée") + ";" +
-                 ChampCsv(rapport.Verdict ? rapport.Verdict->Description + "." : std::string());
-    }
-    sortie.Ligne(Lisible(ligne));
-}
-
 } // namespace
 
 Bilan ModeFichiers(const std::vector<std::string>& fichiers, FormeSortie forme, const Cible* cible,
@@ -232,11 +115,11 @@ Bilan ModeFichiers(const std::vector<std::string>& fichiers, FormeSortie forme, 
 {
     Bilan bilan;
     if (forme == FormeSortie::Csv)
-        ÉcrireEnTêteCsv(cible != nullptr, sortie);
+        sortie.Ligne(EnTêteCsv(cible != nullptr));
     for (const std::string& fichier : fichiers) {
         if (sortie.EnFaute())
             break;
-        const RapportFigure rapport = Analyser(fichier, cible);
+        const RapportFigure rapport = RapporterFigure(fichier, fichier, cible);
         if (rapport.Erreur) {
             ++bilan.Refusées;
             std::fprintf(stderr, "velmor-analyse : %s\n", Lisible(fichier + " : " + *rapport.Erreur).c_str());
@@ -252,7 +135,7 @@ Bilan ModeFichiers(const std::vector<std::string>& fichiers, FormeSortie forme, 
             ÉcrireJson(rapport, sortie);
             break;
         case FormeSortie::Csv:
-            ÉcrireCsv(rapport, cible != nullptr, sortie);
+            sortie.Ligne(LigneCsv(rapport, cible != nullptr));
             break;
         case FormeSortie::Texte:
             ÉcrireTexte(rapport, sortie);

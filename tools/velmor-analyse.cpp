@@ -1,12 +1,12 @@
 // velmor-analyse : calculs et analyse de figures en ligne de commande.
-#include "ChoixCible.h"
 #include "CodesSortie.h"
-#include "Echappement.h"
 #include "LigneCommande.h"
 #include "ModeCalcul.h"
 #include "ModeFichiers.h"
-#include "RaisonSysteme.h"
 #include "SortieVerifiee.h"
+#include "files/RaisonSysteme.h"
+#include "game/ChoixCible.h"
+#include "model/Echappement.h"
 #ifdef VELMOR_IMAGES
 #include "ImagesFigures.h"
 #endif

@@ -4,6 +4,7 @@
 #include "qt/Recopie.h"
 #include "qt/RenduFigure.h"
 #include "qt/VueKorvane.h"
+#include "ui/DessinSvg.h"
 #include "ui/FormMessage.h"
 
 #include <QApplication>
@@ -175,7 +176,7 @@ void PlateformeQt::CopierImage(const ImageFigure& image)
 {
     auto* données = new QMimeData;
     données->setImageData(ImageEnPixels(image, 1));
-    données->setData(QStringLiteral("image/svg+xml"), DessinSvg(image));
+    données->setData(QStringLiteral("image/svg+xml"), QByteArray::fromStdString(DessinSvg(image)));
     QGuiApplication::clipboard()->setMimeData(données);
 }
 

@@ -3,75 +3,36 @@
 #include "files/EcritureFichier.h"
 #include "qt/Recopie.h"
 #include "qt/WidgetCanevas.h"
+#include "ui/DessinSvg.h"
+#include "ui/DispositionImage.h"
 
 #include <QBuffer>
 #include <QFile>
-#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPalette>
 #include <QPdfWriter>
-#include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr double Marge = 8;
-constexpr double PoliceTitre = 12;
-constexpr double PoliceLégende = 10;
-constexpr int Drapeaux = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
 constexpr double PouceEnMètres = 0.0254;
 
-// Une taille en points devient une taille en pixels de l'écran : le texte grandit alors avec le dessin
-// quand le peintre l'agrandit, sur une image double comme sur la page de l'imprimante.
-QFont Police(double points, bool gras = false)
+// Une taille en pixels de l'écran : le texte grandit alors avec le dessin quand le peintre l'agrandit, sur
+// une image double comme sur la page de l'imprimante.
+QFont Police(int pixels, bool gras = false)
 {
     QFont police = QGuiApplication::font();
-    police.setPixelSize(
-        std::max(1, static_cast<int>(std::lround(points * 1440.0 / 72.0 / TwipsParPixelY()))));
+    police.setPixelSize(pixels);
     police.setBold(gras);
     return police;
 }
 
-QSizeF TailleCanevas(const ImageFigure& image)
+DispositionImage Disposer(const ImageFigure& image)
 {
-    return image.Ecran ? QSizeF(RectanglePixels(image.Ecran->Cadre).size()) : QSizeF();
-}
-
-// Les blocs de l'image, de haut en bas, à la largeur du canevas.
-struct Disposition {
-    QRectF Titre;
-    QRectF Canevas;
-    std::vector<QRectF> Légende;
-    double Hauteur = 0;
-};
-
-QRectF BlocDeTexte(const QString& texte, const QFont& police, double largeur, double haut)
-{
-    const QRectF zone(Marge, haut, std::max(largeur - 2 * Marge, 1.0), 1e6);
-    const QRectF occupé = QFontMetricsF(police).boundingRect(zone, Drapeaux, texte);
-    return QRectF(zone.left(), haut, zone.width(), occupé.height());
-}
-
-Disposition Disposer(const ImageFigure& image)
-{
-    Disposition d;
-    const QSizeF canevas = TailleCanevas(image);
-    double haut = 0;
-    if (!image.Titre.empty()) {
-        d.Titre = BlocDeTexte(VersQString(image.Titre), Police(PoliceTitre, true), canevas.width(), Marge);
-        haut = d.Titre.bottom() + Marge;
-    }
-    d.Canevas = QRectF(QPointF(0, haut), canevas);
-    haut = d.Canevas.bottom() + (image.Légende.empty() ? 0 : Marge);
-    for (const std::string& ligne : image.Légende) {
-        d.Légende.push_back(BlocDeTexte(VersQString(ligne), Police(PoliceLégende), canevas.width(), haut));
-        haut = d.Légende.back().bottom() + Marge / 2;
-    }
-    d.Hauteur = haut + (image.Légende.empty() ? 0 : Marge / 2);
-    return d;
+    return DisposerImage(image, TwipsParPixelX());
 }
 
 // Une étiquette comme la montre sa vue : son fond s'il en a un, son texte à gauche, centré en hauteur.
@@ -82,7 +43,7 @@ void PeindreÉtiquette(const Contrôle& étiquette, QPainter& peintre)
         peintre.fillRect(cadre, VersQColor(*étiquette.BackColor));
     peintre.setPen(étiquette.ForeColor ? VersQColor(*étiquette.ForeColor)
                                        : QGuiApplication::palette().color(QPalette::WindowText));
-    peintre.setFont(Police(étiquette.FontSize));
+    peintre.setFont(Police(PixelsPolice(étiquette.FontSize, TwipsParPixelY())));
     peintre.drawText(cadre, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap,
                      VersLégende(étiquette.Caption));
 }
@@ -91,30 +52,28 @@ void PeindreÉtiquette(const Contrôle& étiquette, QPainter& peintre)
 
 QSizeF TailleImage(const ImageFigure& image)
 {
-    return QSizeF(TailleCanevas(image).width(), Disposer(image).Hauteur);
+    const DispositionImage d = Disposer(image);
+    return QSizeF(d.Largeur, d.Hauteur);
 }
 
 void PeindreImage(const ImageFigure& image, QPainter& peintre)
 {
     if (!image.Ecran)
         return;
-    const Disposition d = Disposer(image);
-    peintre.fillRect(QRectF(0, 0, d.Canevas.width(), d.Hauteur), Qt::white);
+    const DispositionImage d = Disposer(image);
+    peintre.fillRect(QRectF(0, 0, d.Largeur, d.Hauteur), Qt::white);
     peintre.setPen(Qt::black);
-    if (!image.Titre.empty()) {
-        peintre.setFont(Police(PoliceTitre, true));
-        peintre.drawText(d.Titre, Drapeaux, VersQString(image.Titre));
-    }
-    for (std::size_t k = 0; k < d.Légende.size(); ++k) {
-        peintre.setFont(Police(PoliceLégende));
-        peintre.drawText(d.Légende[k], Drapeaux, VersQString(image.Légende[k]));
+    for (const LigneImage& ligne : d.Lignes) {
+        peintre.setFont(Police(ligne.Taille, ligne.Gras));
+        peintre.drawText(QPointF(ligne.X, ligne.Base), VersQString(ligne.Texte));
     }
 
     // Les étiquettes sont des enfants du canevas : comme à l'écran, elles s'arrêtent à son bord.
     peintre.save();
-    peintre.translate(d.Canevas.topLeft());
-    peintre.setClipRect(QRectF(QPointF(0, 0), d.Canevas.size()));
-    WidgetCanevas::Rejouer(*image.Ecran, peintre, d.Canevas.size());
+    const QSizeF canevas(d.Largeur, d.HauteurCanevas);
+    peintre.translate(0, d.HautCanevas);
+    peintre.setClipRect(QRectF(QPointF(0, 0), canevas));
+    WidgetCanevas::Rejouer(*image.Ecran, peintre, canevas);
     for (const Contrôle* étiquette : image.Étiquettes)
         PeindreÉtiquette(*étiquette, peintre);
     peintre.restore();
@@ -134,24 +93,6 @@ QImage ImageEnPixels(const ImageFigure& image, int agrandissement)
     peintre.scale(agrandissement, agrandissement);
     PeindreImage(image, peintre);
     return pixels;
-}
-
-QByteArray DessinSvg(const ImageFigure& image)
-{
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    const QSizeF taille = TailleImage(image);
-    QSvgGenerator dessin;
-    dessin.setOutputDevice(&tampon);
-    dessin.setSize(taille.toSize());
-    dessin.setViewBox(QRectF(QPointF(0, 0), taille));
-    dessin.setResolution(static_cast<int>(std::lround(1440.0 / TwipsParPixelX())));
-    dessin.setTitle(QStringLiteral("Figure de Velmor"));
-    dessin.setDescription(image.Légende.empty() ? QString() : VersQString(image.Légende.front()));
-    QPainter peintre(&dessin);
-    PeindreImage(image, peintre);
-    peintre.end();
-    return octets;
 }
 
 QByteArray PagePdf(const ImageFigure& image)
@@ -205,7 +146,7 @@ QByteArray OctetsImage(const ImageFigure& image, FormatImage format)
     case FormatImage::PngDouble:
         return Png(image, 2);
     case FormatImage::Svg:
-        return DessinSvg(image);
+        return QByteArray::fromStdString(DessinSvg(image));
     case FormatImage::Pdf:
         return PagePdf(image);
     }

@@ -1,5 +1,5 @@
 // L'image de la figure avec Qt : le canevas rejoué, ses étiquettes en texte, le titre et la légende,
-// sur une image, un dessin SVG, une page PDF ou la page de l'imprimante.
+// sur une image, une page PDF ou la page de l'imprimante ; le dessin SVG est celui du cœur.
 #pragma once
 
 #include "ui/Plateforme.h"
@@ -20,8 +20,6 @@ void PeindreImage(const ImageFigure& image, QPainter& peintre);
 
 // Chaque pixel de l'écran en vaut agrandissement × agrandissement.
 QImage ImageEnPixels(const ImageFigure& image, int agrandissement);
-// De vrais traits et du vrai texte, en pixels de l'écran.
-QByteArray DessinSvg(const ImageFigure& image);
 // Une page à la taille de l'image, sans marge ; rien si elle n'a pas pu être composée.
 QByteArray PagePdf(const ImageFigure& image);
 // Ajustée à la page en gardant ses proportions, centrée en largeur, contre le haut de la page.

@@ -12,6 +12,7 @@ FormTexteAgrandi::FormTexteAgrandi(Modulebas& m, const Contrôle& principale) : 
     LabFond = Dessiné("", 120, 120, 6960, 3480);
     TexteE1Ag = Dessiné("", 240, 240, 6720, 3240);
     TexteE1Ag.FontSize = 12;
+    TexteE1Ag.NomAccessible = "Texte agrandi";
     LabConsigne = Dessiné("", 240, 3840, 2400, 360);
     LabConsigne.Visible = false;
     LabConsigne.ForeColor = RougeSombre;

@@ -634,7 +634,7 @@ void Korvane::AppliquerActivation(ÉtapeConstruction étape)
         break;
     }
     // Une plateforme sans images de la figure n'offre ni l'export, ni l'impression, ni la copie.
-    if (!plateforme.OffreImages())
+    if (plateforme.FormatsImage().empty())
         ItemExporterFig.Enabled = ItemImprimerFig.Enabled = ItemCopierFig.Enabled = false;
 }
 

@@ -33,18 +33,18 @@ constexpr std::array<TypeImage, 4> TypesImage = {{
     {"Document PDF (*.pdf)", ".pdf", FormatImage::Pdf},
 }};
 
-// Le premier type dont l'extension termine le nom, en majuscules comme en minuscules ; aucun sinon.
-const TypeImage* TypeDuNom(std::string_view nom)
+// Le premier type offert dont l'extension termine le nom, en majuscules comme en minuscules ; aucun sinon.
+const TypeImage* TypeDuNom(std::string_view nom, const std::vector<const TypeImage*>& offerts)
 {
     const auto pareils = [](char c, char minuscule) {
         return (c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) == minuscule;
     };
-    for (const TypeImage& type : TypesImage) {
-        const std::string_view extension = type.Extension;
+    for (const TypeImage* type : offerts) {
+        const std::string_view extension = type->Extension;
         if (nom.size() > extension.size() &&
             std::equal(nom.end() - static_cast<std::ptrdiff_t>(extension.size()), nom.end(),
                        extension.begin(), extension.end(), pareils))
-            return &type;
+            return type;
     }
     return nullptr;
 }
@@ -121,9 +121,15 @@ void Korvane::ItemExporterFig_Click()
 {
     m.ModeChoixPoint = 0;
     PréparerDossierDocuments();
+    // Seuls les types que la plateforme écrit sont offerts, dans l'ordre de la table.
+    const std::vector<FormatImage> formats = plateforme.FormatsImage();
+    std::vector<const TypeImage*> offerts;
     std::vector<std::string> filtres;
     for (const TypeImage& type : TypesImage)
-        filtres.emplace_back(type.Filtre);
+        if (std::find(formats.begin(), formats.end(), type.Format) != formats.end()) {
+            offerts.push_back(&type);
+            filtres.emplace_back(type.Filtre);
+        }
     std::string nomProposé = "Figure du " + DateTriable(plateforme.Aujourdhui());
     if (m.ModeFichier) {
         nomProposé = NomSansDossier(m.NomFichierFig);
@@ -134,19 +140,19 @@ void Korvane::ItemExporterFig_Click()
         plateforme.DialogueEnregistrerTypé(TitreExportation, filtres, m.CheminDocuments, nomProposé);
     if (!choix)
         return;
-    if (choix->Chemin.empty() || choix->Type >= TypesImage.size()) {
+    if (choix->Chemin.empty() || choix->Type >= offerts.size()) {
         AfficherMessage(m, plateforme, std::string(TitreGestionFichiers), TexteImageRatée);
         return;
     }
     // Une extension connue tapée choisit le type ; sinon celle du type choisi s'ajoute. La question de
     // l'écrasement porte sur ce nom-là, le seul qui sera écrit.
-    const TypeImage* type = TypeDuNom(choix->Chemin);
+    const TypeImage* type = TypeDuNom(choix->Chemin, offerts);
     std::string chemin = choix->Chemin;
     if (!type) {
-        type = &TypesImage[choix->Type];
+        type = offerts[choix->Type];
         chemin += type->Extension;
-    } else if (type->Extension == TypesImage[choix->Type].Extension) {
-        type = &TypesImage[choix->Type]; // l'image double est un PNG
+    } else if (type->Extension == offerts[choix->Type]->Extension) {
+        type = offerts[choix->Type]; // l'image double est un PNG
     }
     std::error_code erreur;
     const bool existe = std::filesystem::exists(chemin, erreur);

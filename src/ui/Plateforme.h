@@ -77,9 +77,12 @@ public:
     // l'aspect qu'elle veut sur papier, puis le quitter quelle que soit l'issue.
     virtual bool ImprimerFenêtre(Fenêtre& fenêtre) = 0;
 
-    // Faux là où l'image de la figure ne s'écrit, ne s'imprime ni ne se copie : les commandes restent
-    // éteintes.
-    virtual bool OffreImages() { return true; }
+    // Les formats que la plateforme sait écrire, dans l'ordre du dialogue d'exportation ; aucun là où
+    // l'image de la figure ne s'écrit, ne s'imprime ni ne se copie : les commandes restent éteintes.
+    virtual std::vector<FormatImage> FormatsImage()
+    {
+        return {FormatImage::Png, FormatImage::PngDouble, FormatImage::Svg, FormatImage::Pdf};
+    }
     // L'image sur l'imprimante choisie, ajustée à la page ; faux si l'impression a échoué.
     virtual bool ImprimerImage(const ImageFigure& image) = 0;
     // L'image dans le presse-papiers, en image et en dessin vectoriel, pour un traitement de texte.

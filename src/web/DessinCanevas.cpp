@@ -1,15 +1,7 @@
 #include "web/DessinCanevas.h"
 
-#include <vector>
-
-using emscripten::val;
-
-// Les marques partent en un seul tableau, déjà en pixels CSS : un appel à la page par redessin, et non un
-// par trait (velmor.js les trace).
-void DessinerCanevas(const Canevas& modèle, const val& dessin)
+std::vector<double> MarquesEnPixels(const Canevas& modèle, double largeur, double hauteur)
 {
-    const double largeur = dessin["clientWidth"].as<double>();
-    const double hauteur = dessin["clientHeight"].as<double>();
     const Repère& repère = modèle.RepèreCourant();
     std::vector<double> données;
     données.reserve(modèle.Marques().size() * 9);
@@ -21,8 +13,23 @@ void DessinerCanevas(const Canevas& modèle, const val& dessin)
                                        a.Y, b.X, b.Y, double(marque.Teinte.R), double(marque.Teinte.V),
                                        double(marque.Teinte.B), double(marque.Épaisseur)});
     }
+    return données;
+}
+
+std::string FondCanevas(const Canevas& modèle)
+{
     const Couleur fond = modèle.Cadre.BackColor.value_or(Couleur{255, 255, 255});
-    val::global("Velmor").call<void>(
-        "dessiner", dessin, val(emscripten::typed_memory_view(données.size(), données.data())),
-        "rgb(" + std::to_string(fond.R) + "," + std::to_string(fond.V) + "," + std::to_string(fond.B) + ")");
+    return "rgb(" + std::to_string(fond.R) + "," + std::to_string(fond.V) + "," + std::to_string(fond.B) +
+           ")";
+}
+
+// Les marques partent en un seul tableau, déjà en pixels CSS : un appel à la page par redessin, et non un
+// par trait (velmor.js les trace).
+void DessinerCanevas(const Canevas& modèle, const emscripten::val& dessin)
+{
+    const std::vector<double> données =
+        MarquesEnPixels(modèle, dessin["clientWidth"].as<double>(), dessin["clientHeight"].as<double>());
+    emscripten::val::global("Velmor").call<void>(
+        "dessiner", dessin, emscripten::val(emscripten::typed_memory_view(données.size(), données.data())),
+        FondCanevas(modèle));
 }

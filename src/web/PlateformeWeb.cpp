@@ -1,10 +1,13 @@
 #include "web/PlateformeWeb.h"
 
+#include "files/EcritureFichier.h"
 #include "files/LectureFichier.h"
+#include "ui/DessinSvg.h"
 #include "ui/FormMessage.h"
 #include "ui/Korvane.h"
 #include "ui/Pixels.h"
 #include "web/Habillage.h"
+#include "web/ImagePage.h"
 
 #include <emscripten.h>
 
@@ -18,6 +21,11 @@ EM_ASYNC_JS(void, velmor_attendre, (), { Velmor.resultat = await Velmor.promesse
 val Page()
 {
     return val::global("Velmor");
+}
+
+val Images()
+{
+    return val::global("VelmorImages");
 }
 
 val Attendre(val promesse)
@@ -170,36 +178,65 @@ std::optional<std::string> PlateformeWeb::DialogueEnregistrer(const std::string&
     return Chemin(Attendre(Page().call<val>("choisirFichier", titre, dossier, true, TailleMaxFichierTexte)));
 }
 
-// Images, impression et presse-papiers ne sont pas encore offerts par la page (OffreImages) : leurs
-// commandes restent éteintes et ces services ne sont jamais demandés.
-std::optional<FichierTypé> PlateformeWeb::DialogueEnregistrerTypé(const std::string&,
-                                                                  const std::vector<std::string>&,
-                                                                  const std::string&, const std::string&)
+std::vector<FormatImage> PlateformeWeb::FormatsImage()
 {
-    return std::nullopt;
+    return {FormatImage::Png, FormatImage::PngDouble, FormatImage::Svg};
 }
 
-bool PlateformeWeb::EnregistrerImage(const ImageFigure&, FormatImage, const std::string&)
+// Le dialogue des figures, avec ses types : l'image passe toujours par la copie choisie ou téléchargée.
+std::optional<FichierTypé> PlateformeWeb::DialogueEnregistrerTypé(const std::string& titre,
+                                                                  const std::vector<std::string>& types,
+                                                                  const std::string& dossier,
+                                                                  const std::string& nomProposé)
 {
-    return false;
+    RafraîchirVues();
+    val noms = val::array();
+    for (const std::string& type : types)
+        noms.call<void>("push", type);
+    val image = val::object();
+    image.set("types", noms);
+    image.set("nom", nomProposé);
+    const val choix =
+        Attendre(Page().call<val>("choisirFichier", titre, dossier, true, TailleMaxFichierTexte, image));
+    if (choix.isNull() || choix.isUndefined())
+        return std::nullopt;
+    return FichierTypé{choix["chemin"].as<std::string>(), choix["type"].as<std::size_t>()};
 }
 
+bool PlateformeWeb::EnregistrerImage(const ImageFigure& image, FormatImage format, const std::string& chemin)
+{
+    if (format == FormatImage::Svg)
+        return !RemplacerFichier(chemin, DessinSvg(image), LienFinal::Suivi);
+    const int agrandissement = format == FormatImage::PngDouble ? 2 : 1;
+    return Attendre(Images().call<val>("enregistrerPng", ImagePourPage(image), agrandissement, chemin))
+        .as<bool>();
+}
+
+// Le navigateur choisit l'imprimante dans son propre dialogue, à l'impression.
 bool PlateformeWeb::ChoisirImprimante()
 {
-    return false;
+    return true;
 }
 
-bool PlateformeWeb::ImprimerFenêtre(Fenêtre&)
+bool PlateformeWeb::ImprimerFenêtre(Fenêtre& fenêtre)
 {
-    return false;
+    RafraîchirVues();
+    const auto vue =
+        std::find_if(vues.begin(), vues.end(), [&](VueWeb* v) { return &v->Modèle() == &fenêtre; });
+    if (vue == vues.end())
+        return false;
+    return Attendre(Images().call<val>("imprimerFenetre", (*vue)->Numéro())).as<bool>();
 }
 
-bool PlateformeWeb::ImprimerImage(const ImageFigure&)
+bool PlateformeWeb::ImprimerImage(const ImageFigure& image)
 {
-    return false;
+    return Attendre(Images().call<val>("imprimerFigure", DessinSvg(image))).as<bool>();
 }
 
-void PlateformeWeb::CopierImage(const ImageFigure&) {}
+void PlateformeWeb::CopierImage(const ImageFigure& image)
+{
+    Images().call<void>("copier", ImagePourPage(image));
+}
 
 bool PlateformeWeb::OuvrirPageWeb(const std::string& adresse)
 {

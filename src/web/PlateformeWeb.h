@@ -33,7 +33,7 @@ public:
     bool ChoisirImprimante() override;
     bool ImprimerFenêtre(Fenêtre& fenêtre) override;
     bool ImprimerImage(const ImageFigure& image) override;
-    bool OffreImages() override { return false; }
+    std::vector<FormatImage> FormatsImage() override;
     void CopierImage(const ImageFigure& image) override;
     bool OuvrirPageWeb(const std::string& adresse) override;
     std::string DossierDocumentsSystème() override;

@@ -314,11 +314,15 @@ void VueWeb::RecopierLien(Lien& lien)
         n.call<void>("removeAttribute", std::string("title"));
     else
         Attribut(n, "title", c.ToolTipText);
-    if (nom.empty())
+    // Le nom et la description du repère vont au dessin lui-même ; un cadre nommé est un groupe.
+    const bool repère = canevas && &c == &canevas->Cadre;
+    if (nom.empty() || repère)
         n.call<void>("removeAttribute", std::string("aria-label"));
     else
         Attribut(n, "aria-label", nom);
-    if (c.DescriptionAccessible.empty())
+    if (!nom.empty() && conteneurs.contains(&c) && !repère)
+        Attribut(n, "role", "group");
+    if (c.DescriptionAccessible.empty() || repère)
         n.call<void>("removeAttribute", std::string("aria-description"));
     else
         Attribut(n, "aria-description", c.DescriptionAccessible);
@@ -343,7 +347,7 @@ void VueWeb::RecopierLien(Lien& lien)
     case Genre::Liste:
         break;
     default:
-        if (canevas && &c == &canevas->Cadre) {
+        if (repère) {
             n["firstChild"].set("textContent", c.DescriptionAccessible);
             val dessin = n["firstChild"];
             Attribut(dessin, "aria-label", nom.empty() ? c.Caption : nom);

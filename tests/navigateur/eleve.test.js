@@ -7,7 +7,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const {after, before, test} = require('node:test');
-const {racine, servir, lancer, ouvrir} = require('./page.js');
+const {racine, servir, lancer, ouvrir, modale, sansModale, déposer} = require('./page.js');
 
 const outil = process.env.VELMOR_ANALYSE || path.join(racine, 'build/dev/tools/velmor-analyse');
 let serveur;
@@ -22,8 +22,6 @@ after(async () => {
   serveur.close();
 });
 
-const modale = (page) => page.waitForSelector('dialog[open]');
-const sansModale = (page) => page.waitForSelector('dialog[open]', {state: 'detached'});
 const texteModale = (page) => page.locator('dialog[open]').innerText();
 
 // « M (x,y) » par Espace, les zones par leur nom, Entrée.
@@ -81,9 +79,6 @@ test('une figure placée au clavier s\'analyse et se sauvegarde comme au bureau'
   await point(page, '0', '2,5');
   await sansModale(page);
   await polygone(page, 'ABC');
-  // Les images de la figure ne sont pas encore offertes par la page : leurs commandes restent éteintes.
-  for (const commande of ['Exporter la figure...', 'Imprimer la figure...', 'Copier la figure'])
-    assert.ok(await page.getByRole('menuitem', {name: commande, includeHidden: true}).isDisabled());
 
   await page.getByRole('button', {name: 'Analyse'}).click();
   await modale(page);
@@ -273,16 +268,6 @@ test('un triangle rectangle construit pour la cible la gagne et le score le mont
   await page.getByText(/^Score : +2\/ *2$/).waitFor();
   assert.deepEqual(page.erreurs, []);
 });
-
-// Une figure lâchée sur la page, comme le navigateur la livre.
-async function déposer(page, fichier) {
-  const octets = Array.from(fs.readFileSync(fichier));
-  await page.evaluate(([nom, o]) => {
-    const transfert = new DataTransfer();
-    transfert.items.add(new File([new Uint8Array(o)], nom));
-    document.querySelector('.fond').dispatchEvent(new DragEvent('drop', {dataTransfer: transfert, bubbles: true}));
-  }, [path.basename(fichier), octets]);
-}
 
 test('une figure déposée s\'ouvre, sauf quand « Ouvrir une figure » est éteint', async () => {
   const triangle = path.join(racine, 'tests/data/triangle-rectangle.lum');

@@ -7,7 +7,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const {after, before, test} = require('node:test');
-const {racine, site, servir, lancer} = require('./page.js');
+const {racine, site, servir, lancer, modale, sansModale, déposer} = require('./page.js');
 
 let navigateur;
 before(async () => { navigateur = await lancer(); });
@@ -15,7 +15,6 @@ after(() => navigateur.close());
 
 const prête = (page) => page.waitForSelector('body[data-pret]', {state: 'attached'});
 const polices = (page) => page.evaluate(() => [...document.fonts].map((f) => f.status));
-const modale = (page) => page.waitForSelector('dialog[open]');
 const texteModale = (page, texte) =>
   page.waitForFunction((t) => document.querySelector('dialog[open]')?.innerText.includes(t), texte);
 
@@ -36,7 +35,7 @@ test('le fichier seul, ouvert du disque sans réseau, lit son aide, garde une fi
   await page.keyboard.press('F1');
   await texteModale(page, 'Bienvenue dans Velmor');
   await page.keyboard.press('Escape');
-  await page.waitForSelector('dialog[open]', {state: 'detached'});
+  await sansModale(page);
 
   // Une figure sauvegardée reste dans le navigateur, même pour une page ouverte d'un fichier.
   await page.getByRole('button', {name: 'Placer un point'}).click();
@@ -44,7 +43,7 @@ test('le fichier seul, ouvert du disque sans réseau, lit son aide, garde une fi
   await page.fill('#SaisieX', '1');
   await page.fill('#SaisieY', '1');
   await page.keyboard.press('Enter');
-  await page.waitForSelector('dialog[open]', {state: 'detached'});
+  await sansModale(page);
   await page.getByRole('menuitem', {name: 'Fichier', exact: true}).click();
   await page.getByRole('menuitem', {name: 'Sauvegarder une figure', exact: true}).click();
   await modale(page);
@@ -61,14 +60,9 @@ test('le fichier seul, ouvert du disque sans réseau, lit son aide, garde une fi
   await page.keyboard.press('Escape');
   await page.waitForFunction(() => !document.querySelector('dialog.fichiers'));
   await page.keyboard.press('Escape');
-  await page.waitForSelector('dialog[open]', {state: 'detached'});
+  await sansModale(page);
 
-  const triangle = fs.readFileSync(path.join(racine, 'tests/data/triangle-rectangle.lum'));
-  await page.evaluate((octets) => {
-    const transfert = new DataTransfer();
-    transfert.items.add(new File([new Uint8Array(octets)], 'triangle-rectangle.lum'));
-    document.querySelector('.fond').dispatchEvent(new DragEvent('drop', {dataTransfer: transfert, bubbles: true}));
-  }, [...triangle]);
+  await déposer(page, path.join(racine, 'tests/data/triangle-rectangle.lum'));
   await page.getByText('Figure du fichier : triangle-rectangle.lum', {exact: true}).waitFor();
   assert.deepEqual([...new Set(demandés)], [adresse]);
   assert.deepEqual(erreurs, []);

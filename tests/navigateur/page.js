@@ -46,4 +46,17 @@ async function ouvrir(navigateur, serveur, taille = {width: 1366, height: 768}, 
   return page;
 }
 
-module.exports = {racine, site, servir, lancer, ouvrir};
+const modale = (page) => page.waitForSelector('dialog[open]');
+const sansModale = (page) => page.waitForSelector('dialog[open]', {state: 'detached'});
+
+// Une figure lâchée sur la page, comme le navigateur la livre.
+async function déposer(page, fichier) {
+  const octets = Array.from(fs.readFileSync(fichier));
+  await page.evaluate(([nom, o]) => {
+    const transfert = new DataTransfer();
+    transfert.items.add(new File([new Uint8Array(o)], nom));
+    document.querySelector('.fond').dispatchEvent(new DragEvent('drop', {dataTransfer: transfert, bubbles: true}));
+  }, [path.basename(fichier), octets]);
+}
+
+module.exports = {racine, site, servir, lancer, ouvrir, modale, sansModale, déposer};

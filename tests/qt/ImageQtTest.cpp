@@ -133,7 +133,7 @@ TEST_F(ImageQt, LeSvgALesCotesEnTraitsEtLesNomsEnTexteEtLePdfUnePage)
             << nom;
     std::vector<QLineF> traits;
     static const QRegularExpression ligne(
-        QStringLiteral("<polyline[^>]* points=\"([-.\\d]+),([-.\\d]+) ([-.\\d]+),([-.\\d]+) ?\""));
+        QStringLiteral("<line x1=\"([-.\\d]+)\" y1=\"([-.\\d]+)\" x2=\"([-.\\d]+)\" y2=\"([-.\\d]+)\""));
     for (const QRegularExpressionMatch& t : ligne.globalMatch(dessin))
         traits.emplace_back(t.captured(1).toDouble(), t.captured(2).toDouble(), t.captured(3).toDouble(),
                             t.captured(4).toDouble());

@@ -1,7 +1,7 @@
 // Fenêtre de message des tests : elle retient chaque message montré et répond « Ok ».
 #pragma once
 
-#include "MessagerieRetenue.h"
+#include "model/MessagerieRetenue.h"
 
 #include <gtest/gtest.h>
 #include <string>

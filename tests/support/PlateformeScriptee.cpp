@@ -1,6 +1,7 @@
 #include "support/PlateformeScriptee.h"
 
 #include "model/Caracteres.h"
+#include "ui/DessinSvg.h"
 
 void PlateformeScriptée::MontrerModal(Fenêtre& fenêtre)
 {
@@ -79,6 +80,7 @@ PlateformeScriptée::ImageReçue Recevoir(const ImageFigure& image)
     reçue.Titre = image.Titre;
     reçue.Légende = image.Légende;
     reçue.Marques = image.Ecran ? image.Ecran->Marques().size() : 0;
+    reçue.Svg = DessinSvg(image);
     return reçue;
 }
 

@@ -2,7 +2,7 @@
 // la minuterie avance à la main et les mesures de l'écran se règlent.
 #pragma once
 
-#include "MessagerieRetenue.h"
+#include "model/MessagerieRetenue.h"
 #include "ui/Fenetre.h"
 #include "ui/Plateforme.h"
 
@@ -43,6 +43,7 @@ public:
                                                        const std::string& dossier,
                                                        const std::string& nomProposé) override;
     bool EnregistrerImage(const ImageFigure& image, FormatImage format, const std::string& chemin) override;
+    std::vector<FormatImage> FormatsImage() override { return Formats; }
     bool ChoisirImprimante() override { return ImprimanteChoisie; }
     bool ImprimerFenêtre(Fenêtre& fenêtre) override;
     bool ImprimerImage(const ImageFigure& image) override;
@@ -107,7 +108,9 @@ public:
         std::size_t Marques = 0;
         FormatImage Format = FormatImage::Png;
         std::string Chemin;
+        std::string Svg; // le dessin que le bureau et la page en écrivent
     };
+    std::vector<FormatImage> Formats = Plateforme::FormatsImage();
     std::vector<ImageReçue> ImagesEnregistrées;
     std::vector<ImageReçue> ImagesImprimées;
     std::vector<ImageReçue> ImagesCopiées;

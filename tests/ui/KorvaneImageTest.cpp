@@ -2,6 +2,7 @@
 #include "support/KorvaneOuverte.h"
 #include "ui/FormFichier.h"
 
+#include <filesystem>
 #include <fstream>
 #include <tuple>
 
@@ -160,4 +161,55 @@ TEST_F(KorvaneImageTest, LaFigureImprimeePorteSonNomEtLaDateEtSesEchecsLeDisent)
     plateforme.ImprimanteChoisie = false;
     k.Cliquer(k.ItemImprimerFig);
     AttendreMessage(plateforme.Journal, "Gestion sortie imprimante", "Impression annulée");
+}
+
+// Le dessin SVG d'un décagone imprimé avec son analyse (titre, légende coupée, étiquettes, marques) :
+// le fichier attendu est relu par les tests du bureau et par ceux de node, qui l'écrivent donc octet
+// pour octet pareil.
+TEST_F(KorvaneImageTest, LeDessinSvgEstLeMemeAuBureauEtDansLaPage)
+{
+    ASSERT_TRUE(Tracer({{{"A", "0", "0"},
+                         {"B", "2", "0"},
+                         {"C", "4", "1"},
+                         {"D", "5", "3"},
+                         {"E", "4", "5"},
+                         {"F", "2", "6"},
+                         {"G", "0", "6"},
+                         {"H", "-2", "5"},
+                         {"K", "-3", "3"},
+                         {"L", "-2", "1"}},
+                        "ABCDEFGHKL"}));
+    k.RedessinerTout();
+    k.Cliquer(k.ItemAnalyseImage);
+    plateforme.ImprimanteChoisie = true;
+    k.Cliquer(k.ItemImprimerFig);
+    ASSERT_EQ(plateforme.ImagesImprimées.size(), 1u);
+    EXPECT_EQ(plateforme.ImagesImprimées[0].Svg, LireTout(VELMOR_DONNEES_TESTS "/figure-imprimee.svg"));
+
+    // Un nom de fichier n'est jamais du balisage.
+    const std::string nom = Documents() + "/a & <b>.lum";
+    std::filesystem::copy_file(Triangle, nom);
+    k.OuvrirFichierFigure(nom);
+    k.Cliquer(k.ItemImprimerFig);
+    EXPECT_NE(plateforme.ImagesImprimées.back().Svg.find(">a &amp; &lt;b&gt;.lum, le 7"), std::string::npos);
+}
+
+// Le dialogue n'offre que les formats de la plateforme, et le rang choisi désigne l'un d'eux ; sans aucun,
+// l'image ne se fait pas.
+TEST_F(KorvaneImageTest, LExportNOffreQueLesFormatsDeLaPlateforme)
+{
+    plateforme.Formats = {FormatImage::Png, FormatImage::Svg};
+    ASSERT_TRUE(Tracer(TriangleABC));
+    Exporter(FichierTypé{Documents() + "/a", 1});
+    Exporter(FichierTypé{Documents() + "/b.pdf", 0});
+    EXPECT_EQ(plateforme.DialoguesTypés.back().Types,
+              (std::vector<std::string>{"Image PNG (*.png)", "Dessin SVG (*.svg)"}));
+    ASSERT_EQ(plateforme.ImagesEnregistrées.size(), 2u);
+    EXPECT_EQ(plateforme.ImagesEnregistrées[0].Chemin, Documents() + "/a.svg");
+    EXPECT_EQ(plateforme.ImagesEnregistrées[0].Format, FormatImage::Svg);
+    EXPECT_EQ(plateforme.ImagesEnregistrées[1].Chemin, Documents() + "/b.pdf.png");
+
+    plateforme.Formats.clear();
+    k.Cliquer(k.BtonAnnule);
+    EXPECT_FALSE(ImagesActives());
 }

@@ -366,10 +366,12 @@ var Velmor = (() => {
   let àCopier = null;
   function télécharger() {
     if (!àCopier || !FS.analyzePath(àCopier.chemin).exists) return;
-    const {chemin, poignée} = àCopier;
+    const {chemin, poignée, jetable} = àCopier;
     àCopier = null;
     const nom = chemin.slice(chemin.lastIndexOf('/') + 1);
     const octets = FS.readFile(chemin);
+    // Une image exportée n'est gardée que le temps de la copie.
+    if (jetable) FS.unlink(chemin);
     if (!poignée) return téléchargerOctets(nom, octets);
     poignée.then(async (p) => {
       if (p === 'annulé') return;
@@ -391,15 +393,16 @@ var Velmor = (() => {
   }
 
   // Le choix du fichier de la copie doit s'ouvrir dans le clic même qui l'a demandé.
-  function choisirCopie(nom) {
+  function choisirCopie(nom, type = {description: 'Figure du logiciel Velmor', accept: {'application/octet-stream': ['.lum']}}) {
     if (!window.showSaveFilePicker) return null;
     // Annuler le choix, c'est renoncer à la copie ; tout autre refus retombe sur le téléchargement.
-    return window.showSaveFilePicker({suggestedName: nom,
-      types: [{description: 'Figure du logiciel Velmor', accept: {'application/octet-stream': ['.lum']}}]})
+    return window.showSaveFilePicker({suggestedName: nom, types: [type]})
       .catch((e) => (e.name === 'AbortError' ? 'annulé' : 'refusé'));
   }
 
-  function choisirFichier(titre, dossier, enregistrer, limite) {
+  // Pour une image (image : ses types et le nom proposé), le nom tapé, le type choisi, et la copie
+  // toujours : l'image n'a rien à faire dans le dossier des figures.
+  function choisirFichier(titre, dossier, enregistrer, limite, image) {
     return new Promise((fin) => {
       const d = document.createElement('dialog');
       d.className = 'modale fichiers';
@@ -410,7 +413,7 @@ var Velmor = (() => {
       const liste = document.createElement('ul');
       let noms = [];
       try {
-        noms = Module.FS.readdir(dossier).filter((n) => n.toLowerCase().endsWith('.lum')).sort();
+        if (!image) noms = Module.FS.readdir(dossier).filter((n) => n.toLowerCase().endsWith('.lum')).sort();
       } catch (erreur) { /* un dossier absent ne montre aucune figure */ }
       const nom = document.createElement('input');
       nom.setAttribute('aria-label', 'Nom du fichier');
@@ -419,6 +422,7 @@ var Velmor = (() => {
       const annuler = document.createElement('button');
       annuler.textContent = 'Annuler';
       const finir = (chemin) => { d.close(); d.remove(); fin(chemin); };
+      const types = image && VelmorImages.choixTypes(image, nom);
       for (const n of noms) {
         const li = document.createElement('li');
         const b = document.createElement('button');
@@ -427,7 +431,13 @@ var Velmor = (() => {
         li.append(b);
         liste.append(li);
       }
-      valider.addEventListener('click', () => { if (nom.value) finir(dossier + '/' + nom.value); });
+      valider.addEventListener('click', () => {
+        if (!nom.value) return;
+        if (!image) return finir(dossier + '/' + nom.value);
+        const {chemin, final, type} = VelmorImages.nomChoisi(image, nom.value, types.selectedIndex);
+        àCopier = {chemin: final, poignée: choisirCopie(final.slice(final.lastIndexOf('/') + 1), type), jetable: true};
+        finir({chemin, type: types.selectedIndex});
+      });
       nom.addEventListener('keydown', (e) => { if (e.key === 'Enter') valider.click(); });
       annuler.addEventListener('click', () => finir(null));
       const plus = document.createElement('button');
@@ -454,7 +464,8 @@ var Velmor = (() => {
       d.addEventListener('cancel', (e) => { e.preventDefault(); finir(null); });
       const pied = document.createElement('div');
       pied.className = 'pied';
-      pied.append(nom, valider, plus, annuler);
+      if (image) pied.append(nom, types, valider, annuler);
+      else pied.append(nom, valider, plus, annuler);
       d.append(t, liste, pied);
       document.body.append(d);
       d.showModal();
@@ -482,6 +493,10 @@ var Velmor = (() => {
     }
     const g = canevas.getContext('2d');
     g.setTransform(densité, 0, 0, densité, 0, 0);
+    tracer(g, marques, fond, largeur, hauteur);
+  }
+
+  function tracer(g, marques, fond, largeur, hauteur) {
     g.fillStyle = fond;
     g.fillRect(0, 0, largeur, hauteur);
     for (let i = 0; i + 8 < marques.length; i += 9) {
@@ -517,7 +532,7 @@ var Velmor = (() => {
 
   return {
     legende, poster, suivant, brancher, taillePrincipale, nouveauDialogue, poserFenetre, messageSysteme,
-    choisirFichier, mesurer, dessiner,
+    choisirFichier, mesurer, dessiner, tracer, téléchargerOctets,
     fenetrePrincipale(numéro, limite) {
       const p = document.getElementById('principale');
       p.dataset.fenetre = numéro;

@@ -1,4 +1,4 @@
-#include "Echappement.h"
+#include "model/Echappement.h"
 
 #include <cstdio>
 

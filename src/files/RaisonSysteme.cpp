@@ -1,4 +1,4 @@
-#include "RaisonSysteme.h"
+#include "files/RaisonSysteme.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "ChoixCible.h"
+#include "game/ChoixCible.h"
 
 #include "game/Minuscules.h"
 #include "model/Caracteres.h"

@@ -1,4 +1,5 @@
-// Les textes venus d'un fichier ou de la ligne de commande, rendus sûrs pour un terminal.
+// Les textes venus d'un fichier ou de la ligne de commande, rendus sûrs pour un terminal (et, pour que le
+// tableau d'une classe soit le même partout, dans le CSV de la page).
 #pragma once
 
 #include <string>

@@ -1,0 +1,61 @@
+// axe-core relit la page là où un élève passe le plus de temps.
+'use strict';
+const assert = require('node:assert/strict');
+const path = require('node:path');
+const {after, before, test} = require('node:test');
+const {racine, servir, lancer, ouvrir, modale, sansModale, déposer} = require('./page.js');
+
+const axe = require.resolve('axe-core/axe.min.js');
+let serveur;
+let navigateur;
+
+before(async () => {
+  serveur = await servir();
+  navigateur = await lancer();
+});
+after(async () => {
+  await navigateur.close();
+  serveur.close();
+});
+
+// Les fautes graves que trouve axe-core, une ligne chacune : règle et élément. Ce qu'il ne sait pas
+// trancher compte aussi : un attribut ARIA interdit y tombe.
+async function fautesGraves(page) {
+  await page.addScriptTag({path: axe});
+  const résultat = await page.evaluate(() => axe.run(document));
+  return [...résultat.violations, ...résultat.incomplete]
+      .filter((v) => v.impact === 'serious' || v.impact === 'critical')
+      .flatMap((v) => v.nodes.map((n) => `${v.id} : ${n.target.join(' ')}`));
+}
+
+test('la fenêtre principale, le dialogue des coordonnées, l\'analyse et le jeu passent axe-core', async () => {
+  const page = await ouvrir(navigateur, serveur);
+  const fautes = {};
+  fautes['fenêtre principale'] = await fautesGraves(page);
+
+  await page.getByRole('button', {name: 'Placer un point'}).click();
+  await modale(page);
+  fautes['coordonnées'] = await fautesGraves(page);
+  await page.keyboard.press('Escape');
+  await sansModale(page);
+
+  await déposer(page, path.join(racine, 'tests/data/triangle-rectangle.lum'));
+  await page.getByText(/^Figure du fichier/).waitFor();
+  await page.getByRole('button', {name: 'Analyse'}).click();
+  await modale(page);
+  fautes['analyse'] = await fautesGraves(page);
+  await page.keyboard.press('Escape');
+  await sansModale(page);
+
+  // Une cible se choisit sur une figure libre.
+  const jeu = await ouvrir(navigateur, serveur);
+  await jeu.getByRole('button', {name: /^Triangle rectangle/}).click();
+  await modale(jeu);
+  fautes['choix de la cible'] = await fautesGraves(jeu);
+  await jeu.keyboard.press('Enter');
+  await sansModale(jeu);
+  fautes['jeu'] = await fautesGraves(jeu);
+
+  for (const moment in fautes) assert.deepEqual(fautes[moment], [], moment);
+  assert.deepEqual([...page.erreurs, ...jeu.erreurs], []);
+});
