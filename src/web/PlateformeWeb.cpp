@@ -3,6 +3,7 @@
 #include "files/EcritureFichier.h"
 #include "files/LectureFichier.h"
 #include "ui/DessinSvg.h"
+#include "ui/Environnement.h"
 #include "ui/FormMessage.h"
 #include "ui/Korvane.h"
 #include "ui/Pixels.h"
@@ -10,10 +11,27 @@
 #include "web/ImagePage.h"
 
 #include <emscripten.h>
+#include <filesystem>
+#include <system_error>
 
 using emscripten::val;
 
 namespace {
+
+constexpr const char* DossierGardéParLeNavigateur = "/documents";
+
+// Seul le dossier des documents reste d'une visite à l'autre : une figure venue de l'ordinateur s'ouvre de
+// sa copie passagère, mais les dialogues de figures ne montrent que ce dossier, où une sauvegarde est gardée.
+std::string DossierDesFigures(const std::string& dossier)
+{
+    const std::string gardé = std::string(DossierGardéParLeNavigateur) + "/";
+    if (dossier.starts_with(gardé))
+        return dossier;
+    const std::string figures = gardé + std::string(SousDossierDocuments);
+    std::error_code erreur;
+    std::filesystem::create_directories(figures, erreur);
+    return figures;
+}
 
 // La seule suspension du programme : la promesse posée dans Velmor.promesse, attendue sous ASYNCIFY.
 EM_ASYNC_JS(void, velmor_attendre, (), { Velmor.resultat = await Velmor.promesse; });
@@ -168,14 +186,16 @@ std::optional<std::string> PlateformeWeb::DialogueOuvrir(const std::string& titr
                                                          const std::string& dossier)
 {
     RafraîchirVues();
-    return Chemin(Attendre(Page().call<val>("choisirFichier", titre, dossier, false, TailleMaxFichierTexte)));
+    return Chemin(Attendre(
+        Page().call<val>("choisirFichier", titre, DossierDesFigures(dossier), false, TailleMaxFichierTexte)));
 }
 
 std::optional<std::string> PlateformeWeb::DialogueEnregistrer(const std::string& titre, const std::string&,
                                                               const std::string& dossier)
 {
     RafraîchirVues();
-    return Chemin(Attendre(Page().call<val>("choisirFichier", titre, dossier, true, TailleMaxFichierTexte)));
+    return Chemin(Attendre(
+        Page().call<val>("choisirFichier", titre, DossierDesFigures(dossier), true, TailleMaxFichierTexte)));
 }
 
 std::vector<FormatImage> PlateformeWeb::FormatsImage()
@@ -245,7 +265,7 @@ bool PlateformeWeb::OuvrirPageWeb(const std::string& adresse)
 
 std::string PlateformeWeb::DossierDocumentsSystème()
 {
-    return "/documents";
+    return DossierGardéParLeNavigateur;
 }
 
 std::string PlateformeWeb::DossierProgramme()

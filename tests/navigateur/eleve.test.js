@@ -290,5 +290,8 @@ test('une figure déposée s\'ouvre, sauf quand « Ouvrir une figure » est éte
   const libre = await ouvrir(navigateur, serveur);
   await déposer(libre, triangle);
   await libre.getByText('Figure du fichier : triangle-rectangle.lum', {exact: true}).waitFor();
+  // Sauvegardée, elle va dans le dossier que le navigateur garde, pas à côté de sa copie passagère.
+  await sauvegarder(libre, 'deposee');
+  assert.ok(await libre.evaluate(() => FS.analyzePath('/documents/Velmor/deposee.lum').exists));
   assert.deepEqual(libre.erreurs, []);
 });
