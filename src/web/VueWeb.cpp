@@ -330,7 +330,8 @@ void VueWeb::RecopierLien(Lien& lien)
     switch (d.Sorte) {
     case Genre::Bouton:
     case Genre::ÉlémentMenu:
-        Page().call<void>("legende", n, n["firstChild"], c.Caption);
+        // L'image d'un outil se pose devant la légende : celle-ci reste le dernier enfant du bouton.
+        Page().call<void>("legende", n, menu ? n["firstChild"] : n["lastChild"], c.Caption);
         if (menu && c.Checked)
             Attribut(n, "aria-checked", "true");
         else if (menu)

@@ -32,6 +32,8 @@ test('la fenêtre principale, le dialogue des coordonnées, l\'analyse et le jeu
   const page = await ouvrir(navigateur, serveur);
   const fautes = {};
   fautes['fenêtre principale'] = await fautesGraves(page);
+  // La légende d'un bouton à image se lit, à côté de son image.
+  assert.equal(await page.getByRole('button', {name: 'Tout', exact: true}).count(), 1);
 
   await page.getByRole('button', {name: 'Placer un point'}).click();
   await modale(page);
