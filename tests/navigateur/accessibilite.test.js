@@ -32,8 +32,9 @@ test('la fenêtre principale, le dialogue des coordonnées, l\'analyse et le jeu
   const page = await ouvrir(navigateur, serveur);
   const fautes = {};
   fautes['fenêtre principale'] = await fautesGraves(page);
-  // La légende d'un bouton à image se lit, à côté de son image.
+  // La légende d'un bouton à image se lit à côté de son image, pas par-dessus.
   assert.equal(await page.getByRole('button', {name: 'Tout', exact: true}).count(), 1);
+  assert.deepEqual(await page.locator('.outil').allTextContents(), ['', '', '', '']);
 
   await page.getByRole('button', {name: 'Placer un point'}).click();
   await modale(page);
