@@ -2,21 +2,11 @@
 'use strict';
 const assert = require('node:assert/strict');
 const path = require('node:path');
-const {after, before, test} = require('node:test');
-const {racine, servir, lancer, ouvrir, modale, sansModale, déposer} = require('./page.js');
+const {test} = require('node:test');
+const {bancDEssai, racine, modale, sansModale, déposer} = require('./page.js');
 
 const axe = require.resolve('axe-core/axe.min.js');
-let serveur;
-let navigateur;
-
-before(async () => {
-  serveur = await servir();
-  navigateur = await lancer();
-});
-after(async () => {
-  await navigateur.close();
-  serveur.close();
-});
+const banc = bancDEssai();
 
 // Les fautes graves que trouve axe-core, une ligne chacune : règle et élément. Ce qu'il ne sait pas
 // trancher compte aussi : un attribut ARIA interdit y tombe.
@@ -29,7 +19,7 @@ async function fautesGraves(page) {
 }
 
 test('la fenêtre principale, le dialogue des coordonnées, l\'analyse et le jeu passent axe-core', async () => {
-  const page = await ouvrir(navigateur, serveur);
+  const page = await banc.ouvrir();
   const fautes = {};
   fautes['fenêtre principale'] = await fautesGraves(page);
   // La légende d'un bouton à image se lit à côté de son image, pas par-dessus.
@@ -51,7 +41,7 @@ test('la fenêtre principale, le dialogue des coordonnées, l\'analyse et le jeu
   await sansModale(page);
 
   // Une cible se choisit sur une figure libre.
-  const jeu = await ouvrir(navigateur, serveur);
+  const jeu = await banc.ouvrir();
   await jeu.getByRole('button', {name: /^Triangle rectangle/}).click();
   await modale(jeu);
   fautes['choix de la cible'] = await fautesGraves(jeu);

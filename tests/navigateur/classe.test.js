@@ -6,21 +6,11 @@ const {spawnSync} = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const {after, before, test} = require('node:test');
-const {racine, servir, lancer, ouvrir} = require('./page.js');
+const {test} = require('node:test');
+const {bancDEssai, racine} = require('./page.js');
 
 const outil = process.env.VELMOR_ANALYSE || path.join(racine, 'build/dev/tools/velmor-analyse');
-let serveur;
-let navigateur;
-
-before(async () => {
-  serveur = await servir();
-  navigateur = await lancer();
-});
-after(async () => {
-  await navigateur.close();
-  serveur.close();
-});
+const banc = bancDEssai();
 
 // Une classe : une figure réussie sous un nom qu'un tableur prendrait pour une formule, une ratée, une
 // sans polygone, une abîmée, et un fichier qui n'est pas une figure (laissé de côté pour un dossier).
@@ -54,7 +44,7 @@ function bureau(dossier, cible, noms) {
 
 test('la vérification d\'une classe écrit le CSV de velmor-analyse, en local', async () => {
   const {parent, dossier} = classe();
-  const page = await ouvrir(navigateur, serveur);
+  const page = await banc.ouvrir();
   const requêtes = [];
   page.on('request', (r) => requêtes.push(r.url()));
   await page.getByRole('button', {name: 'Vérifier les figures d\'une classe'}).click();

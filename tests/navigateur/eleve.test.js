@@ -6,21 +6,11 @@ const {execFileSync} = require('node:child_process');
 const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
-const {after, before, test} = require('node:test');
-const {racine, servir, lancer, ouvrir, modale, sansModale, déposer} = require('./page.js');
+const {test} = require('node:test');
+const {bancDEssai, racine, modale, sansModale, déposer} = require('./page.js');
 
 const outil = process.env.VELMOR_ANALYSE || path.join(racine, 'build/dev/tools/velmor-analyse');
-let serveur;
-let navigateur;
-
-before(async () => {
-  serveur = await servir();
-  navigateur = await lancer();
-});
-after(async () => {
-  await navigateur.close();
-  serveur.close();
-});
+const banc = bancDEssai();
 
 const texteModale = (page) => page.locator('dialog[open]').innerText();
 
@@ -71,7 +61,7 @@ async function sauvegarder(page, nom) {
 }
 
 test('une figure placée au clavier s\'analyse et se sauvegarde comme au bureau', async () => {
-  const page = await ouvrir(navigateur, serveur);
+  const page = await banc.ouvrir();
   await point(page, '0', '0');
   await sansModale(page);
   await point(page, '2*2', '0');
@@ -106,7 +96,7 @@ test('une figure placée au clavier s\'analyse et se sauvegarde comme au bureau'
 });
 
 test('le dialogue des coordonnées refuse un calcul, puis accepte le calcul corrigé', async () => {
-  const page = await ouvrir(navigateur, serveur);
+  const page = await banc.ouvrir();
   // Ouvert par le menu au clavier : Alt et la lettre soulignée, puis celle de la commande.
   await page.keyboard.press('Alt+l');
   await page.keyboard.press('p');
@@ -137,7 +127,7 @@ test('le dialogue des coordonnées refuse un calcul, puis accepte le calcul corr
 });
 
 test('un nom de fichier qui ressemble à du HTML se lit tel quel', async () => {
-  const page = await ouvrir(navigateur, serveur);
+  const page = await banc.ouvrir();
   const nom = '<img src=x onerror=alert(1)>.lum';
   const triangle = Array.from(fs.readFileSync(path.join(racine, 'tests/data/triangle-rectangle.lum')));
   await page.evaluate(([n, octets]) => {
@@ -159,7 +149,7 @@ test('un nom de fichier qui ressemble à du HTML se lit tel quel', async () => {
 });
 
 test('une figure sauvegardée reste dans la liste après le rechargement, puis Velmor se ferme', async () => {
-  const page = await ouvrir(navigateur, serveur);
+  const page = await banc.ouvrir();
   await point(page, '1', '1');
   await sansModale(page);
   await sauvegarder(page, 'gardée');
@@ -198,7 +188,7 @@ const choixCopie = {
 
 for (const [cas, avant] of Object.entries(choixCopie)) {
   test(`une figure du bureau ouverte depuis l'ordinateur se copie à l'identique, ${cas}`, async () => {
-    const page = await ouvrir(navigateur, serveur, undefined, avant);
+    const page = await banc.ouvrir(undefined, avant);
     const bureau = path.join(racine, 'tests/data/triangle-rectangle.lum');
     await menu(page, 'Fichier', 'Ouvrir une figure');
     await modale(page);
@@ -232,7 +222,7 @@ for (const [cas, avant] of Object.entries(choixCopie)) {
 }
 
 test('une touche morte du clavier français tape un seul « ê »', async () => {
-  const page = await ouvrir(navigateur, serveur);
+  const page = await banc.ouvrir();
   await page.getByRole('button', {name: 'Placer un point'}).focus();
   await page.keyboard.press('Space');
   await modale(page);
@@ -249,7 +239,7 @@ test('une touche morte du clavier français tape un seul « ê »', async () => 
 });
 
 test('un triangle rectangle construit pour la cible la gagne et le score le montre', async () => {
-  const page = await ouvrir(navigateur, serveur);
+  const page = await banc.ouvrir();
   await page.getByRole('button', {name: /^Triangle rectangle/}).focus();
   await page.keyboard.press('Space');
   await modale(page);
@@ -271,7 +261,7 @@ test('un triangle rectangle construit pour la cible la gagne et le score le mont
 
 test('une figure déposée s\'ouvre, sauf quand « Ouvrir une figure » est éteint', async () => {
   const triangle = path.join(racine, 'tests/data/triangle-rectangle.lum');
-  const page = await ouvrir(navigateur, serveur);
+  const page = await banc.ouvrir();
   // Pendant une cible, « Ouvrir une figure » est éteint : le dépôt est refusé.
   await page.getByRole('button', {name: /^Triangle rectangle/}).click();
   await modale(page);
@@ -287,7 +277,7 @@ test('une figure déposée s\'ouvre, sauf quand « Ouvrir une figure » est éte
   assert.equal(await page.getByText(/^Figure du fichier/).count(), 0);
   await page.context().close();
 
-  const libre = await ouvrir(navigateur, serveur);
+  const libre = await banc.ouvrir();
   await déposer(libre, triangle);
   await libre.getByText('Figure du fichier : triangle-rectangle.lum', {exact: true}).waitFor();
   // Sauvegardée, elle va dans le dossier que le navigateur garde, pas à côté de sa copie passagère.

@@ -4,20 +4,10 @@
 const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
-const {after, before, test} = require('node:test');
-const {racine, servir, lancer, ouvrir} = require('./page.js');
+const {test} = require('node:test');
+const {bancDEssai, racine} = require('./page.js');
 
-let serveur;
-let navigateur;
-
-before(async () => {
-  serveur = await servir();
-  navigateur = await lancer();
-});
-after(async () => {
-  await navigateur.close();
-  serveur.close();
-});
+const banc = bancDEssai();
 
 const modale = (page) => page.waitForSelector('dialog[open]');
 const sansModale = (page) => page.waitForSelector('dialog[open]', {state: 'detached'});
@@ -68,7 +58,7 @@ async function exporter(page, type) {
 const taillePng = (o) => (o.subarray(1, 4).toString() === 'PNG' ? [o.readUInt32BE(16), o.readUInt32BE(20)] : null);
 
 test('les images exportées ont la taille du canevas, le double pour la grande, et le SVG la même', async () => {
-  const page = await ouvrir(navigateur, serveur, undefined, préparer);
+  const page = await banc.ouvrir(undefined, préparer);
   await ouvrirTriangle(page);
   const canevas = await page.locator('#principale canvas').evaluate((c) => [c.clientWidth, c.clientHeight]);
 
@@ -115,7 +105,7 @@ async function imprimer(page, action) {
 }
 
 test('sur papier, la figure seule avec son titre, ou la feuille du score sans ses boutons', async () => {
-  const page = await ouvrir(navigateur, serveur, undefined, préparer);
+  const page = await banc.ouvrir(undefined, préparer);
   await ouvrirTriangle(page);
   const canevas = await page.locator('#principale canvas').evaluate((c) => [c.clientWidth, c.clientHeight]);
   const figure = await imprimer(page, () => menu(page, 'Fichier', 'Imprimer la figure...'));

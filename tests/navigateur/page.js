@@ -3,6 +3,7 @@
 const fs = require('node:fs');
 const http = require('node:http');
 const path = require('node:path');
+const {after, before} = require('node:test');
 const { chromium } = require('playwright-core');
 
 const racine = path.resolve(__dirname, '../..');
@@ -59,4 +60,19 @@ async function déposer(page, fichier) {
   }, [path.basename(fichier), octets]);
 }
 
-module.exports = {racine, site, servir, lancer, ouvrir, modale, sansModale, déposer};
+// Pour un fichier de tests : le site servi et chromium lancé avant le premier test, fermés après le dernier.
+function bancDEssai() {
+  const banc = {};
+  before(async () => {
+    banc.serveur = await servir();
+    banc.navigateur = await lancer();
+  });
+  after(async () => {
+    await banc.navigateur.close();
+    banc.serveur.close();
+  });
+  banc.ouvrir = (...options) => ouvrir(banc.navigateur, banc.serveur, ...options);
+  return banc;
+}
+
+module.exports = {bancDEssai, racine, site, servir, lancer, ouvrir, modale, sansModale, déposer};
