@@ -46,9 +46,7 @@ TEST_F(KorvaneFichiersTest, UneFigureOuverteSuspendLeJeuEtAfficheSonFichier)
     // Le fichier garde les axes et cache le quadrillage.
     EXPECT_TRUE(k.AxesAffichés() && !k.QuadrillageAffiché());
     EXPECT_EQ(k.EtiStatut.Caption, "Figure du fichier : triangle-rectangle.lum");
-    EXPECT_TRUE(k.BtonFermer.Visible && k.BtonVelmor.Visible && k.BtonVelmor.Enabled);
-    EXPECT_TRUE(k.ItemFermerFig.Enabled && k.ItemEnregistrer.Enabled);
-    EXPECT_FALSE(k.ItemOuvrirFig.Enabled || k.SousMenuConstructions.Enabled);
+    EXPECT_TRUE(k.BtonFermer.Visible && k.BtonVelmor.Visible);
     EXPECT_EQ(k.EtiPoint.size(), 4u);
     EXPECT_EQ(m.CheminDocumentsMémorisé, Données.string());
 
@@ -59,7 +57,6 @@ TEST_F(KorvaneFichiersTest, UneFigureOuverteSuspendLeJeuEtAfficheSonFichier)
     k.Cliquer(k.BtonFermer);
     EXPECT_FALSE(m.ModeFichier || k.OuvertureFigure || k.BtonFermer.Visible || k.EtiX.Visible);
     EXPECT_EQ(m.NbPoints, 0);
-    EXPECT_TRUE(k.ItemOuvrirFig.Enabled);
     EXPECT_EQ(k.EtiStatut.Caption, StatutChoix);
 }
 
@@ -89,7 +86,7 @@ TEST_F(KorvaneFichiersTest, UnFichierRefuseLaisseLaFigureLEchelleEtLesOptions)
         EXPECT_FALSE(m.ModeFichier || k.OuvertureFigure || k.BtonFermer.Visible);
         EXPECT_EQ(m.Points[2].X, "2.5");
         EXPECT_EQ(m.XMax, xMax);
-        EXPECT_TRUE(!k.QuadrillageAffiché() && k.AxesAffichés() && k.ItemOuvrirFig.Enabled);
+        EXPECT_TRUE(!k.QuadrillageAffiché() && k.AxesAffichés());
         EXPECT_EQ(k.EtiStatut.Caption, statut);
         EXPECT_EQ(k.Ecran.Marques().size(), traits);
         EXPECT_EQ(m.CheminDocumentsMémorisé, Figures());
@@ -169,7 +166,7 @@ TEST_F(KorvaneFichiersTest, SeulUneOuvertureRetientSonDossierPourLaSuite)
     // Une sauvegarde ne change pas le dossier du dialogue suivant.
     Ouvrir(std::nullopt);
     EXPECT_EQ(plateforme.DialoguesOuvrir.back().Dossier, Figures());
-    EXPECT_FALSE(k.ItemFermerFig.Enabled || k.OuvertureFigure);
+    EXPECT_FALSE(k.OuvertureFigure);
 
     Ouvrir(classe + "/point.lum");
     ASSERT_TRUE(m.ModeFichier);

@@ -35,17 +35,8 @@ std::vector<Rectangle> Disposition(const Korvane& k)
 
 } // namespace
 
-TEST_F(KorvaneTest, AuDemarrageSeulsPlacerUnPointLesOptionsOuvrirLesExercicesEtLAideSontOfferts)
+TEST_F(KorvaneTest, AuDemarrageLeRepereEtLesOptionsSontCeuxDeLaFigureLibre)
 {
-    for (const Contrôle* c :
-         {&k.BtonPointCoor, &k.ItemPlacerPt, &k.ItemTracerLumarc, &k.ItemQuadrillage, &k.itemNumQuadrants,
-          &k.ItemTfin, &k.ItemTépais, &k.ItemCouleurs, &k.ItemPrécision, &k.ItemOuvrirFig,
-          &k.ItemRéinitialiser, &k.SousMenuConstructions, &k.ItemAides, &k.ItemApropos, &k.ItemQuitter})
-        EXPECT_TRUE(c->Enabled) << c->ToolTipText + c->Caption;
-    for (const Contrôle* c :
-         {&k.BtonPolygone, &k.ItemPolygone, &k.BtonModifPoint, &k.ItemModifierPoint, &k.BtonLong, &k.ItemLong,
-          &k.BtonAngle, &k.ItemAngle, &k.BtonAnnule, &k.BtonEfface, &k.ItemFermerFig, &k.ItemEnregistrer})
-        EXPECT_FALSE(c->Enabled) << c->ToolTipText + c->Caption;
     EXPECT_FALSE(k.BtonVelmor.Visible || k.BtonFermer.Visible || k.BtonAbandon.Visible ||
                  k.PictureExo.Visible);
     for (const Contrôle& c : k.Etixy)
