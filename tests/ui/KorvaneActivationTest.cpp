@@ -6,10 +6,7 @@
 #include <map>
 #include <sstream>
 
-#define NOMMÉ(c)                                                                                             \
-    {                                                                                                        \
-#c, &k.c                                                                                             \
-    }
+#define NOMMÉ(c) std::pair<const std::string, Contrôle*>(#c, &k.c)
 
 TEST_F(PartieKorvane, ChaquePasActiveSesControles)
 {

@@ -86,21 +86,12 @@ TEST_F(KorvaneConstructionTest, UnNomPrisOuUnDialogueAnnuleNAjouteRienEtLaPropos
     EXPECT_EQ(proposé, "B");
 }
 
-TEST_F(KorvaneConstructionTest, LeOnziemePointReleveLaLimiteQuiArreteEnsuiteAvantLeDialogue)
+TEST_F(KorvaneConstructionTest, LeOnziemePointReleveLaLimite)
 {
     for (int i = 0; i < 11; ++i)
         ASSERT_TRUE(Placer({{std::string(1, char('A' + i)), std::to_string(i), "1"}})) << i;
     EXPECT_EQ(m.NbPointsMax, 20);
     EXPECT_EQ(k.EtiPoint.size(), 12u);
-    // Le refus d'une figure d'exercice complète passe par la même garde (tests des exercices).
-    const std::size_t ouvertes = plateforme.FenêtresOuvertes.size();
-    m.NbPoints = m.NbPointsMax = 250;
-    m.ModeChoixPoint = 1;
-    k.Cliquer(k.BtonPointCoor);
-    AttendreMessage(plateforme.Journal, "Analyse Figure",
-                    "La limite supérieure est atteinte, on ne peut plus construire de point.");
-    EXPECT_EQ(plateforme.FenêtresOuvertes.size(), ouvertes);
-    EXPECT_EQ(m.ModeChoixPoint, 0);
 }
 
 // Le dialogue ne garde que les majuscules (et le retour arrière) ; il ne rend que des noms valides, et

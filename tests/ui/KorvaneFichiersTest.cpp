@@ -226,19 +226,6 @@ TEST_F(KorvaneFichiersLimites, UnHistoriquePleinRefuseLaConstructionSansRienPerd
     EXPECT_EQ(relue.Figure->Tracés.size(), 255u);
 }
 
-// Le tableau des points d'un fichier plein a une entrée de plus que la limite : le dessin libre qui suit
-// garde la limite absolue.
-TEST_F(KorvaneFichiersLimites, ApresUnFichierDeDeuxCentCinquantePointsLeDessinLibreGardeSaLimite)
-{
-    OuvrirDonnées("points-250.lum");
-    ASSERT_EQ(m.NbPoints, 250);
-    k.Cliquer(k.BtonFermer);
-    EXPECT_LE(m.NbPointsMax, LimitePoints);
-    ASSERT_TRUE(Placer({{"A", "1", "1"}}));
-    EXPECT_TRUE(plateforme.Journal.Messages.empty());
-    EXPECT_EQ(m.NbPoints, 1);
-}
-
 // Le polygone dessiné est celui que l'analyse nomme et que les fenêtres des mesures mesurent.
 TEST_F(KorvaneFichiersLimites, AnalyseEtMesuresDisentLePolygoneDessine)
 {

