@@ -7,7 +7,7 @@ const fs = require('node:fs');
 const os = require('node:os');
 const path = require('node:path');
 const {test} = require('node:test');
-const {bancDEssai, racine, modale, sansModale, déposer} = require('./page.js');
+const {bancDEssai, racine, modale, sansModale, menu, déposer} = require('./page.js');
 
 const outil = process.env.VELMOR_ANALYSE || path.join(racine, 'build/dev/tools/velmor-analyse');
 const banc = bancDEssai();
@@ -33,10 +33,6 @@ async function polygone(page, noms) {
   await page.keyboard.type(noms);
   await page.keyboard.press('Enter');
   await sansModale(page);
-}
-
-async function menu(page, ...chemin) {
-  for (const entrée of chemin) await page.getByRole('menuitem', {name: entrée, exact: true}).click();
 }
 
 // Les lignes montrées par la fenêtre des longueurs ou des angles.

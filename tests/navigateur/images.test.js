@@ -5,12 +5,9 @@ const assert = require('node:assert/strict');
 const fs = require('node:fs');
 const path = require('node:path');
 const {test} = require('node:test');
-const {bancDEssai, racine} = require('./page.js');
+const {bancDEssai, racine, modale, sansModale, menu, déposer} = require('./page.js');
 
 const banc = bancDEssai();
-
-const modale = (page) => page.waitForSelector('dialog[open]');
-const sansModale = (page) => page.waitForSelector('dialog[open]', {state: 'detached'});
 
 // Sans sélecteur de fichiers, l'image est téléchargée ; l'impression relève ce que montre le papier.
 function préparer() {
@@ -30,17 +27,8 @@ function préparer() {
 }
 
 async function ouvrirTriangle(page) {
-  const fichier = path.join(racine, 'tests/data/triangle-rectangle.lum');
-  await page.evaluate(([nom, o]) => {
-    const transfert = new DataTransfer();
-    transfert.items.add(new File([new Uint8Array(o)], nom));
-    document.querySelector('.fond').dispatchEvent(new DragEvent('drop', {dataTransfer: transfert, bubbles: true}));
-  }, [path.basename(fichier), Array.from(fs.readFileSync(fichier))]);
+  await déposer(page, path.join(racine, 'tests/data/triangle-rectangle.lum'));
   await page.getByText('Figure du fichier : triangle-rectangle.lum', {exact: true}).waitFor();
-}
-
-async function menu(page, ...chemin) {
-  for (const entrée of chemin) await page.getByRole('menuitem', {name: entrée, exact: true}).click();
 }
 
 // « Exporter la figure... » avec ce type, jusqu'au fichier téléchargé : son nom et ses octets.
@@ -65,14 +53,11 @@ test('les images exportées ont la taille du canevas, le double pour la grande, 
   const simple = await exporter(page, 'Image PNG (*.png)');
   assert.equal(simple.nom, 'triangle-rectangle.png');
   assert.deepEqual(taillePng(simple.octets), canevas);
-  fs.writeFileSync('/tmp/velmor-simple.png', simple.octets);
   const double = await exporter(page, 'Image PNG, taille double (*.png)');
   assert.deepEqual(taillePng(double.octets), canevas.map((n) => 2 * n));
-  fs.writeFileSync('/tmp/velmor-double.png', double.octets);
   const svg = await exporter(page, 'Dessin SVG (*.svg)');
   assert.equal(svg.nom, 'triangle-rectangle.svg');
   const dessin = svg.octets.toString();
-  fs.writeFileSync('/tmp/velmor.svg', dessin);
   assert.deepEqual([/ width="(\d+)"/.exec(dessin)[1], / height="(\d+)"/.exec(dessin)[1]].map(Number), canevas);
   // « Copier la figure » met l'image simple dans le presse-papiers.
   await page.context().grantPermissions(['clipboard-read', 'clipboard-write']);

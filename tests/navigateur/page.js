@@ -50,6 +50,10 @@ async function ouvrir(navigateur, serveur, taille = {width: 1366, height: 768}, 
 const modale = (page) => page.waitForSelector('dialog[open]');
 const sansModale = (page) => page.waitForSelector('dialog[open]', {state: 'detached'});
 
+async function menu(page, ...chemin) {
+  for (const entrée of chemin) await page.getByRole('menuitem', {name: entrée, exact: true}).click();
+}
+
 // Une figure lâchée sur la page, comme le navigateur la livre.
 async function déposer(page, fichier) {
   const octets = Array.from(fs.readFileSync(fichier));
@@ -75,4 +79,4 @@ function bancDEssai() {
   return banc;
 }
 
-module.exports = {bancDEssai, racine, site, servir, lancer, ouvrir, modale, sansModale, déposer};
+module.exports = {bancDEssai, racine, site, servir, lancer, ouvrir, modale, sansModale, menu, déposer};
