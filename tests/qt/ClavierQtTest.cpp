@@ -6,45 +6,10 @@
 #include <QDeadlineTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QMessageBox>
 #include <map>
 
 namespace {
-
-// Le widget qui reçoit les touches : le menu ouvert, sinon celui qui a le focus. La plateforme hors écran
-// ne rend pas l'activation à la fenêtre de dessous quand une fenêtre se ferme : on le fait comme le
-// gestionnaire de fenêtres.
-QWidget* Destinataire()
-{
-    if (QWidget* menu = QApplication::activePopupWidget())
-        return menu;
-    if (!QApplication::activeWindow()) {
-        QWidget* dessous = QApplication::activeModalWidget();
-        for (QWidget* fenêtre : QApplication::topLevelWidgets())
-            if (!dessous && fenêtre->isVisible() && qobject_cast<QMainWindow*>(fenêtre))
-                dessous = fenêtre;
-        if (dessous) {
-            dessous->activateWindow();
-            QApplication::processEvents();
-        }
-    }
-    return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-}
-
-// Une frappe porte le texte de sa touche : l'espace et les lettres sans Ctrl.
-void Frapper(QKeyCombination touche, QString texte = {})
-{
-    const int code = touche.key();
-    if (code == Qt::Key_Space ||
-        (code >= Qt::Key_A && code <= Qt::Key_Z && !(touche.keyboardModifiers() & Qt::ControlModifier)))
-        texte = QString(QChar(code)).toLower();
-    for (const QEvent::Type genre : {QEvent::KeyPress, QEvent::KeyRelease})
-        if (QWidget* cible = Destinataire()) {
-            QKeyEvent frappe(genre, code, touche.keyboardModifiers(), texte);
-            QApplication::sendEvent(cible, &frappe);
-        }
-}
 
 // Un contrôle se nomme par sa légende, sinon par son nom d'objet ou sa bulle.
 QString Nom(const QWidget* w)

@@ -6,6 +6,7 @@
 #include "qt/Recopie.h"
 #include "qt/VueKorvane.h"
 #include "qt/WidgetCanevas.h"
+#include "support/PlateformeScriptee.h"
 #include "ui/ChoixPrecision.h"
 #include "ui/Coordonnees.h"
 #include "ui/FormAngle.h"
@@ -24,6 +25,7 @@
 #include <QDialog>
 #include <QImage>
 #include <QKeyEvent>
+#include <QMainWindow>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTimer>
@@ -65,6 +67,40 @@ template <typename W> W* Enfant(const char* nom = nullptr)
     return nom ? active->findChild<W*>(QString::fromUtf8(nom)) : active->findChild<W*>();
 }
 
+// Le widget qui reçoit les touches : le menu ouvert, sinon celui qui a le focus. La plateforme hors écran
+// ne rend pas l'activation à la fenêtre de dessous quand une fenêtre se ferme : on le fait comme le
+// gestionnaire de fenêtres.
+inline QWidget* Destinataire()
+{
+    if (QWidget* menu = QApplication::activePopupWidget())
+        return menu;
+    if (!QApplication::activeWindow()) {
+        QWidget* dessous = QApplication::activeModalWidget();
+        for (QWidget* fenêtre : QApplication::topLevelWidgets())
+            if (!dessous && fenêtre->isVisible() && qobject_cast<QMainWindow*>(fenêtre))
+                dessous = fenêtre;
+        if (dessous) {
+            dessous->activateWindow();
+            QApplication::processEvents();
+        }
+    }
+    return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+}
+
+// Une frappe porte le texte de sa touche : l'espace et les lettres sans Ctrl.
+inline void Frapper(QKeyCombination touche, QString texte = {})
+{
+    const int code = touche.key();
+    if (code == Qt::Key_Space ||
+        (code >= Qt::Key_A && code <= Qt::Key_Z && !(touche.keyboardModifiers() & Qt::ControlModifier)))
+        texte = QString(QChar(code)).toLower();
+    for (const QEvent::Type genre : {QEvent::KeyPress, QEvent::KeyRelease})
+        if (QWidget* cible = Destinataire()) {
+            QKeyEvent frappe(genre, code, touche.keyboardModifiers(), texte);
+            QApplication::sendEvent(cible, &frappe);
+        }
+}
+
 class PlateformeEssai : public PlateformeQt {
 public:
     // Le type choisi est le premier dont le libellé contient le motif demandé.
@@ -72,10 +108,10 @@ public:
                                                        const std::vector<std::string>& types,
                                                        const std::string&, const std::string&) override
     {
-        if (images.empty())
+        const auto réponse = Prendre(images);
+        if (!réponse)
             return std::nullopt;
-        const auto [chemin, motif] = images.front();
-        images.pop_front();
+        const auto& [chemin, motif] = *réponse;
         const auto type = std::find_if(types.begin(), types.end(), [&](const std::string& t) {
             return t.find(motif) != std::string::npos;
         });
@@ -102,7 +138,7 @@ public:
         return imprimé;
     }
 
-    std::deque<std::pair<std::string, std::string>> images; // chemin, motif du type
+    std::deque<std::optional<std::pair<std::string, std::string>>> images; // chemin, motif du type
     QString pdf;
     QImage imprimée;
     int boutonsImprimés = -1;
@@ -127,13 +163,6 @@ protected:
     void Clic(Contrôle& c)
     {
         vue.Gérer([&] { k.Cliquer(c); });
-    }
-
-    // La touche arrive au widget qui a le focus, comme une vraie frappe.
-    void Presser(QKeyCombination touche, const QString& texte)
-    {
-        QKeyEvent appui(QEvent::KeyPress, touche.key(), touche.keyboardModifiers(), texte);
-        QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : &vue, &appui);
     }
 
     // Un point de la figure en pixels du canevas.

@@ -77,13 +77,13 @@ TEST_F(FenetreQt, MenusEtControlesSuiventLeModeleAToutesLesTailles)
 TEST_F(FenetreQt, LesRaccourcisFontCeQueFontLeursCommandes)
 {
     const std::int32_t xMax = m.XMax;
-    Presser(Qt::CTRL | Qt::Key_Minus, QStringLiteral("-"));
+    Frapper(Qt::CTRL | Qt::Key_Minus, QStringLiteral("-"));
     EXPECT_GT(m.XMax, xMax);
     EXPECT_TRUE(Montré(vue, VersLégende(k.EtiEchelle.Caption)));
-    Presser(Qt::CTRL | Qt::Key_Plus, QStringLiteral("+"));
+    Frapper(Qt::CTRL | Qt::Key_Plus, QStringLiteral("+"));
     EXPECT_EQ(m.XMax, xMax);
     ASSERT_FALSE(k.BtonAnnule.Enabled && k.BtonAnnule.Visible);
-    Presser(Qt::CTRL | Qt::Key_Z, QStringLiteral("z"));
+    Frapper(Qt::CTRL | Qt::Key_Z, QStringLiteral("z"));
     EXPECT_EQ(m.NbPoints, 0u);
 
     const QList<QAction*> actions = vue.findChildren<QAction*>();
@@ -159,7 +159,7 @@ TEST_F(FenetreQt, LeLecteurDEcranNommeLesControlesEtLitLaFigure)
     EXPECT_TRUE(figure.endsWith(QStringLiteral(" Polygone ABC."))) << figure.toStdString();
 
     DansLaModale([](QWidget*) {});
-    Presser(Qt::CTRL | Qt::Key_Return, QStringLiteral("\r"));
+    Frapper(Qt::CTRL | Qt::Key_Return, QStringLiteral("\r"));
     EXPECT_TRUE(lu().startsWith(figure + QStringLiteral(" ABC est un triangle rectangle")))
         << lu().toStdString();
 

@@ -1,6 +1,7 @@
 // Le rendu des marques par le canevas Qt, et l'image de la figure que la vraie fenêtre exporte : fichiers
 // PNG, SVG et PDF relus, presse-papiers après Ctrl+C.
 #include "qt/FenetreQt.h"
+#include "support/DossierTemporaire.h"
 #include "support/TableCas.h"
 
 #include <QClipboard>
@@ -10,7 +11,6 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 TEST(RenduCanevasQt, ChaqueMarqueCouvreExactementSesPixels)
 {
@@ -84,13 +84,13 @@ protected:
     // Le fichier écrit, dont la fenêtre ajoute l'extension du type choisi.
     QString Exporter(const std::string& type, const char* suffixe)
     {
-        const QString chemin = dossier.filePath(QString::number(++exportées));
-        plateforme.images.emplace_back(chemin.toStdString(), type);
+        const QString chemin = QString::fromStdString(dossier.Chemin() / std::to_string(++exportées));
+        plateforme.images.push_back(std::pair{chemin.toStdString(), type});
         Clic(k.ItemExporterFig);
         return chemin + QLatin1String(suffixe);
     }
 
-    QTemporaryDir dossier;
+    DossierTemporaire dossier;
     int exportées = 0;
 };
 
@@ -159,7 +159,7 @@ TEST_F(ImageQt, UnExportImpossibleLeDitSansRienLaisser)
 {
     for (const char* type : {"PNG (", "PDF"}) {
         SCOPED_TRACE(type);
-        plateforme.images.emplace_back(dossier.filePath(QStringLiteral("absent/figure")).toStdString(), type);
+        plateforme.images.push_back(std::pair{(dossier.Chemin() / "absent/figure").string(), type});
         QString message;
         DansLaModale([&](QWidget* modale) {
             message = modale->findChild<QLabel*>()->text();
@@ -169,14 +169,14 @@ TEST_F(ImageQt, UnExportImpossibleLeDitSansRienLaisser)
         EXPECT_EQ(message,
                   QStringLiteral("Problème d'accès, l'image de la figure n'a pas pu être enregistrée"));
     }
-    EXPECT_TRUE(QDir(dossier.path()).isEmpty());
+    EXPECT_TRUE(std::filesystem::is_empty(dossier.Chemin()));
 }
 
 // Ctrl+C passe par la table des raccourcis : un traitement de texte trouve l'image et son dessin SVG.
 TEST_F(ImageQt, CtrlCMetLImageEtSonSvgDansLePressePapiers)
 {
     QGuiApplication::clipboard()->clear();
-    Presser(Qt::CTRL | Qt::Key_C, QStringLiteral("c"));
+    Frapper(Qt::CTRL | Qt::Key_C, QStringLiteral("c"));
     const QMimeData* données = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(données, nullptr);
     EXPECT_EQ(qvariant_cast<QImage>(données->imageData()).size(), vue.Canevas()->size());

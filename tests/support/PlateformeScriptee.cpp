@@ -38,11 +38,7 @@ std::optional<std::string> PlateformeScriptée::DialogueOuvrir(const std::string
                                                               const std::string& dossier)
 {
     DialoguesOuvrir.push_back({titre, filtre, dossier});
-    if (RéponsesOuvrir.empty())
-        return std::nullopt;
-    auto réponse = RéponsesOuvrir.front();
-    RéponsesOuvrir.pop_front();
-    return réponse;
+    return Prendre(RéponsesOuvrir);
 }
 
 std::optional<std::string> PlateformeScriptée::DialogueEnregistrer(const std::string& titre,
@@ -50,11 +46,7 @@ std::optional<std::string> PlateformeScriptée::DialogueEnregistrer(const std::s
                                                                    const std::string& dossier)
 {
     DialoguesEnregistrer.push_back({titre, filtre, dossier});
-    if (RéponsesEnregistrer.empty())
-        return std::nullopt;
-    auto réponse = RéponsesEnregistrer.front();
-    RéponsesEnregistrer.pop_front();
-    return réponse;
+    return Prendre(RéponsesEnregistrer);
 }
 
 std::optional<FichierTypé> PlateformeScriptée::DialogueEnregistrerTypé(const std::string& titre,
@@ -63,11 +55,7 @@ std::optional<FichierTypé> PlateformeScriptée::DialogueEnregistrerTypé(const 
                                                                        const std::string& nomProposé)
 {
     DialoguesTypés.push_back({titre, types, dossier, nomProposé});
-    if (RéponsesTypées.empty())
-        return std::nullopt;
-    auto réponse = RéponsesTypées.front();
-    RéponsesTypées.pop_front();
-    return réponse;
+    return Prendre(RéponsesTypées);
 }
 
 namespace {

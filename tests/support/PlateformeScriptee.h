@@ -12,6 +12,16 @@
 #include <typeinfo>
 #include <vector>
 
+// La prochaine réponse préparée à un dialogue ; aucune : l'élève annule.
+template <typename T> std::optional<T> Prendre(std::deque<std::optional<T>>& réponses)
+{
+    if (réponses.empty())
+        return std::nullopt;
+    std::optional<T> réponse = std::move(réponses.front());
+    réponses.pop_front();
+    return réponse;
+}
+
 class PlateformeScriptée : public Plateforme {
 public:
     // À la prochaine ouverture modale, après Form_Load, la fenêtre de genre F reçoit ce script.
