@@ -10,18 +10,41 @@
 
 TEST_F(PartieKorvane, ChaquePasActiveSesControles)
 {
-    const std::map<std::string, Contrôle*> contrôles = {
-        NOMMÉ(BtonPointCoor),    NOMMÉ(ItemPlacerPt),      NOMMÉ(BtonPolygone),
-        NOMMÉ(ItemPolygone),     NOMMÉ(BtonModifPoint),    NOMMÉ(ItemModifierPoint),
-        NOMMÉ(BtonLong),         NOMMÉ(ItemLong),          NOMMÉ(BtonAngle),
-        NOMMÉ(ItemAngle),        NOMMÉ(BtonAnnule),        NOMMÉ(BtonEfface),
-        NOMMÉ(BtonVelmor),       NOMMÉ(BtonFermer),        NOMMÉ(BtonOk),
-        NOMMÉ(BtonSuite),        NOMMÉ(ItemEnregistrer),   NOMMÉ(ItemFermerFig),
-        NOMMÉ(ItemOuvrirFig),    NOMMÉ(ItemExporterFig),   NOMMÉ(SousMenuConstructions),
-        NOMMÉ(ItemTracerLumarc), NOMMÉ(ItemQuadrillage),   NOMMÉ(itemNumQuadrants),
-        NOMMÉ(ItemTfin),         NOMMÉ(ItemTépais),        NOMMÉ(ItemCouleurs),
-        NOMMÉ(ItemPrécision),    NOMMÉ(ItemRéinitialiser), NOMMÉ(ItemAides),
-        NOMMÉ(ItemApropos),      NOMMÉ(ItemQuitter),       NOMMÉ(ItemSymAxe1)};
+    const std::map<std::string, Contrôle*> contrôles = {NOMMÉ(BtonPointCoor),
+                                                        NOMMÉ(ItemPlacerPt),
+                                                        NOMMÉ(BtonPolygone),
+                                                        NOMMÉ(ItemPolygone),
+                                                        NOMMÉ(BtonModifPoint),
+                                                        NOMMÉ(ItemModifierPoint),
+                                                        NOMMÉ(BtonLong),
+                                                        NOMMÉ(ItemLong),
+                                                        NOMMÉ(BtonAngle),
+                                                        NOMMÉ(ItemAngle),
+                                                        NOMMÉ(BtonAnnule),
+                                                        NOMMÉ(BtonEfface),
+                                                        NOMMÉ(BtonVelmor),
+                                                        NOMMÉ(BtonFermer),
+                                                        NOMMÉ(BtonOk),
+                                                        NOMMÉ(BtonSuite),
+                                                        NOMMÉ(ItemEnregistrer),
+                                                        NOMMÉ(ItemFermerFig),
+                                                        NOMMÉ(ItemOuvrirFig),
+                                                        NOMMÉ(ItemExporterFig),
+                                                        NOMMÉ(ItemImprimerFig),
+                                                        NOMMÉ(ItemCopierFig),
+                                                        NOMMÉ(SousMenuConstructions),
+                                                        NOMMÉ(ItemTracerLumarc),
+                                                        NOMMÉ(ItemQuadrillage),
+                                                        NOMMÉ(itemNumQuadrants),
+                                                        NOMMÉ(ItemTfin),
+                                                        NOMMÉ(ItemTépais),
+                                                        NOMMÉ(ItemCouleurs),
+                                                        NOMMÉ(ItemPrécision),
+                                                        NOMMÉ(ItemRéinitialiser),
+                                                        NOMMÉ(ItemAides),
+                                                        NOMMÉ(ItemApropos),
+                                                        NOMMÉ(ItemQuitter),
+                                                        NOMMÉ(ItemSymAxe1)};
     for (const CasTable& c : LireTableCas("activation.tsv")) {
         SCOPED_TRACE(c.Où);
         if (c[0] == "placer") {
