@@ -67,7 +67,6 @@ TEST(Coordonnees, LimitesConsigneEtCaseDePositionALOuverture)
         EXPECT_EQ(f.LabCons.Caption,
                   "Donner les coordonnées du point avec au plus " + c[9] + " (ou changer la précision) :");
         EXPECT_EQ(f.NomPoint.Caption, "A");
-        EXPECT_EQ(f.Form.Caption, "Lumarc : coordonnées d'un point");
         const std::size_t marquée = std::stoul(c[10]);
         for (std::size_t i = 1; i <= 4; ++i)
             EXPECT_EQ(f.Position[i].Checked, i == marquée) << i;
