@@ -126,22 +126,17 @@ public:
         return true;
     }
 
-    // L'image de la fenêtre et ses boutons visibles au moment où elle part à l'imprimante.
+    // L'image de la fenêtre au moment où elle part à l'imprimante.
     bool ImprimerFenêtre(Fenêtre& fenêtre) override
     {
         const bool imprimé = PlateformeQt::ImprimerFenêtre(fenêtre);
-        QWidget* vue = QApplication::activeModalWidget();
-        imprimée = vue->grab().toImage();
-        const auto boutons = vue->findChildren<QPushButton*>();
-        boutonsImprimés = static_cast<int>(
-            std::count_if(boutons.begin(), boutons.end(), [](QPushButton* b) { return b->isVisible(); }));
+        imprimée = QApplication::activeModalWidget()->grab().toImage();
         return imprimé;
     }
 
     std::deque<std::optional<std::pair<std::string, std::string>>> images; // chemin, motif du type
     QString pdf;
     QImage imprimée;
-    int boutonsImprimés = -1;
 };
 
 class FenetreQt : public ::testing::Test {
