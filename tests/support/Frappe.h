@@ -21,9 +21,8 @@ inline void Taper(ZoneTexte& zone, std::string_view texte, const std::function<b
 {
     for (char c : texte) {
         const char32_t code = c == RetourArrière ? ToucheRetourArrière : static_cast<char32_t>(c);
-        if (!touche(code)) {
+        if (!touche(code))
             continue;
-        }
         std::vector<std::string> caractères = Caractères(zone.Caption);
         const auto début =
             caractères.begin() + static_cast<std::ptrdiff_t>(std::min(zone.SelStart, caractères.size()));
@@ -41,11 +40,9 @@ inline void Taper(ZoneTexte& zone, std::string_view texte, const std::function<b
         }
         zone.SelLength = 0;
         zone.Caption.clear();
-        for (const std::string& car : caractères) {
+        for (const std::string& car : caractères)
             zone.Caption += car;
-        }
-        if (changement) {
+        if (changement)
             changement();
-        }
     }
 }
