@@ -67,7 +67,6 @@ TEST(FormFichier, ChaqueReponseDuSystemeASaConfirmation)
         EXPECT_EQ(dialogues[0].Filtre,
                   ouverture ? "Figure du logiciel Lumarc (*.lum)" : "Figure du logiciel Velmor (*.lum)");
         EXPECT_EQ(dialogues[0].Dossier, départ);
-        EXPECT_EQ(f.Form.Caption, "Gestion des fichiers");
         EXPECT_EQ(f.LabMessage.Caption, c[3]);
         EXPECT_EQ(f.NomFichierChoisi, c[4].empty() ? "" : o.Chemin(c[4]));
         EXPECT_EQ(f.BtonOk.Caption, c[5]);

@@ -40,6 +40,7 @@ TEST_F(KorvaneFichiersTest, UneFigureOuverteSuspendLeJeuEtAfficheSonFichier)
     k.OuvrirFichierFigure(Données / "triangle-rectangle.lum");
     EXPECT_TRUE(plateforme.FenêtresOuvertes.empty() && plateforme.Journal.Messages.empty());
     EXPECT_TRUE(m.ModeFichier && k.OuvertureFigure && m.PolygoneTracé);
+    EXPECT_EQ(m.NbPointsMax, LimitePoints);
     // Le fichier garde les axes et cache le quadrillage.
     EXPECT_TRUE(k.AxesAffichés() && !k.QuadrillageAffiché());
     EXPECT_EQ(k.EtiStatut.Caption, "Figure du fichier : triangle-rectangle.lum");

@@ -28,7 +28,6 @@ TEST_F(KorvaneImageTest, LExportPartDesDocumentsEtLeTypeChoisiDonneFormatEtExten
     Exporter(FichierTypé{Documents() + "/triangle", 2});
     ASSERT_EQ(plateforme.DialoguesTypés.size(), 1u);
     const auto& dialogue = plateforme.DialoguesTypés[0];
-    EXPECT_EQ(dialogue.Titre, "Exportation de la figure");
     EXPECT_EQ(dialogue.Types.size(), 4u); // les formats eux-mêmes sont vérifiés par leurs numéros
     EXPECT_EQ(dialogue.Dossier, Documents() + "/Velmor");
     EXPECT_EQ(dialogue.NomProposé, "Figure du 2026-12-07");
