@@ -45,6 +45,7 @@ TEST_F(KorvaneFichiersTest, UneFigureOuverteSuspendLeJeuEtAfficheSonFichier)
     EXPECT_TRUE(k.AxesAffichés() && !k.QuadrillageAffiché());
     EXPECT_EQ(k.EtiStatut.Caption, "Figure du fichier : triangle-rectangle.lum");
     EXPECT_TRUE(k.BtonFermer.Visible && k.BtonVelmor.Visible);
+    EXPECT_EQ(k.EtiPoint.size(), 4u);
     EXPECT_EQ(m.CheminDocumentsMémorisé, Données.string());
 
     // Fermer la figure efface tout, jusqu'au nom d'un point survolé, et rend le choix d'une cible.

@@ -103,8 +103,11 @@ TEST_F(KorvaneTest, LesDixLignesDesCiblesNaissentAuPremierRedimensionnement)
     ASSERT_EQ(k.LabTypeFig.size(), NbCibles);
     ASSERT_EQ(k.ShapeTypeFig1.size(), NbCibles);
     ASSERT_EQ(k.ShapeTypeFig2.size(), NbCibles);
-    for (std::size_t i = 1; i < NbCibles; ++i)
-        EXPECT_GT(k.LabTypeFig[i].Top, k.LabTypeFig[i - 1].Top + k.LabTypeFig[i - 1].Height) << i;
+    for (std::size_t i = 0; i < NbCibles; ++i) {
+        EXPECT_TRUE(k.LabTypeFig[i].Visible && k.ShapeTypeFig1[i].Visible && k.ShapeTypeFig2[i].Visible) << i;
+        EXPECT_TRUE(i == 0 || k.LabTypeFig[i].Top > k.LabTypeFig[i - 1].Top + k.LabTypeFig[i - 1].Height)
+            << i;
+    }
 }
 
 TEST_F(KorvaneTest, LEchelleAfficheLeRapportTronqueADeuxDecimalesEtSArreteAuxBornes)
