@@ -30,7 +30,6 @@ TEST_F(FenetresMesures, DixCotesSePaginentEnDeuxPagesAllerEtRetour)
 {
     TracerRégulier(10);
     plateforme.QuandSOuvre<FormLong>([](FormLong& f) {
-        EXPECT_EQ(f.Form.Caption, "Longueurs des côtés du polygone");
         EXPECT_EQ(f.InitAffichage, "ABCDEFGHIJ");
         EXPECT_EQ(LignesMontrées(f).size(), 8u);
         EXPECT_EQ(f.LabLong[7].Caption, "HI = 2,5");
@@ -51,7 +50,6 @@ TEST_F(FenetresMesures, DixCotesSePaginentEnDeuxPagesAllerEtRetour)
     k.Cliquer(k.BtonLong);
 
     plateforme.QuandSOuvre<FormAngle>([](FormAngle& f) {
-        EXPECT_EQ(f.Form.Caption, "Angles du polygone");
         ASSERT_EQ(f.PictureAngle.size(), 8u);
         EXPECT_EQ(LignesMontrées(f).size(), 8u);
         EXPECT_EQ(f.LabAngle[0].Caption, "A = 144°");

@@ -59,7 +59,6 @@ TEST_F(KorvaneScore, LImageNOuvreLaFeuilleQuUneFoisUneCibleChoisie)
     k.Cliquer(k.ItemRéinitialiser);
     Jouer("RRARRRRARR");
     Montrer([](FormScore& f) {
-        EXPECT_EQ(f.Form.Caption, "Score du jeu Velmor");
         EXPECT_EQ(f.LabScore.Caption, " 16 /  20");
         EXPECT_EQ(f.LabBonus.Caption, " 2");
         EXPECT_EQ(f.LabMention.Caption, "Bien");

@@ -214,5 +214,4 @@ TEST(FormAide, ListeLesRubriquesEtMontreCelleQuOnChoisitOuRienSansFichier)
     EXPECT_TRUE(vide.aide.ÉlémentsSommaire.empty());
     EXPECT_EQ(vide.aide.IndexSommaire, -1);
     EXPECT_EQ(vide.aide.TextAide.Caption, "");
-    EXPECT_EQ(vide.aide.EtiChap.Caption, "Chapitre :");
 }
