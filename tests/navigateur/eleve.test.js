@@ -14,7 +14,7 @@ const banc = bancDEssai();
 
 const texteModale = (page) => page.locator('dialog[open]').innerText();
 
-// « M (x,y) » par Espace, les zones par leur nom, Entrée.
+// « M (x,y) » par Espace, les zones par leur nom, Entrée, jusqu'au dialogue refermé.
 async function point(page, x, y) {
   await page.getByRole('button', {name: 'Placer un point'}).focus();
   await page.keyboard.press('Space');
@@ -24,6 +24,7 @@ async function point(page, x, y) {
   await page.focus('#SaisieY');
   await page.keyboard.type(y);
   await page.keyboard.press('Enter');
+  await sansModale(page);
 }
 
 async function polygone(page, noms) {
@@ -58,12 +59,7 @@ async function sauvegarder(page, nom) {
 
 test('une figure placée au clavier s\'analyse et se sauvegarde comme au bureau', async () => {
   const page = await banc.ouvrir();
-  await point(page, '0', '0');
-  await sansModale(page);
-  await point(page, '2*2', '0');
-  await sansModale(page);
-  await point(page, '0', '2,5');
-  await sansModale(page);
+  for (const [x, y] of [['0', '0'], ['2*2', '0'], ['0', '2,5']]) await point(page, x, y);
   await polygone(page, 'ABC');
 
   await page.getByRole('button', {name: 'Analyse'}).click();
@@ -147,7 +143,6 @@ test('un nom de fichier qui ressemble à du HTML se lit tel quel', async () => {
 test('une figure sauvegardée reste dans la liste après le rechargement, puis Velmor se ferme', async () => {
   const page = await banc.ouvrir();
   await point(page, '1', '1');
-  await sansModale(page);
   await sauvegarder(page, 'gardée');
   // Sauvegardée, la figure ne fait plus poser de question.
   page.on('dialog', (d) => assert.fail(`question inattendue : ${d.type()}`));
