@@ -1,19 +1,8 @@
 // La déclaration de chaque fenêtre : chaque contrôle n'y est qu'une fois, Tab suit son ordre, et chaque
 // gestionnaire déclaré est atteint par son évènement sur le widget que la liaison Qt en fait.
 #include "qt/FenetreQt.h"
-#include "ui/ChoixPrecision.h"
-#include "ui/Coordonnees.h"
 #include "ui/FormAide.h"
-#include "ui/FormAngle.h"
-#include "ui/FormApropos.h"
-#include "ui/FormChoixPoint.h"
-#include "ui/FormCouleurs.h"
 #include "ui/FormFichier.h"
-#include "ui/FormLong.h"
-#include "ui/FormMessage.h"
-#include "ui/FormSaisie.h"
-#include "ui/FormScore.h"
-#include "ui/FormTexteAgrandi.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>

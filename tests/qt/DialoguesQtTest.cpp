@@ -2,19 +2,8 @@
 // widgets (zones de texte, liste, dialogue de fichier du système, imprimante) mènent à ses gestionnaires.
 #include "qt/FenetreQt.h"
 #include "support/DossierTemporaire.h"
-#include "ui/ChoixPrecision.h"
-#include "ui/Coordonnees.h"
 #include "ui/FormAide.h"
-#include "ui/FormAngle.h"
-#include "ui/FormApropos.h"
-#include "ui/FormChoixPoint.h"
-#include "ui/FormCouleurs.h"
 #include "ui/FormFichier.h"
-#include "ui/FormLong.h"
-#include "ui/FormMessage.h"
-#include "ui/FormSaisie.h"
-#include "ui/FormScore.h"
-#include "ui/FormTexteAgrandi.h"
 
 #include <QFileDialog>
 #include <QLabel>
