@@ -6,45 +6,33 @@
 #include <map>
 #include <sstream>
 
-#define NOMMÉ(c) std::pair<const std::string, Contrôle*>(#c, &k.c)
+namespace {
+
+// Chaque contrôle sous le nom de son membre, tel que la table le désigne : « &k.BtonLong » est BtonLong.
+std::map<std::string, Contrôle*> Nommés(const std::string& liste, std::initializer_list<Contrôle*> contrôles)
+{
+    std::map<std::string, Contrôle*> table;
+    std::istringstream noms(liste);
+    auto contrôle = contrôles.begin();
+    for (std::string nom; noms >> nom; ++contrôle)
+        table[nom.substr(3, nom.find(',') - 3)] = *contrôle;
+    return table;
+}
+
+} // namespace
+
+#define NOMMÉS(...) Nommés(#__VA_ARGS__, {__VA_ARGS__})
 
 TEST_F(PartieKorvane, ChaquePasActiveSesControles)
 {
-    const std::map<std::string, Contrôle*> contrôles = {NOMMÉ(BtonPointCoor),
-                                                        NOMMÉ(ItemPlacerPt),
-                                                        NOMMÉ(BtonPolygone),
-                                                        NOMMÉ(ItemPolygone),
-                                                        NOMMÉ(BtonModifPoint),
-                                                        NOMMÉ(ItemModifierPoint),
-                                                        NOMMÉ(BtonLong),
-                                                        NOMMÉ(ItemLong),
-                                                        NOMMÉ(BtonAngle),
-                                                        NOMMÉ(ItemAngle),
-                                                        NOMMÉ(BtonAnnule),
-                                                        NOMMÉ(BtonEfface),
-                                                        NOMMÉ(BtonVelmor),
-                                                        NOMMÉ(BtonFermer),
-                                                        NOMMÉ(BtonOk),
-                                                        NOMMÉ(BtonSuite),
-                                                        NOMMÉ(ItemEnregistrer),
-                                                        NOMMÉ(ItemFermerFig),
-                                                        NOMMÉ(ItemOuvrirFig),
-                                                        NOMMÉ(ItemExporterFig),
-                                                        NOMMÉ(ItemImprimerFig),
-                                                        NOMMÉ(ItemCopierFig),
-                                                        NOMMÉ(SousMenuConstructions),
-                                                        NOMMÉ(ItemTracerLumarc),
-                                                        NOMMÉ(ItemQuadrillage),
-                                                        NOMMÉ(itemNumQuadrants),
-                                                        NOMMÉ(ItemTfin),
-                                                        NOMMÉ(ItemTépais),
-                                                        NOMMÉ(ItemCouleurs),
-                                                        NOMMÉ(ItemPrécision),
-                                                        NOMMÉ(ItemRéinitialiser),
-                                                        NOMMÉ(ItemAides),
-                                                        NOMMÉ(ItemApropos),
-                                                        NOMMÉ(ItemQuitter),
-                                                        NOMMÉ(ItemSymAxe1)};
+    const auto contrôles =
+        NOMMÉS(&k.BtonPointCoor, &k.ItemPlacerPt, &k.BtonPolygone, &k.ItemPolygone, &k.BtonModifPoint,
+               &k.ItemModifierPoint, &k.BtonLong, &k.ItemLong, &k.BtonAngle, &k.ItemAngle, &k.BtonAnnule,
+               &k.BtonEfface, &k.BtonVelmor, &k.BtonFermer, &k.BtonOk, &k.BtonSuite, &k.ItemEnregistrer,
+               &k.ItemFermerFig, &k.ItemOuvrirFig, &k.ItemExporterFig, &k.ItemImprimerFig, &k.ItemCopierFig,
+               &k.SousMenuConstructions, &k.ItemTracerLumarc, &k.ItemQuadrillage, &k.itemNumQuadrants,
+               &k.ItemTfin, &k.ItemTépais, &k.ItemCouleurs, &k.ItemPrécision, &k.ItemRéinitialiser,
+               &k.ItemAides, &k.ItemApropos, &k.ItemQuitter, &k.ItemSymAxe1);
     for (const CasTable& c : LireTableCas("activation.tsv")) {
         SCOPED_TRACE(c.Où);
         if (c[0] == "placer") {
