@@ -7,18 +7,8 @@ namespace {
 
 using KorvaneTest = KorvaneOuverte;
 
-struct Rectangle {
-    int Left, Top, Width, Height;
-    bool operator==(const Rectangle&) const = default;
-};
-
-void PrintTo(const Rectangle& r, std::ostream* os)
-{
-    *os << "(" << r.Left << ", " << r.Top << ", " << r.Width << ", " << r.Height << ")";
-}
-
 // Chaque contrôle que la disposition place, dans un ordre fixe.
-std::vector<Rectangle> Disposition(const Korvane& k)
+std::vector<std::tuple<int, int, int, int>> Disposition(const Korvane& k)
 {
     std::vector<const Contrôle*> contrôles = {
         &k.Ecran.Cadre, &k.EtiEtape,   &k.EtiComEtape, &k.PictureExo,    &k.LabAfficheScore, &k.Shape3,
@@ -28,9 +18,9 @@ std::vector<Rectangle> Disposition(const Korvane& k)
     for (const auto* tableau : {&k.LabTypeFig, &k.ShapeTypeFig1, &k.ShapeTypeFig2})
         for (const Contrôle& c : *tableau)
             contrôles.push_back(&c);
-    std::vector<Rectangle> rectangles;
+    std::vector<std::tuple<int, int, int, int>> rectangles;
     for (const Contrôle* c : contrôles)
-        rectangles.push_back({c->Left, c->Top, c->Width, c->Height});
+        rectangles.emplace_back(c->Left, c->Top, c->Width, c->Height);
     return rectangles;
 }
 
@@ -52,7 +42,7 @@ TEST_F(KorvaneTest, LaDispositionNeDependQueDeLaTailleDeLaFenetre)
 {
     EXPECT_FLOAT_EQ(m.FacteurH, 1);
     EXPECT_FLOAT_EQ(m.FacteurV, 1);
-    const std::vector<Rectangle> auDémarrage = Disposition(k);
+    const auto auDémarrage = Disposition(k);
     // Les outils à gauche du canevas, le panneau à sa droite, l'état dessous, le tout dans la fenêtre.
     const Contrôle& écran = k.Ecran.Cadre;
     EXPECT_LT(k.BtonEfface.Left + k.BtonEfface.Width, écran.Left);
@@ -88,7 +78,7 @@ TEST_F(KorvaneTest, LaDispositionNeDependQueDeLaTailleDeLaFenetre)
     // Sur un écran large, le panneau garde une largeur proportionnelle.
     Redimensionner(2048, 768);
     EXPECT_FLOAT_EQ(m.FacteurH, 2);
-    EXPECT_EQ(k.EtiEtape.Width, 2 * auDémarrage[1].Width);
+    EXPECT_EQ(k.EtiEtape.Width, 2 * std::get<2>(auDémarrage[1])); // la largeur d'EtiEtape au départ
     EXPECT_DOUBLE_EQ(k.EtiStatut.FontSize, 20);
 }
 
