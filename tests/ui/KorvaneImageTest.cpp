@@ -130,17 +130,10 @@ TEST_F(KorvaneImageTest, LaFigureImprimeePorteSonNomEtLaDateEtSesEchecsLeDisent)
 // pour octet pareil.
 TEST_F(KorvaneImageTest, LeDessinSvgEstLeMemeAuBureauEtDansLaPage)
 {
-    ASSERT_TRUE(Tracer({{{"A", "0", "0"},
-                         {"B", "2", "0"},
-                         {"C", "4", "1"},
-                         {"D", "5", "3"},
-                         {"E", "4", "5"},
-                         {"F", "2", "6"},
-                         {"G", "0", "6"},
-                         {"H", "-2", "5"},
-                         {"K", "-3", "3"},
-                         {"L", "-2", "1"}},
-                        "ABCDEFGHKL"}));
+    const std::vector<PointPosé> sommets{{"A", "0", "0"},  {"B", "2", "0"}, {"C", "4", "1"}, {"D", "5", "3"},
+                                         {"E", "4", "5"},  {"F", "2", "6"}, {"G", "0", "6"}, {"H", "-2", "5"},
+                                         {"K", "-3", "3"}, {"L", "-2", "1"}};
+    ASSERT_TRUE(Tracer({sommets, "ABCDEFGHKL"}));
     k.RedessinerTout();
     k.Cliquer(k.ItemAnalyseImage);
     plateforme.ImprimanteChoisie = true;
