@@ -22,13 +22,7 @@ protected:
 
     // Une marque témoin que seul un canevas effacé fait disparaître.
     void PoserTémoin() { k.Ecran.PSet(0, 0, Témoin); }
-    bool Redessiné() const { return Teintes(Témoin) == 0; }
-    std::size_t Teintes(Couleur teinte) const
-    {
-        const auto& marques = k.Ecran.Marques();
-        return static_cast<std::size_t>(std::count_if(
-            marques.begin(), marques.end(), [&](const Marque& marque) { return marque.Teinte == teinte; }));
-    }
+    bool Redessiné() const { return Compter(GenreMarque::Point, Témoin) == 0; }
 
     // Les trois points et les trois côtés, de cette couleur et de cette épaisseur de trait.
     void AttendreFigure(Couleur teinte, int épaisseur = 1) const
@@ -52,7 +46,7 @@ TEST_F(KorvaneOptionsTest, RepereEtQuadrillageGardentCocheEtTagEgauxEtRedessinen
             k.Cliquer(*item);
             EXPECT_EQ(item->Checked, allumé);
             EXPECT_TRUE(Redessiné());
-            EXPECT_EQ(Teintes(teinte) > 0, allumé);
+            EXPECT_EQ(Compter(GenreMarque::Ligne, teinte) > 0, allumé);
             AttendreFigure(m.CouleurTrait); // la figure reste
             EXPECT_EQ(k.EtiI.Left, gaucheI);
             EXPECT_TRUE(k.EtiO.Visible && k.EtiI.Visible && k.EtiJ.Visible);
