@@ -1,7 +1,6 @@
 // Les fenêtres des longueurs et des angles, ouvertes par la fenêtre principale sur le polygone tracé.
 #include "support/KorvaneOuverte.h"
 #include "ui/FormAngle.h"
-#include "ui/FormLong.h"
 
 namespace {
 
@@ -75,7 +74,6 @@ TEST_F(FenetresMesures, DixCotesSePaginentEnDeuxPagesAllerEtRetour)
         f.BtonOk_Click();
     });
     k.Cliquer(k.BtonAngle);
-    EXPECT_EQ(m.ModeChoixPoint, 0);
 }
 
 TEST_F(FenetresMesures, UnQuadrilatereTientSurUnePageSansAide)

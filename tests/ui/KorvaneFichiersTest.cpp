@@ -3,7 +3,6 @@
 #include "game/JeuCibles.h"
 #include "support/KorvaneOuverte.h"
 #include "ui/FormAide.h"
-#include "ui/FormFichier.h"
 
 #include <sys/wait.h>
 #include <unistd.h>

@@ -1,6 +1,5 @@
 // L'image de la figure depuis la fenêtre principale : quand elle se fait, ce qu'elle montre, où elle va.
 #include "support/KorvaneOuverte.h"
-#include "ui/FormFichier.h"
 
 #include <filesystem>
 #include <fstream>

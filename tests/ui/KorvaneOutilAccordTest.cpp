@@ -3,11 +3,8 @@
 #include "PartieKorvane.h"
 #include "files/ChargementFigure.h"
 #include "files/FichierFigure.h"
-#include "game/TableCibles.h"
-#include "support/KorvaneOuverte.h"
 #include "support/LancerOutil.h"
 #include "ui/FormAngle.h"
-#include "ui/FormLong.h"
 
 #include <sstream>
 
