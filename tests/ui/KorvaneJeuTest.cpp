@@ -33,7 +33,6 @@ TEST_F(PartieKorvane, LeChoixConfirmeEngageLaCibleEtLAnnulationNeMetRienEnJeu)
     Choisir(3);
     EXPECT_EQ(plateforme.Textes.back(),
               (TexteMontré{"Choix de la figure", "Construction d'un trapèze isocèle non rectangle", ""}));
-    EXPECT_TRUE(m.CibleEnCours);
     EXPECT_EQ(k.EtiStatut.Caption, "Trace un trapèze isocèle dans le repère");
     EXPECT_EQ(k.EtiScore.Caption, "Score :  0/ 2");
     EXPECT_TRUE(k.ShapeScore.Visible && k.BtonAbandon.Visible && k.BtonVelmor.Visible);
