@@ -199,8 +199,6 @@ void Korvane::DessinerContrôles()
         étiquette->BackColor = Ecran.Cadre.BackColor;
         étiquette->FontSize = 10;
     }
-    EtiX.Visible = false;
-    EtiY.Visible = false;
     const char* chiffresRomains[] = {"I", "II", "III", "IV"};
     for (std::size_t q = 0; q < EtiQuad.size(); ++q) {
         EtiQuad[q] = Dessiné(chiffresRomains[q], 0, 0, 0, 0);

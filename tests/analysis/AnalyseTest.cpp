@@ -112,14 +112,16 @@ TEST(Analyse, EcritChaqueMesureDeLaTable)
 
 TEST(Analyse, RelitUnPointModifieEntreDeuxAppels)
 {
-    Modulebas m = FigureDe(Points("0;0 2;0 2;2 0;2"));
-    MessagerieEnregistrée messagerie;
-    ClassAnaPoly analyse(m, messagerie);
-    analyse.NomSommets("ABCDA");
-    EXPECT_EQ(analyse.DescriptionFig(), "ABCD est un carré");
-    // C et D échangés : un papillon, que le même objet doit voir.
-    m.Points[3].X = "0";
-    m.Points[4].X = "2";
-    analyse.NomSommets("ABCDA");
-    EXPECT_EQ(analyse.DescriptionFig(), "ABCD est un quadrilatère croisé");
+    // Deux sommets voisins échangés par leurs seules abscisses (C et D) ou ordonnées (B et C) : un
+    // papillon, que le même objet doit voir.
+    for (const auto& [coordonnée, i, j] : {std::tuple{&PointFig::X, 3, 4}, {&PointFig::Y, 2, 3}}) {
+        Modulebas m = FigureDe(Points("0;0 2;0 2;2 0;2"));
+        MessagerieEnregistrée messagerie;
+        ClassAnaPoly analyse(m, messagerie);
+        analyse.NomSommets("ABCDA");
+        EXPECT_EQ(analyse.DescriptionFig(), "ABCD est un carré");
+        std::swap(m.Points[i].*coordonnée, m.Points[j].*coordonnée);
+        analyse.NomSommets("ABCDA");
+        EXPECT_EQ(analyse.DescriptionFig(), "ABCD est un quadrilatère croisé");
+    }
 }

@@ -36,6 +36,30 @@ TEST_F(FenetreQt, ChaqueDialogueMontreSonTitreTientDansSonCadreEtAUnBoutonParDef
     }
 }
 
+// Dans la grille des cases de l'étiquette, une flèche mène à la case voisine de son côté ; au bord, elle
+// laisse la case choisie.
+TEST_F(FenetreQt, LesFlechesMenentDUneCaseDeLEtiquetteASaVoisine)
+{
+    // Depuis les cases 1 (haut-gauche), 2 (bas-gauche), 3 (bas-droite) et 4 (haut-droite).
+    const std::pair<Qt::Key, std::array<int, 4>> arrivées[] = {{Qt::Key_Left, {1, 2, 2, 1}},
+                                                               {Qt::Key_Right, {4, 3, 3, 4}},
+                                                               {Qt::Key_Up, {1, 1, 4, 4}},
+                                                               {Qt::Key_Down, {2, 2, 3, 3}}};
+    Coordonnées coordonnées(m, plateforme, k.Form);
+    DansLaModale([&](QWidget* vue) {
+        for (const auto& [flèche, arrivée] : arrivées)
+            for (int départ = 1; départ <= 4; ++départ) {
+                auto* caseDépart = vue->findChild<QWidget*>(QStringLiteral("Position%1").arg(départ));
+                for (const Qt::Key touche : {Qt::Key_Space, flèche}) {
+                    QKeyEvent frappe(QEvent::KeyPress, touche, Qt::NoModifier);
+                    QApplication::sendEvent(caseDépart, &frappe);
+                }
+                EXPECT_EQ(int{m.PositionSaisie}, arrivée[départ - 1]) << flèche << " depuis " << départ;
+            }
+    });
+    plateforme.MontrerModal(coordonnées);
+}
+
 TEST_F(FenetreQt, LeSommaireDeLAideChoisitLaRubriqueMontree)
 {
     DossierTemporaire dossier;

@@ -72,6 +72,25 @@ TEST_F(FenetreQt, MenusEtControlesSuiventLeModeleAToutesLesTailles)
     }
 }
 
+// La médaille du score, une image, se redessine à la taille que son cadre prend avec la fenêtre.
+TEST_F(FenetreQt, LaMedailleDuScoreSePeintALaTailleDeSonCadre)
+{
+    const QList<QLabel*> étiquettes = vue.findChildren<QLabel*>();
+    const auto médaille = std::find_if(étiquettes.begin(), étiquettes.end(), [](QLabel* l) {
+        return l->accessibleName() == QStringLiteral("Score");
+    });
+    ASSERT_NE(médaille, étiquettes.end());
+    for (const QSize taille : {QSize(800, 600), QSize(1280, 1024)}) {
+        vue.resize(taille);
+        QApplication::processEvents();
+        const QImage image = (*médaille)->pixmap().toImage();
+        QImage vide(image.size(), image.format());
+        vide.fill(Qt::transparent);
+        EXPECT_EQ(image.size(), (*médaille)->size());
+        EXPECT_NE(image, vide);
+    }
+}
+
 // Les raccourcis passent par la vraie table des raccourcis de Qt : le zoom recopie l'échelle sur son
 // étiquette, et une commande inactive (rien à annuler) ne fait rien.
 TEST_F(FenetreQt, LesRaccourcisFontCeQueFontLeursCommandes)
