@@ -2,7 +2,6 @@
 
 #include "model/TexteNombre.h"
 #include "ui/DispositionImage.h"
-#include "ui/Pixels.h"
 
 #include <algorithm>
 #include <array>
@@ -97,17 +96,12 @@ std::string Marques(const Canevas& écran, int largeur, int hauteur)
 // Une étiquette comme la montre sa vue : son fond s'il en a un, son texte à gauche, centré en hauteur.
 std::string Étiquette(const Contrôle& étiquette)
 {
-    const double t = TwipsParPixelSvg;
-    const int gauche = VersPixels(étiquette.Left, t);
-    const int haut = VersPixels(étiquette.Top, t);
-    const int hauteur = VersPixels(étiquette.Height, t);
+    const ÉtiquetteImage e = DisposerÉtiquette(étiquette, TwipsParPixelSvg);
     std::string dessin;
     if (étiquette.BackColor)
-        dessin += "<rect x=\"" + N(gauche) + "\" y=\"" + N(haut) + "\" width=\"" +
-                  N(VersPixels(étiquette.Width, t)) + "\" height=\"" + N(hauteur) + "\" fill=\"" +
-                  Teinte(*étiquette.BackColor) + "\"/>\n";
-    const int taille = PixelsPolice(étiquette.FontSize, t);
-    return dessin + Texte(étiquette.Caption, gauche, BaseCentrée(haut, hauteur, taille), taille, false,
+        dessin += "<rect x=\"" + N(e.Gauche) + "\" y=\"" + N(e.Haut) + "\" width=\"" + N(e.Largeur) +
+                  "\" height=\"" + N(e.Hauteur) + "\" fill=\"" + Teinte(*étiquette.BackColor) + "\"/>\n";
+    return dessin + Texte(étiquette.Caption, e.Gauche, e.Base, e.Taille, false,
                           étiquette.ForeColor.value_or(Couleur{}));
 }
 

@@ -90,6 +90,18 @@ double BaseCentrée(double haut, double hauteur, int taille)
     return haut + hauteur / 2 + std::round(taille * BaseSousMilieu);
 }
 
+ÉtiquetteImage DisposerÉtiquette(const Contrôle& étiquette, double twipsParPixel)
+{
+    ÉtiquetteImage e;
+    e.Gauche = VersPixels(étiquette.Left, twipsParPixel);
+    e.Haut = VersPixels(étiquette.Top, twipsParPixel);
+    e.Largeur = VersPixels(étiquette.Width, twipsParPixel);
+    e.Hauteur = VersPixels(étiquette.Height, twipsParPixel);
+    e.Taille = PixelsPolice(étiquette.FontSize, twipsParPixel);
+    e.Base = BaseCentrée(e.Haut, e.Hauteur, e.Taille);
+    return e;
+}
+
 DispositionImage DisposerImage(const ImageFigure& image, double twipsParPixel)
 {
     DispositionImage d;

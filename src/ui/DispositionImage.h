@@ -17,6 +17,17 @@ struct LigneImage {
     bool Gras = false;
 };
 
+// Une étiquette posée sur le canevas, en pixels depuis son coin haut-gauche : son cadre, sa police, sa
+// ligne de base (le texte à gauche, centré en hauteur).
+struct ÉtiquetteImage {
+    int Gauche = 0;
+    int Haut = 0;
+    int Largeur = 0;
+    int Hauteur = 0;
+    int Taille = 0;
+    double Base = 0;
+};
+
 struct DispositionImage {
     int Largeur = 0;
     double Hauteur = 0;
@@ -30,5 +41,7 @@ int PixelsPolice(double points, double twipsParPixel);
 
 // La ligne de base d'un texte d'une ligne centré en hauteur dans un cadre.
 double BaseCentrée(double haut, double hauteur, int taille);
+
+ÉtiquetteImage DisposerÉtiquette(const Contrôle& étiquette, double twipsParPixel);
 
 DispositionImage DisposerImage(const ImageFigure& image, double twipsParPixel);

@@ -2,7 +2,6 @@
 
 #include "ui/DessinSvg.h"
 #include "ui/DispositionImage.h"
-#include "ui/Pixels.h"
 #include "web/DessinCanevas.h"
 
 using emscripten::val;
@@ -51,17 +50,14 @@ val ImagePourPage(const ImageFigure& image)
             val::global("Float64Array").new_(emscripten::typed_memory_view(marques.size(), marques.data())));
         page.set("fond", FondCanevas(*image.Ecran));
         for (const Contrôle* c : image.Étiquettes) {
-            const int gauche = VersPixels(c->Left, TwipsParPixelSvg);
-            const int haut = VersPixels(c->Top, TwipsParPixelSvg);
-            const int hauteur = VersPixels(c->Height, TwipsParPixelSvg);
-            const int taille = PixelsPolice(c->FontSize, TwipsParPixelSvg);
-            val étiquette = Texte(c->Caption, gauche, BaseCentrée(haut, hauteur, taille), taille, false,
-                                  c->ForeColor.value_or(Couleur{}));
+            const ÉtiquetteImage e = DisposerÉtiquette(*c, TwipsParPixelSvg);
+            val étiquette =
+                Texte(c->Caption, e.Gauche, e.Base, e.Taille, false, c->ForeColor.value_or(Couleur{}));
             if (c->BackColor) {
                 étiquette.set("fond", Teinte(*c->BackColor));
-                étiquette.set("y", haut);
-                étiquette.set("largeur", VersPixels(c->Width, TwipsParPixelSvg));
-                étiquette.set("hauteur", hauteur);
+                étiquette.set("y", e.Haut);
+                étiquette.set("largeur", e.Largeur);
+                étiquette.set("hauteur", e.Hauteur);
             }
             étiquettes.call<void>("push", étiquette);
         }
