@@ -101,7 +101,7 @@ TEST_F(KorvaneOutilVerdicts, LOutilJugeChaqueFigureCommeLeJeu)
             k.Cliquer(k.ItemRéinitialiser);
             Choisir(c);
             ASSERT_TRUE(Tracer(FiguresRéussies()[f]));
-            Analyser();
+            k.Cliquer(k.BtonVelmor);
             const bool réussie = m.Score == 2;
             const std::string verdict = plateforme.Textes.back().Texte;
             EXPECT_NE(ligne.find(réussie ? "\"reussie\":true" : "\"reussie\":false"), std::string::npos)

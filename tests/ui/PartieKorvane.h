@@ -36,14 +36,12 @@ protected:
         k.CliquerÉlément(k.LabTypeFig, cible);
     }
 
-    void Analyser() { k.Cliquer(k.BtonVelmor); }
-
     // La figure tracée sur un canevas effacé, puis l'Analyse.
     void Soumettre(const FigureTracée& figure)
     {
         k.Cliquer(k.BtonEfface);
         ASSERT_TRUE(Tracer(figure));
-        Analyser();
+        k.Cliquer(k.BtonVelmor);
     }
 
     // Une lettre par cible, dans l'ordre de la table : R atteinte, A abandonnée, E ratée d'abord (avec la
