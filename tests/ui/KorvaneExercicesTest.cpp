@@ -51,7 +51,6 @@ TEST_F(KorvaneExercices, ChaqueEnonceSeResoutAvecLesPointsQuIlPermet)
         k.Cliquer(*article);
         EXPECT_EQ(k.EtiNomExo.Caption, exercice->Titre);
         EXPECT_EQ(k.EtiStatut.Caption, exercice->Statut);
-        EXPECT_EQ(k.EtiExercice.Caption, exercice->Énoncé);
         EXPECT_NE(k.EtiExercice.Caption.find(c[1]), std::string::npos)
             << "les points donnés sont ceux de l'énoncé";
 
@@ -119,7 +118,6 @@ TEST_F(KorvaneExercices, LePanneauGlisseJusquALEtapeEtUnAutreExerciceLeRameneAuB
     EXPECT_EQ(k.PictureExo.Left, arrivée);
     plateforme.AvancerMinuterie(10);
     EXPECT_FALSE(plateforme.MinuterieEnMarche());
-    EXPECT_EQ(k.PictureExo.Left, arrivée);
 }
 
 TEST_F(KorvaneExercices, BtonOkOuLaReinitialisationTermineLExerciceEtRendLeJeu)
