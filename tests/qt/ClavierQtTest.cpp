@@ -114,13 +114,12 @@ private:
 
 TEST_F(FenetreQt, UnePartieSeJoueAuClavierSeul)
 {
-    const auto texte = [](auto valeur) { return std::to_string(valeur); };
     Clavier(LireTableCas("qt-jeu-au-clavier.tsv"),
-            {{"score", [&] { return texte(m.Score); }},
-             {"points", [&] { return texte(m.NbPoints); }},
-             {"cible", [&] { return texte(int{m.CibleEnCours}); }},
-             {"exercice", [&] { return texte(int{m.ExerciceEnCours}); }},
-             {"position", [&] { return texte(m.NbPoints ? m.Points[m.NbPoints].Position : -1); }},
+            {{"score", [&] { return std::to_string(m.Score); }},
+             {"points", [&] { return std::to_string(m.NbPoints); }},
+             {"cible", [&] { return std::to_string(int{m.CibleEnCours}); }},
+             {"exercice", [&] { return std::to_string(int{m.ExerciceEnCours}); }},
+             {"position", [&] { return std::to_string(m.NbPoints ? m.Points[m.NbPoints].Position : -1); }},
              {"sélection",
               [] {
                   QWidget* modale = QApplication::activeModalWidget();

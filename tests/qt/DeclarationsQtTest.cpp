@@ -16,7 +16,8 @@
 namespace {
 
 // Chaque gestionnaire déclaré est remplacé par un compteur à son nom (« Clic 3 », « Touche 5 »), qui
-// attend un appel, ou un par élément d'un tableau. Une touche est refusée : le widget ne l'écrit pas.
+// attend un appel, ou un par élément d'un tableau. Il rend la valeur par défaut de son type : une touche
+// est refusée, le widget ne l'écrit pas.
 class Compteurs {
 public:
     void Remplacer(Déclaration& d)
@@ -25,30 +26,26 @@ public:
             ContrôleDéclaré& c = d.Contrôles[i];
             const std::string n = " " + std::to_string(i);
             const int fois = c.Tableau ? static_cast<int>(c.Tableau->size()) : 1;
-            if (c.Clic)
-                c.Clic = Compteur("Clic" + n);
-            if (c.Changement)
-                c.Changement = Compteur("Changement" + n);
-            if (c.Survol)
-                c.Survol = Compteur("Survol" + n);
-            if (c.Touche)
-                c.Touche = [f = Compteur("Touche" + n)](char32_t&) { return f(), false; };
-            if (c.SurFlèche)
-                c.SurFlèche = [f = Compteur("Flèche" + n)](Flèche) { return f(), nullptr; };
-            if (c.ClicÉlément)
-                c.ClicÉlément = [f = Compteur("ClicÉlément" + n, fois)](std::size_t) { f(); };
-            if (c.SurvolÉlément)
-                c.SurvolÉlément = [f = Compteur("SurvolÉlément" + n, fois)](std::size_t) { f(); };
+            Compter(c.Clic, "Clic" + n);
+            Compter(c.Changement, "Changement" + n);
+            Compter(c.Survol, "Survol" + n);
+            Compter(c.Touche, "Touche" + n);
+            Compter(c.SurFlèche, "Flèche" + n);
+            Compter(c.ClicÉlément, "ClicÉlément" + n, fois);
+            Compter(c.SurvolÉlément, "SurvolÉlément" + n, fois);
         }
     }
 
     std::map<std::string, int> attendus, vus;
 
 private:
-    std::function<void()> Compteur(const std::string& nom, int fois = 1)
+    template <typename R, typename... A>
+    void Compter(std::function<R(A...)>& gestionnaire, const std::string& nom, int fois = 1)
     {
+        if (!gestionnaire)
+            return;
         attendus[nom] = fois;
-        return [this, nom] { ++vus[nom]; };
+        gestionnaire = [this, nom](A...) { return ++vus[nom], R(); };
     }
 };
 
