@@ -109,8 +109,8 @@ TEST_F(FenetreQt, LeDialogueDeFichierLaisseLaConfirmationALaFenetre)
         static_cast<QDialog*>(dialogue)->accept();
     });
     plateforme.MontrerModal(fichier);
-    ASSERT_EQ(filtres.size(), 1);
-    EXPECT_TRUE(filtres[0].endsWith(QStringLiteral(" (*.lum)"))) << filtres[0].toStdString();
+    EXPECT_TRUE(filtres.size() == 1 && filtres[0].endsWith(QStringLiteral(" (*.lum)")))
+        << filtres.join(';').toStdString();
     EXPECT_EQ(fichier.NomFichierChoisi, existante.string());
 }
 

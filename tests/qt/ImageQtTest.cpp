@@ -152,10 +152,7 @@ TEST_F(ImageQt, UnExportImpossibleLeDitSansRienLaisser)
 {
     plateforme.images.push_back(FichierTypé{(dossier.Chemin() / "absent/figure").string(), 0});
     QString message;
-    DansLaModale([&](QWidget* modale) {
-        message = modale->findChild<QLabel*>()->text();
-        Cliquer(QStringLiteral("Ok"));
-    });
+    DansLaModale([&](QWidget* modale) { message = modale->findChild<QLabel*>()->text(); });
     Clic(k.ItemExporterFig);
     EXPECT_EQ(message, QStringLiteral("Problème d'accès, l'image de la figure n'a pas pu être enregistrée"));
     EXPECT_TRUE(std::filesystem::is_empty(dossier.Chemin()));
