@@ -84,12 +84,13 @@ TEST_F(FenetreQt, LeSommaireDeLAideChoisitLaRubriqueMontree)
     EXPECT_EQ(rubrique, VersQString(aide.TextAide.Caption));
 }
 
-// Le dialogue du système prend le filtre des figures et ne pose pas sa propre question : seule la
-// fenêtre de confirmation avertit de l'écrasement.
-TEST_F(FenetreQt, LeDialogueDeFichierLaisseLaConfirmationALaFenetre)
+// Les dialogues d'enregistrement du système ne posent pas leur propre question d'écrasement. Celui des
+// figures prend leur filtre : seule la fenêtre de confirmation avertit. Celui des images rend le nom tapé
+// sans y ajouter d'extension : la fenêtre calcule le nom qu'elle écrira et pose la question sur celui-là.
+TEST_F(FenetreQt, LesDialoguesDEnregistrementLaissentLaQuestionALaFenetre)
 {
     DossierTemporaire dossier;
-    const auto existante = dossier.Écrire("carré.lum", "Figure du logiciel Lumarc\r\n");
+    const auto figure = dossier.Écrire("carré.lum", "Figure du logiciel Lumarc\r\n");
     m.CheminDocuments = dossier.Chemin().string();
     FormFichier fichier(m, plateforme, k.Form, DialogueFichier::Enregistrement);
     QStringList filtres;
@@ -97,7 +98,7 @@ TEST_F(FenetreQt, LeDialogueDeFichierLaisseLaConfirmationALaFenetre)
         auto* dialogue = qobject_cast<QFileDialog*>(vue);
         ASSERT_NE(dialogue, nullptr);
         filtres = dialogue->nameFilters();
-        dialogue->selectFile(QString::fromStdString(existante.string()));
+        dialogue->selectFile(QString::fromStdString(figure.string()));
         DansLaModale([&](QWidget* suivante) {
             EXPECT_EQ(qobject_cast<QMessageBox*>(suivante), nullptr) << "le dialogue du système a demandé";
             const auto boutons = suivante->findChildren<QPushButton*>();
@@ -111,20 +112,14 @@ TEST_F(FenetreQt, LeDialogueDeFichierLaisseLaConfirmationALaFenetre)
     plateforme.MontrerModal(fichier);
     EXPECT_TRUE(filtres.size() == 1 && filtres[0].endsWith(QStringLiteral(" (*.lum)")))
         << filtres.join(';').toStdString();
-    EXPECT_EQ(fichier.NomFichierChoisi, existante.string());
-}
+    EXPECT_EQ(fichier.NomFichierChoisi, figure.string());
 
-// Le dialogue des images rend le nom tapé sans y ajouter d'extension ni demander avant d'écraser : la
-// fenêtre calcule le nom qu'elle écrira et pose la question sur celui-là.
-TEST_F(FenetreQt, LeDialogueDesImagesRendLeNomTapeSansQuestion)
-{
-    DossierTemporaire dossier;
-    const auto existante = dossier.Écrire("y.pdf", "");
+    const auto image = dossier.Écrire("y.pdf", "");
     bool questionPosée = false;
     DansLaModale([&](QWidget* vue) {
         auto* dialogue = qobject_cast<QFileDialog*>(vue);
         ASSERT_NE(dialogue, nullptr);
-        dialogue->selectFile(QString::fromStdString(existante.string()));
+        dialogue->selectFile(QString::fromStdString(image.string()));
         QTimer::singleShot(0, [&] {
             if (auto* question = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 questionPosée = true;
@@ -138,7 +133,7 @@ TEST_F(FenetreQt, LeDialogueDesImagesRendLeNomTapeSansQuestion)
     QApplication::processEvents();
     EXPECT_FALSE(questionPosée);
     ASSERT_TRUE(choix);
-    EXPECT_EQ(choix->Chemin, existante.string());
+    EXPECT_EQ(choix->Chemin, image.string());
     EXPECT_EQ(choix->Type, 0u);
 }
 

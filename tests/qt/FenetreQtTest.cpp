@@ -39,48 +39,38 @@ void VérifierMenus(const std::vector<EntréeMenu>& entrées, const QList<QActio
     }
 }
 
+// Une étiquette ou un bouton visible montre ce texte.
 bool Montré(const QWidget& vue, const QString& texte)
 {
-    for (const QWidget* w : vue.findChildren<QWidget*>()) {
-        const auto* étiquette = qobject_cast<const QLabel*>(w);
-        const auto* bouton = qobject_cast<const QPushButton*>(w);
-        if (((étiquette && étiquette->text() == texte) || (bouton && bouton->text() == texte)) &&
-            w->isVisibleTo(&vue))
-            return true;
-    }
-    return false;
+    const QList<QWidget*> widgets = vue.findChildren<QWidget*>();
+    return std::any_of(widgets.begin(), widgets.end(), [&](const QWidget* w) {
+        return w->isVisibleTo(&vue) && w->property("text").toString() == texte;
+    });
 }
 
 } // namespace
 
+// À chaque taille, rien ne déborde, et la médaille du score, une image, se redessine à la taille de son
+// cadre.
 TEST_F(FenetreQt, MenusEtControlesSuiventLeModeleAToutesLesTailles)
-{
-    for (const QSize taille : {QSize(800, 600), QSize(1024, 768), QSize(1280, 1024)}) {
-        SCOPED_TRACE(taille.width());
-        vue.resize(taille);
-        QApplication::processEvents();
-        VérifierMenus(k.Menus, vue.menuBar()->actions());
-        EXPECT_EQ(Débordant(&vue), "");
-        Ouvrir("triangle-rectangle.lum");
-    }
-}
-
-// La médaille du score, une image, se redessine à la taille que son cadre prend avec la fenêtre.
-TEST_F(FenetreQt, LaMedailleDuScoreSePeintALaTailleDeSonCadre)
 {
     const QList<QLabel*> étiquettes = vue.findChildren<QLabel*>();
     const auto médaille = std::find_if(étiquettes.begin(), étiquettes.end(), [](QLabel* l) {
         return l->accessibleName() == QStringLiteral("Score");
     });
     ASSERT_NE(médaille, étiquettes.end());
-    for (const QSize taille : {QSize(800, 600), QSize(1280, 1024)}) {
+    for (const QSize taille : {QSize(800, 600), QSize(1024, 768), QSize(1280, 1024)}) {
+        SCOPED_TRACE(taille.width());
         vue.resize(taille);
         QApplication::processEvents();
+        VérifierMenus(k.Menus, vue.menuBar()->actions());
+        EXPECT_EQ(Débordant(&vue), "");
         const QImage image = (*médaille)->pixmap().toImage();
         QImage vide(image.size(), image.format());
         vide.fill(Qt::transparent);
         EXPECT_EQ(image.size(), (*médaille)->size());
         EXPECT_NE(image, vide);
+        Ouvrir("triangle-rectangle.lum");
     }
 }
 

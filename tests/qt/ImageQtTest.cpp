@@ -80,14 +80,12 @@ protected:
         Clic(k.ItemTépais);
     }
 
-    // Le fichier écrit, dont la fenêtre ajoute l'extension du type choisi, offert à son rang parmi les
-    // formats de la plateforme.
+    // Le fichier écrit, dont la fenêtre ajoute l'extension du type choisi. La plateforme Qt offre chaque
+    // format, dans l'ordre de leur énumération.
     QString Exporter(FormatImage format, const char* suffixe)
     {
         const QString chemin = QString::fromStdString(dossier.Chemin() / std::to_string(++exportées));
-        const std::vector<FormatImage> formats = plateforme.FormatsImage();
-        const auto rang = std::find(formats.begin(), formats.end(), format) - formats.begin();
-        plateforme.images.push_back(FichierTypé{chemin.toStdString(), static_cast<std::size_t>(rang)});
+        plateforme.images.push_back(FichierTypé{chemin.toStdString(), static_cast<std::size_t>(format)});
         Clic(k.ItemExporterFig);
         return chemin + QLatin1String(suffixe);
     }
