@@ -25,13 +25,10 @@ QString Nom(const QWidget* w)
 // Les lignes se jouent une à une depuis la boucle d'évènements : une touche qui ouvre une fenêtre modale
 // ne rend la main qu'à sa fermeture, les suivantes se jouent donc dans la boucle de cette fenêtre. La
 // suivante est programmée avant de jouer celle-ci ; une ligne qui n'a pas encore pu se jouer se rejoue.
-class Clavier {
-public:
-    using Grandeurs = std::map<std::string, std::function<std::string()>>;
-    Clavier(std::vector<CasTable> lignes, Grandeurs grandeurs)
-        : lignes(lignes.begin(), lignes.end()), grandeurs(std::move(grandeurs))
-    {
-    }
+struct Clavier {
+    std::vector<CasTable> lignes;
+    std::map<std::string, std::function<std::string()>> grandeurs;
+    QObject contexte{}; // ses minuteries meurent avec le clavier
 
     // Au-delà du délai, les fenêtres modales restées ouvertes se ferment et le jeu échoue.
     void Jouer()
@@ -55,10 +52,10 @@ private:
         if (lignes.empty())
             return;
         const CasTable ligne = lignes.front();
-        lignes.pop_front();
+        lignes.erase(lignes.begin());
         QTimer::singleShot(10, &contexte, [this] { Suivante(); });
         if (!Jouer(ligne))
-            lignes.push_front(ligne);
+            lignes.insert(lignes.begin(), ligne);
     }
 
     bool Jouer(const CasTable& c)
@@ -104,17 +101,13 @@ private:
         }
         return true;
     }
-
-    std::deque<CasTable> lignes;
-    Grandeurs grandeurs;
-    QObject contexte; // ses minuteries meurent avec le clavier
 };
 
 } // namespace
 
 TEST_F(FenetreQt, UnePartieSeJoueAuClavierSeul)
 {
-    Clavier(LireTableCas("qt-jeu-au-clavier.tsv"),
+    Clavier{LireTableCas("qt-jeu-au-clavier.tsv"),
             {{"score", [&] { return std::to_string(m.Score); }},
              {"points", [&] { return std::to_string(m.NbPoints); }},
              {"cible", [&] { return std::to_string(int{m.CibleEnCours}); }},
@@ -125,6 +118,6 @@ TEST_F(FenetreQt, UnePartieSeJoueAuClavierSeul)
                   QWidget* modale = QApplication::activeModalWidget();
                   auto* x = modale ? modale->findChild<QLineEdit*>("SaisieX") : nullptr;
                   return x ? x->selectedText().toStdString() : std::string();
-              }}})
+              }}}}
         .Jouer();
 }

@@ -17,21 +17,18 @@ TEST_F(FenetreQt, ChaqueDialogueMontreSonTitreTientDansSonCadreEtAUnBoutonParDef
     for (const auto& fenêtre : fenêtres) {
         SCOPED_TRACE(typeid(*fenêtre).name());
         QString titre = QStringLiteral("aucune vue");
-        std::string débordant;
-        std::string sansNom = "aucune vue";
-        bool parDéfaut = false; // le bouton qu'Entrée presse
+        std::string fautes =
+            "aucune vue"; // ce qui déborde, un contrôle sans nom, nul bouton qu'Entrée presse
         DansLaModale([&](QWidget* vue) {
             titre = vue->windowTitle();
-            débordant = Débordant(vue);
-            sansNom = SansNomAccessible(vue);
+            bool parDéfaut = false;
             for (const QPushButton* bouton : vue->findChildren<QPushButton*>())
                 parDéfaut |= bouton->isDefault();
+            fautes = Débordant(vue) + SansNomAccessible(vue) + (parDéfaut ? "" : "aucun bouton par défaut");
         });
         plateforme.MontrerModal(*fenêtre);
         EXPECT_EQ(titre, VersQString(fenêtre->Form.Caption));
-        EXPECT_EQ(débordant, "");
-        EXPECT_EQ(sansNom, "");
-        EXPECT_TRUE(parDéfaut);
+        EXPECT_EQ(fautes, "");
     }
 }
 
@@ -149,14 +146,12 @@ TEST_F(FenetreQt, LeScoreSImprimeSurFondBlanc)
         FormScore score(m, plateforme, k.Form);
         bool messageVu = false;
         DansLaModale([&](QWidget* vue) {
-            QTimer message;
-            QObject::connect(&message, &QTimer::timeout, [&] {
-                message.stop();
+            const QObject contexte; // la minuterie meurt avec lui si le message ne s'ouvre pas
+            QTimer::singleShot(0, &contexte, [&] {
                 messageVu = QApplication::activeModalWidget() != vue;
                 if (messageVu)
                     Cliquer(QStringLiteral("Ok"));
             });
-            message.start(0);
             Cliquer(QStringLiteral("Imprimer"));
         });
         plateforme.MontrerModal(score);
