@@ -62,23 +62,18 @@ TEST_F(FenetreQt, LeSommaireDeLAideChoisitLaRubriqueMontree)
     std::filesystem::copy_file(VELMOR_DONNEES_TESTS "/aide-courte.dat", dossier.Chemin() / "Velmor.dat");
     m.CheminAppli = dossier.Chemin().string() + "/";
     FormAide aide(m, plateforme, k.Form);
-    QStringList titres;
-    QString rubrique;
     DansLaModale([&](QWidget* vue) {
         auto* liste = vue->findChild<QListWidget*>();
+        ASSERT_EQ(liste->count(), static_cast<int>(aide.ÉlémentsSommaire.size()));
         for (int i = 0; i < liste->count(); ++i)
-            titres << liste->item(i)->text();
+            EXPECT_EQ(liste->item(i)->text(),
+                      VersQString(aide.ÉlémentsSommaire[static_cast<std::size_t>(i)]));
         liste->setCurrentRow(2);
-        rubrique = vue->findChild<QPlainTextEdit*>()->toPlainText();
+        EXPECT_EQ(aide.EtiChap.Caption, aide.ÉlémentsSommaire[2]);
+        EXPECT_EQ(vue->findChild<QPlainTextEdit*>()->toPlainText(), VersQString(aide.TextAide.Caption));
         EXPECT_EQ(SansNomAccessible(vue), "");
     });
     plateforme.MontrerModal(aide);
-    QStringList sommaire;
-    for (const std::string& titre : aide.ÉlémentsSommaire)
-        sommaire << VersQString(titre);
-    EXPECT_EQ(titres, sommaire);
-    EXPECT_EQ(aide.EtiChap.Caption, aide.ÉlémentsSommaire[2]);
-    EXPECT_EQ(rubrique, VersQString(aide.TextAide.Caption));
 }
 
 // Les dialogues d'enregistrement du système ne posent pas leur propre question d'écrasement. Celui des

@@ -93,19 +93,17 @@ TEST_F(FenetreQt, LesRaccourcisFontCeQueFontLeursCommandes)
 // changé, et de nouveau ce que le message a changé en se fermant.
 TEST_F(FenetreQt, DerriereUnMessageLaFenetreMontreLEtatDejaChange)
 {
-    bool scoreDerrière = false, analyseDerrière = false, scoreAprès = false;
+    bool vu = false;
     DansLaModale([&](QWidget*) {
-        scoreDerrière = Montré(vue, QStringLiteral("Score : 1/1"));
-        analyseDerrière = Montré(vue, QStringLiteral("Analyse"));
+        vu = Montré(vue, QStringLiteral("Score : 1/1")) && Montré(vue, QStringLiteral("Analyse"));
         k.EtiScore.Caption = "Score : 2/2";
     });
     vue.Gérer([&] {
         k.EtiScore.Caption = "Score : 1/1";
         k.BtonVelmor.Visible = true;
         k.AfficherTexte("Bonus", "Un bonus !", BoutonsTexte::Fermer);
-        scoreAprès = Montré(vue, QStringLiteral("Score : 2/2"));
+        EXPECT_TRUE(vu && Montré(vue, QStringLiteral("Score : 2/2")));
     });
-    EXPECT_TRUE(scoreDerrière && analyseDerrière && scoreAprès);
 }
 
 // En mode de modification, le pointeur posé sur B le désigne, et le bouton pressé l'ouvre dans le dialogue
