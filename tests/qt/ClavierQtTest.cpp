@@ -2,21 +2,18 @@
 #include "qt/FenetreQt.h"
 #include "support/TableCas.h"
 
-#include <QAbstractButton>
 #include <QDeadlineTimer>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <map>
 
 namespace {
 
-// Un contrôle se nomme par sa légende, sinon par son nom d'objet ou sa bulle.
+// Un contrôle se nomme par sa légende (bouton, étiquette ; pas le texte d'une zone), sinon par son nom
+// d'objet ou sa bulle.
 QString Nom(const QWidget* w)
 {
-    const auto* bouton = qobject_cast<const QAbstractButton*>(w);
-    const auto* étiquette = qobject_cast<const QLabel*>(w);
-    const QString légende = bouton ? bouton->text() : étiquette ? étiquette->text() : QString();
+    const QString légende = qobject_cast<const QLineEdit*>(w) ? QString() : w->property("text").toString();
     return !légende.isEmpty()          ? légende.trimmed()
            : w->objectName().isEmpty() ? w->toolTip()
                                        : w->objectName();
