@@ -13,6 +13,8 @@
 #include <map>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -146,6 +148,41 @@ TEST(FichierFigure, UneEcritureRateeLaisseLAncienFichierEtLeDit)
     const auto résultat = EnregistrerFichierFigure(dossier.Chemin() / "occupé.lum", FigureFichier{});
     EXPECT_FALSE(résultat.Réussi);
     EXPECT_EQ(résultat.Message, (MessageTitré{"Gestion des fichier", std::string(TexteSauvegardeRatée)}));
+
+#ifndef __EMSCRIPTEN__ // node ne lance pas d'enfant
+    // Un fichier en lecture seule, pour un utilisateur ordinaire : root écrirait tout, l'enfant devient donc
+    // « nobody » avant d'écrire, et dit par son code de sortie ce qu'il a vu.
+    std::filesystem::permissions(figure, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::group_read |
+                                             std::filesystem::perms::others_read);
+    constexpr uid_t personne = 65534;
+    if (::geteuid() == 0) {
+        for (const auto& chemin : {dossier.Chemin(), figure})
+            ASSERT_EQ(::chown(chemin.c_str(), personne, personne), 0);
+    }
+    const pid_t enfant = ::fork();
+    ASSERT_GE(enfant, 0);
+    if (enfant == 0) {
+        if (::geteuid() == 0 && (::setgid(personne) != 0 || ::setuid(personne) != 0))
+            ::_exit(2);
+        ::_exit(RemplacerFichier(figure, octets, LienFinal::Suivi).value() == EACCES ? 0 : 1);
+    }
+    int état = 0;
+    ASSERT_EQ(::waitpid(enfant, &état, 0), enfant);
+    EXPECT_TRUE(WIFEXITED(état) && WEXITSTATUS(état) == 0) << "1 : écrit en lecture seule ; 2 : setuid";
+    EXPECT_EQ(LireTout(figure), "ancienne");
+#endif
+}
+
+// Le lien que l'élève choisit mène au fichier remplacé ; le lien reste un lien.
+TEST(FichierFigure, UneEcritureSuitLeLienChoisi)
+{
+    const DossierTemporaire dossier;
+    const auto vraie = dossier.Écrire("vraie.lum", "ancienne");
+    std::filesystem::create_symlink("vraie.lum", dossier.Chemin() / "lien.lum");
+    EXPECT_FALSE(RemplacerFichier(dossier.Chemin() / "lien.lum", "nouvelle", LienFinal::Suivi));
+    EXPECT_TRUE(std::filesystem::is_symlink(dossier.Chemin() / "lien.lum"));
+    EXPECT_EQ(LireTout(vraie), "nouvelle");
 }
 
 // La lecture de l'outil et de la fenêtre : un fichier de la taille permise se lit en entier ; un octet de

@@ -27,7 +27,6 @@ TEST_F(KorvaneImageTest, LExportPartDesDocumentsEtLeTypeChoisiDonneFormatEtExten
     Exporter(FichierTypé{Documents() + "/triangle", 2});
     ASSERT_EQ(plateforme.DialoguesTypés.size(), 1u);
     const auto& dialogue = plateforme.DialoguesTypés[0];
-    EXPECT_EQ(dialogue.Types.size(), 4u); // les formats eux-mêmes sont vérifiés par leurs numéros
     EXPECT_EQ(dialogue.Dossier, Documents() + "/Velmor");
     EXPECT_EQ(dialogue.NomProposé, "Figure du 2026-12-07");
 
@@ -48,7 +47,6 @@ TEST_F(KorvaneImageTest, LExportPartDesDocumentsEtLeTypeChoisiDonneFormatEtExten
         EXPECT_EQ(plateforme.ImagesEnregistrées.back().Chemin, Documents() + "/" + nom);
         EXPECT_EQ(plateforme.ImagesEnregistrées.back().Format, format) << nom;
     }
-    ASSERT_EQ(plateforme.ImagesEnregistrées.size(), 4u);
 
     // Le nom final qui existe déjà demande confirmation ; l'annuler n'écrit rien.
     std::ofstream(Documents() + "/existe.png") << "ancienne";
@@ -61,12 +59,10 @@ TEST_F(KorvaneImageTest, LExportPartDesDocumentsEtLeTypeChoisiDonneFormatEtExten
         Exporter(FichierTypé{Documents() + "/existe", 0});
         EXPECT_EQ(plateforme.ImagesEnregistrées.size(), valider ? 5u : 4u);
     }
-    EXPECT_EQ(plateforme.ImagesEnregistrées.back().Chemin, Documents() + "/existe.png");
 
     // Annuler ne fait rien, un disque qui refuse le fichier le dit.
     Exporter(std::nullopt);
     EXPECT_EQ(plateforme.ImagesEnregistrées.size(), 5u);
-    EXPECT_TRUE(plateforme.Journal.Messages.empty());
     plateforme.ÉcritureRéussie = false;
     Exporter(FichierTypé{Documents() + "/refus", 3});
     AttendreMessage(plateforme.Journal, "Gestion des fichiers",
@@ -84,7 +80,6 @@ TEST_F(KorvaneImageTest, LOptionAjouteLaPhraseDeLAnalyseEtLesLongueurs)
     ASSERT_TRUE(Tracer(TriangleABC));
     k.Cliquer(k.BtonVelmor);
     ASSERT_EQ(plateforme.Textes.size(), 1u);
-    EXPECT_FALSE(k.ItemAnalyseImage.Checked);
 
     k.Cliquer(k.ItemAnalyseImage);
     EXPECT_TRUE(k.ItemAnalyseImage.Checked);
@@ -107,13 +102,16 @@ TEST_F(KorvaneImageTest, LaFigureImprimeePorteSonNomEtLaDateEtSesEchecsLeDisent)
     ASSERT_TRUE(Placer({{"A", "1", "1"}}));
     plateforme.ImprimanteChoisie = true;
     k.Cliquer(k.ItemImprimerFig);
+    // Un nom de fichier n'est jamais du balisage.
     plateforme.Date = {1, 1, 2027};
-    k.OuvrirFichierFigure(Triangle);
+    const std::string nom = Documents() + "/a & <b>.lum";
+    std::filesystem::copy_file(Triangle, nom);
+    k.OuvrirFichierFigure(nom);
     k.Cliquer(k.ItemImprimerFig);
     ASSERT_EQ(plateforme.ImagesImprimées.size(), 2u);
     EXPECT_EQ(plateforme.ImagesImprimées[0].Titre, "Figure libre, le 7 décembre 2026");
-    EXPECT_EQ(plateforme.ImagesImprimées[1].Titre, "triangle-rectangle.lum, le 1er janvier 2027");
-    EXPECT_TRUE(plateforme.Journal.Messages.empty());
+    EXPECT_EQ(plateforme.ImagesImprimées[1].Titre, "a & <b>.lum, le 1er janvier 2027");
+    EXPECT_NE(plateforme.ImagesImprimées[1].Svg.find(">a &amp; &lt;b&gt;.lum, le 1er"), std::string::npos);
 
     plateforme.ImpressionRéussie = false;
     k.Cliquer(k.ItemImprimerFig);
@@ -139,13 +137,6 @@ TEST_F(KorvaneImageTest, LeDessinSvgEstLeMemeAuBureauEtDansLaPage)
     k.Cliquer(k.ItemImprimerFig);
     ASSERT_EQ(plateforme.ImagesImprimées.size(), 1u);
     EXPECT_EQ(plateforme.ImagesImprimées[0].Svg, LireTout(VELMOR_DONNEES_TESTS "/figure-imprimee.svg"));
-
-    // Un nom de fichier n'est jamais du balisage.
-    const std::string nom = Documents() + "/a & <b>.lum";
-    std::filesystem::copy_file(Triangle, nom);
-    k.OuvrirFichierFigure(nom);
-    k.Cliquer(k.ItemImprimerFig);
-    EXPECT_NE(plateforme.ImagesImprimées.back().Svg.find(">a &amp; &lt;b&gt;.lum, le 7"), std::string::npos);
 }
 
 // Le dialogue n'offre que les formats de la plateforme, et le rang choisi désigne l'un d'eux ; sans aucun,
