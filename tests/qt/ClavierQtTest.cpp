@@ -2,21 +2,18 @@
 #include "qt/FenetreQt.h"
 #include "support/TableCas.h"
 
-#include <QAbstractButton>
 #include <QDeadlineTimer>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <map>
 
 namespace {
 
-// Un contrôle se nomme par sa légende, sinon par son nom d'objet ou sa bulle.
+// Un contrôle se nomme par sa légende (bouton, étiquette ; pas le texte d'une zone), sinon par son nom
+// d'objet ou sa bulle.
 QString Nom(const QWidget* w)
 {
-    const auto* bouton = qobject_cast<const QAbstractButton*>(w);
-    const auto* étiquette = qobject_cast<const QLabel*>(w);
-    const QString légende = bouton ? bouton->text() : étiquette ? étiquette->text() : QString();
+    const QString légende = qobject_cast<const QLineEdit*>(w) ? QString() : w->property("text").toString();
     return !légende.isEmpty()          ? légende.trimmed()
            : w->objectName().isEmpty() ? w->toolTip()
                                        : w->objectName();
@@ -25,13 +22,10 @@ QString Nom(const QWidget* w)
 // Les lignes se jouent une à une depuis la boucle d'évènements : une touche qui ouvre une fenêtre modale
 // ne rend la main qu'à sa fermeture, les suivantes se jouent donc dans la boucle de cette fenêtre. La
 // suivante est programmée avant de jouer celle-ci ; une ligne qui n'a pas encore pu se jouer se rejoue.
-class Clavier {
-public:
-    using Grandeurs = std::map<std::string, std::function<std::string()>>;
-    Clavier(std::vector<CasTable> lignes, Grandeurs grandeurs)
-        : lignes(lignes.begin(), lignes.end()), grandeurs(std::move(grandeurs))
-    {
-    }
+struct Clavier {
+    std::vector<CasTable> lignes;
+    std::map<std::string, std::function<std::string()>> grandeurs;
+    QObject contexte{}; // ses minuteries meurent avec le clavier
 
     // Au-delà du délai, les fenêtres modales restées ouvertes se ferment et le jeu échoue.
     void Jouer()
@@ -55,10 +49,10 @@ private:
         if (lignes.empty())
             return;
         const CasTable ligne = lignes.front();
-        lignes.pop_front();
+        lignes.erase(lignes.begin());
         QTimer::singleShot(10, &contexte, [this] { Suivante(); });
         if (!Jouer(ligne))
-            lignes.push_front(ligne);
+            lignes.insert(lignes.begin(), ligne);
     }
 
     bool Jouer(const CasTable& c)
@@ -104,28 +98,23 @@ private:
         }
         return true;
     }
-
-    std::deque<CasTable> lignes;
-    Grandeurs grandeurs;
-    QObject contexte; // ses minuteries meurent avec le clavier
 };
 
 } // namespace
 
 TEST_F(FenetreQt, UnePartieSeJoueAuClavierSeul)
 {
-    const auto texte = [](auto valeur) { return std::to_string(valeur); };
-    Clavier(LireTableCas("qt-jeu-au-clavier.tsv"),
-            {{"score", [&] { return texte(m.Score); }},
-             {"points", [&] { return texte(m.NbPoints); }},
-             {"cible", [&] { return texte(int{m.CibleEnCours}); }},
-             {"exercice", [&] { return texte(int{m.ExerciceEnCours}); }},
-             {"position", [&] { return texte(m.NbPoints ? m.Points[m.NbPoints].Position : -1); }},
+    Clavier{LireTableCas("qt-jeu-au-clavier.tsv"),
+            {{"score", [&] { return std::to_string(m.Score); }},
+             {"points", [&] { return std::to_string(m.NbPoints); }},
+             {"cible", [&] { return std::to_string(int{m.CibleEnCours}); }},
+             {"exercice", [&] { return std::to_string(int{m.ExerciceEnCours}); }},
+             {"position", [&] { return std::to_string(m.NbPoints ? m.Points[m.NbPoints].Position : -1); }},
              {"sélection",
               [] {
                   QWidget* modale = QApplication::activeModalWidget();
                   auto* x = modale ? modale->findChild<QLineEdit*>("SaisieX") : nullptr;
                   return x ? x->selectedText().toStdString() : std::string();
-              }}})
+              }}}}
         .Jouer();
 }

@@ -82,20 +82,10 @@ inline void Frapper(QKeyCombination touche, QString texte = {})
 
 class PlateformeEssai : public PlateformeQt {
 public:
-    // Le type choisi est le premier dont le libellé contient le motif demandé.
-    std::optional<FichierTypé> DialogueEnregistrerTypé(const std::string&,
-                                                       const std::vector<std::string>& types,
+    std::optional<FichierTypé> DialogueEnregistrerTypé(const std::string&, const std::vector<std::string>&,
                                                        const std::string&, const std::string&) override
     {
-        const auto réponse = Prendre(images);
-        if (!réponse)
-            return std::nullopt;
-        const auto& [chemin, motif] = *réponse;
-        const auto type = std::find_if(types.begin(), types.end(), [&](const std::string& t) {
-            return t.find(motif) != std::string::npos;
-        });
-        EXPECT_NE(type, types.end()) << motif;
-        return FichierTypé{chemin, static_cast<std::size_t>(type - types.begin())};
+        return Prendre(images);
     }
 
     bool ChoisirImprimante() override
@@ -113,7 +103,7 @@ public:
         return imprimé;
     }
 
-    std::deque<std::optional<std::pair<std::string, std::string>>> images; // chemin, motif du type
+    std::deque<std::optional<FichierTypé>> images;
     QString pdf;
     QImage imprimée;
 };
@@ -146,19 +136,6 @@ protected:
         const QSize taille = vue.Canevas()->size();
         const PointPlan p = r.VersPixels(r.DepuisFigure(x, y), taille.width(), taille.height());
         return {p.X, p.Y};
-    }
-
-    // Chaque teinte des marques du modèle se trouve, exacte, dans l'image.
-    void VérifierTeintes(const QImage& image) const
-    {
-        std::set<QRgb> peintes;
-        for (int y = 0; y < image.height(); ++y)
-            for (int x = 0; x < image.width(); ++x)
-                peintes.insert(image.pixel(x, y));
-        ASSERT_FALSE(k.Ecran.Marques().empty());
-        for (const Marque& marque : k.Ecran.Marques())
-            EXPECT_TRUE(peintes.contains(VersQColor(marque.Teinte).rgb()))
-                << VersQColor(marque.Teinte).name().toStdString();
     }
 
     // Les dialogues qu'un modèle neuf peut montrer sans rien préparer.
