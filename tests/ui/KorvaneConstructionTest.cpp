@@ -43,8 +43,7 @@ TEST_F(KorvaneConstructionTest, ChaquePointPlaceSeDessineSeul)
         });
         k.Cliquer(k.BtonPointCoor);
 
-        // Rien n'est effacé (redessinée, la figure perdrait ses témoins) : une seule marque de plus, le
-        // point.
+        // Rien n'est effacé, témoins compris : une seule marque de plus, le point.
         const std::vector<Marque>& après = k.Ecran.Marques();
         ASSERT_EQ(après.size(), avant + 1);
         EXPECT_EQ(après.back().Genre, GenreMarque::Point);

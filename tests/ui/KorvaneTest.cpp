@@ -232,7 +232,6 @@ TEST_F(KorvaneTest, QuitterAProposEtLePointeurDuZoom)
     plateforme.Quitté = false;
     k.Form_QueryUnload();
     EXPECT_TRUE(plateforme.Quitté);
-    EXPECT_TRUE(plateforme.Journal.Messages.empty());
 
     plateforme.QuandSOuvre<FormApropos>([](FormApropos& f) { f.BtonOk_Click(); });
     k.Cliquer(k.ItemApropos);
