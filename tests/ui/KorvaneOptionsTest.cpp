@@ -34,7 +34,8 @@ protected:
 
 } // namespace
 
-TEST_F(KorvaneOptionsTest, RepereEtQuadrillageGardentCocheEtTagEgauxEtRedessinent)
+// Axes et quadrillage redessinent sous la figure ; les numéros des quadrants se posent sans redessin.
+TEST_F(KorvaneOptionsTest, LesOptionsDuRepereRedessinentSaufLesQuadrantsPosesAuxCoinsDeLaVue)
 {
     for (const auto& [item, teinte] :
          {std::pair{&k.ItemTracerLumarc, Olive}, std::pair{&k.ItemQuadrillage, Cyan}}) {
@@ -52,12 +53,7 @@ TEST_F(KorvaneOptionsTest, RepereEtQuadrillageGardentCocheEtTagEgauxEtRedessinen
             EXPECT_TRUE(k.EtiO.Visible && k.EtiI.Visible && k.EtiJ.Visible);
         }
     }
-    // Le quadrillage passe sous les axes.
-    EXPECT_EQ(k.Ecran.Marques().front().Teinte, Cyan);
-}
 
-TEST_F(KorvaneOptionsTest, LesQuadrantsSeMontrentAuxCoinsDeLaVueSansRedessin)
-{
     k.BtonEchPlus_Click();
     PoserTémoin();
     for (const bool allumé : {true, false}) {
@@ -74,9 +70,40 @@ TEST_F(KorvaneOptionsTest, LesQuadrantsSeMontrentAuxCoinsDeLaVueSansRedessin)
     EXPECT_NEAR(k.EtiQuad[2].Left, k.Ecran.RepèreCourant().VersTwips({double(m.XMin), 0}).X, 2);
 }
 
-// Chaque pastille donne sa couleur et le numéro de la case de la palette qui a cette couleur.
-TEST_F(KorvaneOptionsTest, ChaquePastilleColoreLaFigureEtRetientSaCaseDePalette)
+// La case choisie dans le dialogue colore le trait (toute la figure) ou le fond (canevas et repère) ;
+// les couleurs initiales reviennent au noir sur jaune pâle. Chaque pastille donne sa couleur et le numéro
+// de la case de la palette qui a cette couleur.
+TEST_F(KorvaneOptionsTest, LesCouleursChoisiesInitialesOuDesPastillesColorentTraitEtFond)
 {
+    const Couleur bleu = m.CouleurTrait, jaunePâle{255, 255, 192}, rouge{255, 0, 0};
+    // L'article, la case choisie, puis le trait et le fond attendus, chacun avec son numéro de palette.
+    for (const auto& [item, caseChoisie, trait, numTrait, fond, numFond] :
+         {std::tuple{&k.ItemCouleurFond, 3u, bleu, 22, jaunePâle, 3},
+          {&k.ItemCouleurTrait, 17u, rouge, 17, jaunePâle, 3},
+          {&k.ItemCouleurInit, 0u, {0, 0, 0}, 40, {254, 255, 215}, 0}}) {
+        SCOPED_TRACE(item->Caption);
+        plateforme.QuandSOuvre<FormCouleurs>([n = caseChoisie](FormCouleurs& f) {
+            f.Label2_Click(n);
+            f.BtonOk_Click();
+        });
+        PoserTémoin();
+        k.Cliquer(*item);
+        plateforme.OublierScripts();
+        EXPECT_TRUE(Redessiné());
+        EXPECT_EQ(m.NumCouleurTrait, numTrait);
+        EXPECT_EQ(m.NumCouleurFond, numFond);
+        AttendreFigure(trait);
+        EXPECT_EQ(k.EtiPoint[1].ForeColor, trait);
+        EXPECT_EQ(k.Ecran.Cadre.BackColor, fond);
+        EXPECT_EQ(k.EtiO.BackColor, fond);
+    }
+    EXPECT_FALSE(k.EtiPoint[2].BackColor.has_value());
+
+    // « ... » ouvre le même dialogue ; le fermer sans choisir garde la couleur courante.
+    k.Cliquer(k.EtiCoulSuite);
+    EXPECT_EQ(plateforme.FenêtresOuvertes.back(), GenreFenêtre<FormCouleurs>());
+    EXPECT_EQ(m.CouleurTrait, (Couleur{0, 0, 0}));
+
     std::set<std::int32_t> numéros;
     for (std::size_t i = 0; i < k.EtiCoul.size(); ++i) {
         SCOPED_TRACE(i);
@@ -91,72 +118,28 @@ TEST_F(KorvaneOptionsTest, ChaquePastilleColoreLaFigureEtRetientSaCaseDePalette)
     EXPECT_EQ(numéros.size(), k.EtiCoul.size());
 }
 
-// La case choisie dans le dialogue colore le trait (toute la figure) ou le fond (canevas et repère) ;
-// les couleurs initiales reviennent au noir sur jaune pâle.
-TEST_F(KorvaneOptionsTest, LesCouleursChoisiesOuInitialesColorentTraitEtFond)
-{
-    const Couleur bleu = m.CouleurTrait, jaunePâle{255, 255, 192}, rouge{255, 0, 0};
-    struct Cas {
-        Contrôle& item;
-        std::size_t caseChoisie;
-        Couleur trait;
-        std::int32_t numTrait;
-        Couleur fond;
-        std::int32_t numFond;
-    };
-    for (const Cas& c : {Cas{k.ItemCouleurFond, 3, bleu, 22, jaunePâle, 3},
-                         Cas{k.ItemCouleurTrait, 17, rouge, 17, jaunePâle, 3},
-                         Cas{k.ItemCouleurInit, 0, {0, 0, 0}, 40, {254, 255, 215}, 0}}) {
-        SCOPED_TRACE(c.item.Caption);
-        plateforme.QuandSOuvre<FormCouleurs>([&c](FormCouleurs& f) {
-            f.Label2_Click(c.caseChoisie);
-            f.BtonOk_Click();
-        });
-        PoserTémoin();
-        k.Cliquer(c.item);
-        plateforme.OublierScripts();
-        EXPECT_TRUE(Redessiné());
-        EXPECT_EQ(m.NumCouleurTrait, c.numTrait);
-        EXPECT_EQ(m.NumCouleurFond, c.numFond);
-        AttendreFigure(c.trait);
-        EXPECT_EQ(k.EtiPoint[1].ForeColor, c.trait);
-        EXPECT_EQ(k.Ecran.Cadre.BackColor, c.fond);
-        EXPECT_EQ(k.EtiO.BackColor, c.fond);
-    }
-    EXPECT_FALSE(k.EtiPoint[2].BackColor.has_value());
-
-    // « ... » ouvre le même dialogue ; le fermer sans choisir garde la couleur courante.
-    k.Cliquer(k.EtiCoulSuite);
-    EXPECT_EQ(plateforme.FenêtresOuvertes.back(), GenreFenêtre<FormCouleurs>());
-    EXPECT_EQ(m.CouleurTrait, (Couleur{0, 0, 0}));
-}
-
 // L'épaisseur garde une seule coche ; la précision choisie garde l'épaisseur ; tous deux redessinent.
 TEST_F(KorvaneOptionsTest, TraitsEtPrecisionRedessinentLaFigure)
 {
     const int initiale = m.Précision;
-    struct Cas {
-        Contrôle& item;
-        std::size_t choix; // dans le dialogue de la précision
-        int épaisseur;
-        int précision; // 0 : inchangée
-    };
-    for (const Cas& c :
-         {Cas{k.ItemTépais, 0, 2, 0}, Cas{k.ItemTfin, 0, 1, 0}, Cas{k.ItemTépais, 0, 2, 0},
-          Cas{k.ItemPrécision, 2, 2, 2}, Cas{k.ItemPrécision, 4, 2, 11}, Cas{k.ItemPrécision, 1, 2, 1}}) {
-        SCOPED_TRACE(c.item.Caption + std::to_string(c.choix));
-        plateforme.QuandSOuvre<ChoixPrécision>([&c](ChoixPrécision& f) {
-            f.OpPrecis_Click(c.choix);
+    // L'article, la case choisie dans le dialogue, l'épaisseur puis la précision (0 : inchangée).
+    const std::tuple<Contrôle*, std::size_t, int, int> cas[] = {
+        {&k.ItemTépais, 0, 2, 0},    {&k.ItemTfin, 0, 1, 0},       {&k.ItemTépais, 0, 2, 0},
+        {&k.ItemPrécision, 2, 2, 2}, {&k.ItemPrécision, 4, 2, 11}, {&k.ItemPrécision, 1, 2, 1}};
+    for (const auto& [item, choix, épaisseur, précision] : cas) {
+        SCOPED_TRACE(item->Caption + std::to_string(choix));
+        plateforme.QuandSOuvre<ChoixPrécision>([n = choix](ChoixPrécision& f) {
+            f.OpPrecis_Click(n);
             f.BtonPrecis_Click();
         });
         PoserTémoin();
-        k.Cliquer(c.item);
+        k.Cliquer(*item);
         plateforme.OublierScripts();
         EXPECT_TRUE(Redessiné());
-        EXPECT_EQ(m.ÉpaisseurTrait, c.épaisseur);
-        EXPECT_EQ(k.ItemTépais.Checked, c.épaisseur == 2);
+        EXPECT_EQ(m.ÉpaisseurTrait, épaisseur);
+        EXPECT_EQ(k.ItemTépais.Checked, épaisseur == 2);
         EXPECT_NE(k.ItemTépais.Checked, k.ItemTfin.Checked);
-        EXPECT_EQ(m.Précision, c.précision ? c.précision : initiale);
-        AttendreFigure(m.CouleurTrait, c.épaisseur);
+        EXPECT_EQ(m.Précision, précision ? précision : initiale);
+        AttendreFigure(m.CouleurTrait, épaisseur);
     }
 }

@@ -26,20 +26,24 @@ std::vector<std::tuple<int, int, int, int>> Disposition(const Korvane& k)
 
 } // namespace
 
-TEST_F(KorvaneTest, AuDemarrageLeRepereEtLesOptionsSontCeuxDeLaFigureLibre)
-{
-    EXPECT_FALSE(k.BtonVelmor.Visible || k.BtonFermer.Visible || k.BtonAbandon.Visible ||
-                 k.PictureExo.Visible);
-    for (const Contrôle& c : k.Etixy)
-        EXPECT_FALSE(c.Visible) << c.Caption;
-    EXPECT_TRUE(k.BtonAnnule.Visible && k.BtonEfface.Visible && k.FrameCouleur.Visible);
-    EXPECT_TRUE(k.QuadrillageAffiché() && k.AxesAffichés() && !k.QuadrantsNumérotés());
-    EXPECT_TRUE(k.ItemTfin.Checked && !k.ItemTépais.Checked);
-    EXPECT_EQ(k.EtiStatut.Caption, StatutChoix);
-}
-
+// Les dix lignes des cibles naissent au premier redimensionnement, puis la disposition ne dépend que de la
+// taille de la fenêtre.
 TEST_F(KorvaneTest, LaDispositionNeDependQueDeLaTailleDeLaFenetre)
 {
+    Modulebas m2;
+    PlateformeScriptée p2;
+    Korvane neuve(m2, p2);
+    neuve.Form_Load();
+    EXPECT_EQ(neuve.LabTypeFig.size(), 1u);
+
+    ASSERT_EQ(k.LabTypeFig.size(), NbCibles);
+    for (std::size_t i = 0; i < NbCibles; ++i) {
+        EXPECT_TRUE(k.LabTypeFig[i].Visible && k.ShapeTypeFig1.at(i).Visible && k.ShapeTypeFig2.at(i).Visible)
+            << i;
+        EXPECT_TRUE(i == 0 || k.LabTypeFig[i].Top > k.LabTypeFig[i - 1].Top + k.LabTypeFig[i - 1].Height)
+            << i;
+    }
+
     EXPECT_FLOAT_EQ(m.FacteurH, 1);
     EXPECT_FLOAT_EQ(m.FacteurV, 1);
     const auto auDémarrage = Disposition(k);
@@ -77,54 +81,27 @@ TEST_F(KorvaneTest, LaDispositionNeDependQueDeLaTailleDeLaFenetre)
 
     // Sur un écran large, le panneau garde une largeur proportionnelle.
     Redimensionner(2048, 768);
-    EXPECT_FLOAT_EQ(m.FacteurH, 2);
     EXPECT_EQ(k.EtiEtape.Width, 2 * std::get<2>(auDémarrage[1])); // la largeur d'EtiEtape au départ
     EXPECT_DOUBLE_EQ(k.EtiStatut.FontSize, 20);
 }
 
-TEST_F(KorvaneTest, LesDixLignesDesCiblesNaissentAuPremierRedimensionnement)
-{
-    Modulebas m2;
-    PlateformeScriptée p2;
-    Korvane neuve(m2, p2);
-    neuve.Form_Load();
-    EXPECT_EQ(neuve.LabTypeFig.size(), 1u);
-
-    ASSERT_EQ(k.LabTypeFig.size(), NbCibles);
-    ASSERT_EQ(k.ShapeTypeFig1.size(), NbCibles);
-    ASSERT_EQ(k.ShapeTypeFig2.size(), NbCibles);
-    for (std::size_t i = 0; i < NbCibles; ++i) {
-        EXPECT_TRUE(k.LabTypeFig[i].Visible && k.ShapeTypeFig1[i].Visible && k.ShapeTypeFig2[i].Visible) << i;
-        EXPECT_TRUE(i == 0 || k.LabTypeFig[i].Top > k.LabTypeFig[i - 1].Top + k.LabTypeFig[i - 1].Height)
-            << i;
-    }
-}
-
 TEST_F(KorvaneTest, LEchelleAfficheLeRapportTronqueADeuxDecimalesEtSArreteAuxBornes)
 {
-    struct Cas {
-        void (Korvane::*bouton)();
-        std::int32_t xMax;
-        const char* légende;
-        int clics;
-    };
-    const std::vector<Cas> cas = {
-        {&Korvane::BtonEchPlus_Click, 5500, " 0,81", 1},
-        {&Korvane::BtonEchMoins_Click, 3500, " 1.28", 1},
-        {&Korvane::BtonEchMoins_Click, 500, " 9", 50},     // 1500 > 1350 permet encore un pas
-        {&Korvane::BtonEchPlus_Click, 16500, " 0,27", 50}, // 15500 < 15750 aussi
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.légende);
+    // Bouton, clics, XMax et légende attendus : 1500 > 1350 permet encore un pas, 15500 < 15750 aussi.
+    for (const auto& [bouton, clics, xMax, légende] :
+         {std::tuple{&Korvane::BtonEchPlus_Click, 1, 5500, " 0,81"},
+          {&Korvane::BtonEchMoins_Click, 1, 3500, " 1.28"},
+          {&Korvane::BtonEchMoins_Click, 50, 500, " 9"},
+          {&Korvane::BtonEchPlus_Click, 50, 16500, " 0,27"}}) {
+        SCOPED_TRACE(légende);
         m.Unité = 450;
         m.XMax = 4500;
         k.ChangerEchelle();
-        EXPECT_EQ(k.EtiEchelle.Caption, " 1");
         m.ModeChoixPoint = 1;
-        for (int i = 0; i < c.clics; ++i)
-            (k.*c.bouton)();
-        EXPECT_EQ(m.XMax, c.xMax);
-        EXPECT_EQ(k.EtiEchelle.Caption, c.légende);
+        for (int i = 0; i < clics; ++i)
+            (k.*bouton)();
+        EXPECT_EQ(m.XMax, xMax);
+        EXPECT_EQ(k.EtiEchelle.Caption, légende);
         EXPECT_EQ(m.ModeChoixPoint, 0);
     }
     // Un bouton inactif ne répond pas au clic.
@@ -151,9 +128,7 @@ TEST_F(KorvaneTest, LesBordsDuPlanSuiventLaFenetreEtLeZoom)
     m.XMax = 4500;
     k.AjusterCadre();
     EXPECT_EQ(m.YMax, 2250);
-    EXPECT_EQ(m.YMin, -2250);
     EXPECT_FLOAT_EQ(k.Tolérance(), 100.0f);
-    EXPECT_EQ(k.Ecran.RepèreCourant().YMax(), 2250);
     // Un XMax nul est remonté sans toucher à l'échelle.
     m.XMax = 0;
     k.AjusterCadre();
@@ -161,8 +136,16 @@ TEST_F(KorvaneTest, LesBordsDuPlanSuiventLaFenetreEtLeZoom)
     EXPECT_EQ(m.YMax, 2250);
 }
 
-TEST_F(KorvaneTest, LeRepereDuDemarrageMontreLeQuadrillageSousLesAxesEtSesEtiquettes)
+// Les options se voient à leur premier basculement (KorvaneOptionsTest) ; reste ce que montre le démarrage.
+TEST_F(KorvaneTest, AuDemarrageLeRepereMontreLeQuadrillageSousLesAxesEtSesEtiquettes)
 {
+    EXPECT_FALSE(k.BtonVelmor.Visible || k.BtonFermer.Visible || k.BtonAbandon.Visible ||
+                 k.PictureExo.Visible);
+    for (const Contrôle& c : k.Etixy)
+        EXPECT_FALSE(c.Visible) << c.Caption;
+    EXPECT_TRUE(k.FrameCouleur.Visible && k.ItemTfin.Checked && !k.ItemTépais.Checked);
+    EXPECT_EQ(k.EtiStatut.Caption, StatutChoix);
+
     const std::vector<Marque>& marques = k.Ecran.Marques();
     ASSERT_GE(marques.size(), 4u);
     const std::size_t quadrillage = marques.size() - 4;
@@ -193,10 +176,6 @@ TEST_F(KorvaneTest, LeQuadrillageCouteCeQueCoutentLesPixels)
 {
     const std::size_t pixels =
         static_cast<std::size_t>((k.Ecran.Cadre.Width + k.Ecran.Cadre.Height) / plateforme.TwipsParPixel);
-    k.RedessinerTout();
-    const std::size_t àLÉchelleDeDépart = Compter(GenreMarque::Ligne, {0, 255, 255});
-    EXPECT_GT(àLÉchelleDeDépart, 20u);
-
     m.Unité = 1;
     m.XMax = 1'000'000;
     k.ChangerEchelle();
@@ -226,9 +205,6 @@ TEST_F(KorvaneTest, LeNomDUnPointSePlaceDansLeCoinDeSonCode)
             EXPECT_EQ(é.Top + é.Height < point.Y, haut);
             EXPECT_EQ(é.Top > point.Y, !haut);
         }
-        EXPECT_TRUE(é.Visible);
-        EXPECT_EQ(é.Caption, "M");
-        EXPECT_EQ(é.ForeColor, m.CouleurTrait);
     }
 }
 
@@ -256,7 +232,6 @@ TEST_F(KorvaneTest, QuitterAProposEtLePointeurDuZoom)
     plateforme.Quitté = false;
     k.Form_QueryUnload();
     EXPECT_TRUE(plateforme.Quitté);
-    EXPECT_TRUE(plateforme.Journal.Messages.empty());
 
     plateforme.QuandSOuvre<FormApropos>([](FormApropos& f) { f.BtonOk_Click(); });
     k.Cliquer(k.ItemApropos);
@@ -270,6 +245,7 @@ TEST_F(KorvaneTest, QuitterAProposEtLePointeurDuZoom)
     }
 }
 
+// Le titre, le texte et ce que rend chaque bouton se voient dans les parties (KorvaneJeuTest).
 TEST_F(KorvaneTest, AfficherTexteMontreLesBoutonsDemandes)
 {
     for (const bool confirmation : {false, true}) {
@@ -277,12 +253,7 @@ TEST_F(KorvaneTest, AfficherTexteMontreLesBoutonsDemandes)
         plateforme.QuandSOuvre<FormTexteAgrandi>([&](FormTexteAgrandi& f) {
             EXPECT_EQ(f.BtonFermer.Visible, !confirmation);
             EXPECT_EQ(f.BtonValider.Visible && f.BtonAnnuler.Visible, confirmation);
-            confirmation ? f.BtonValider_Click() : f.BtonFermer_Click();
         });
-        k.AfficherTexte("Choix de la figure", "Construction d'un carré",
-                        confirmation ? BoutonsTexte::ValiderAnnuler : BoutonsTexte::Fermer);
-        EXPECT_EQ(plateforme.Textes.back(),
-                  (TexteMontré{"Choix de la figure", "Construction d'un carré", ""}));
-        EXPECT_EQ(m.TexteRetour, confirmation ? "Construction d'un carré" : "");
+        k.AfficherTexte("", "", confirmation ? BoutonsTexte::ValiderAnnuler : BoutonsTexte::Fermer);
     }
 }
