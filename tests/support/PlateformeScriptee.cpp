@@ -33,19 +33,17 @@ void PlateformeScriptée::MessageSystème(const std::string& texte, const std::s
     MessagesSystème.push_back({texte, titre, icône});
 }
 
-std::optional<std::string> PlateformeScriptée::DialogueOuvrir(const std::string& titre,
-                                                              const std::string& filtre,
+std::optional<std::string> PlateformeScriptée::DialogueOuvrir(const std::string&, const std::string&,
                                                               const std::string& dossier)
 {
-    DialoguesOuvrir.push_back({titre, filtre, dossier});
+    DossiersOuvrir.push_back(dossier);
     return Prendre(RéponsesOuvrir);
 }
 
-std::optional<std::string> PlateformeScriptée::DialogueEnregistrer(const std::string& titre,
-                                                                   const std::string& filtre,
+std::optional<std::string> PlateformeScriptée::DialogueEnregistrer(const std::string&, const std::string&,
                                                                    const std::string& dossier)
 {
-    DialoguesEnregistrer.push_back({titre, filtre, dossier});
+    DossiersEnregistrer.push_back(dossier);
     return Prendre(RéponsesEnregistrer);
 }
 

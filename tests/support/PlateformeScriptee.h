@@ -64,8 +64,8 @@ public:
     std::string DossierProgramme() override { return Dossier; }
     int TwipsParPixelX() override { return TwipsParPixel; }
     int TwipsParPixelY() override { return TwipsParPixel; }
-    int LargeurÉcranPixels() override { return LargeurÉcran; }
-    int HauteurÉcranPixels() override { return HauteurÉcran; }
+    int LargeurÉcranPixels() override { return 1024; }
+    int HauteurÉcranPixels() override { return 768; }
     std::string SéparateurDécimal() override { return Séparateur; }
     // Chaque caractère vaut 100 twips de large, une ligne 240 twips de haut, à 8,25 points.
     TailleTexte MesurerTexte(const std::string& texte, double taillePolice) override;
@@ -88,14 +88,9 @@ public:
     // Le genre (typeid) de chaque fenêtre ouverte en modal, dans l'ordre.
     std::vector<std::string> FenêtresOuvertes;
 
-    // Les dialogues de fichiers montrés, dans l'ordre.
-    struct DialogueMontré {
-        std::string Titre;
-        std::string Filtre;
-        std::string Dossier;
-    };
-    std::vector<DialogueMontré> DialoguesOuvrir;
-    std::vector<DialogueMontré> DialoguesEnregistrer;
+    // Le dossier de départ de chaque dialogue de fichiers montré, dans l'ordre.
+    std::vector<std::string> DossiersOuvrir;
+    std::vector<std::string> DossiersEnregistrer;
     // Réponses préparées aux dialogues du système (absentes : l'élève annule).
     std::deque<std::optional<std::string>> RéponsesOuvrir;
     std::deque<std::optional<std::string>> RéponsesEnregistrer;
@@ -138,8 +133,6 @@ public:
     std::string DossierDocuments = "/tmp/documents";
     std::string Dossier = "/opt/velmor/";
     int TwipsParPixel = 15;
-    int LargeurÉcran = 1024;
-    int HauteurÉcran = 768;
     std::string Séparateur = ",";
     DateCivile Date{7, 12, 2026};
     bool Quitté = false;

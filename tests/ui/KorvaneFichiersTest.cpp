@@ -94,17 +94,17 @@ TEST_F(KorvaneFichiersTest, SeulUneOuvertureRetientSonDossierPourLaSuite)
     const std::string classe = maison.Chemin() / "classe";
     std::filesystem::create_directory(classe);
     Sauvegarder(classe + "/point");
-    EXPECT_EQ(plateforme.DialoguesEnregistrer.back().Dossier, Figures());
+    EXPECT_EQ(plateforme.DossiersEnregistrer.back(), Figures());
 
     // Une sauvegarde ne change pas le dossier du dialogue suivant.
     Ouvrir(std::nullopt);
-    EXPECT_EQ(plateforme.DialoguesOuvrir.back().Dossier, Figures());
+    EXPECT_EQ(plateforme.DossiersOuvrir.back(), Figures());
     EXPECT_FALSE(k.OuvertureFigure);
 
     Ouvrir(classe + "/point.lum");
     ASSERT_TRUE(m.ModeFichier);
     Sauvegarder(std::nullopt);
-    EXPECT_EQ(plateforme.DialoguesEnregistrer.back().Dossier, classe);
+    EXPECT_EQ(plateforme.DossiersEnregistrer.back(), classe);
     // Le dialogue annulé n'écrit rien et ne dit rien.
     EXPECT_EQ(plateforme.Journal.Messages.size(), 1u);
 }
