@@ -86,7 +86,6 @@ TEST(Textes, ChaqueOctetWindows1252SurvitALAllerRetourParUtf8)
     for (int i = 0; i < 256; ++i)
         octets += static_cast<char>(i);
     EXPECT_EQ(Utf8VersWindows1252(Windows1252VersUtf8(octets)), octets);
-    EXPECT_EQ(Windows1252VersUtf8("rep\xE8re \x80 \xABx\xBB \x92 c\x9Cur"), "repère € «x» ’ cœur");
 }
 
 // Ce qui ne peut pas s'écrire devient un point d'interrogation, un seul par caractère.
