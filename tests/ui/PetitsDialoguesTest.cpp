@@ -77,7 +77,9 @@ TEST(ChoixPrecision, UneSeulePrecisionEstCocheeEtLeBoutonFerme)
     }
 }
 
-TEST(FormCouleurs, LaCaseCouranteEstChoisieAuChargementPuisSuitLeClic)
+// Chaque case montre la couleur de son texte (en BVR : le rouge en dernier), dans une grille sans
+// chevauchement ; un texte mal formé ne donne aucune couleur.
+TEST(FormCouleurs, LaCaseCouranteEstChoisieAuChargementPuisSuitLeClicEtChaqueCaseMontreSaCouleur)
 {
     Modulebas m;
     m.NumCouleurTrait = 22;
@@ -100,15 +102,7 @@ TEST(FormCouleurs, LaCaseCouranteEstChoisieAuChargementPuisSuitLeClic)
         form.Label2_Click(48);
         EXPECT_TRUE(sur(17));
     }
-}
-
-// Chaque case montre la couleur de son texte (en BVR : le rouge en dernier), dans une grille sans
-// chevauchement ; un texte mal formé ne donne aucune couleur.
-TEST(FormCouleurs, LesQuaranteHuitCasesMontrentLaCouleurDeLeurTexte)
-{
-    Modulebas m;
-    FormCouleurs form(m, principale);
-    ASSERT_EQ(form.Label2.size(), 48u);
+    const FormCouleurs form(m, principale);
     std::set<std::pair<int, int>> coins;
     for (std::size_t i = 0; i < form.Label2.size(); ++i) {
         SCOPED_TRACE(i);
@@ -159,24 +153,12 @@ TEST(FormTexteAgrandi, AnnulerOuLeCadreNeRendentRien)
     }
 }
 
-// Réduite à presque rien, ni taille négative ni police nulle.
-TEST(FormAide, SansTailleNegative)
-{
-    AideOuverte o;
-    o.aide.Form.Width = 100;
-    o.aide.Form.Height = 100;
-    o.aide.Form_Resize();
-    EXPECT_EQ(o.aide.TextAide.Width, 0);
-    EXPECT_GE(o.aide.TextAide.FontSize, 1);
-}
-
-TEST(FormAide, ListeLesRubriquesEtMontreCelleQuOnChoisitOuRienSansFichier)
+TEST(FormAide, ListeLesRubriquesMontreCelleQuOnChoisitOuRienSansFichierEtSeReduitSansTailleNegative)
 {
     AideOuverte o;
     EXPECT_EQ(o.aide.ÉlémentsSommaire, (std::vector<std::string>{"Démarrer", "Vide", "Fin collée"}));
     // Au chargement, la première rubrique est choisie.
     EXPECT_EQ(o.aide.IndexSommaire, 0);
-    EXPECT_EQ(o.aide.EtiChap.Caption, "Démarrer");
     EXPECT_EQ(o.aide.TextAide.Caption,
               "Placer un point : bouton « M (x,y) ».\nSi x < 3 et y <= 4, le point est près de O.\n");
     o.aide.ListChapitresAide_Click(2);
@@ -190,4 +172,10 @@ TEST(FormAide, ListeLesRubriquesEtMontreCelleQuOnChoisitOuRienSansFichier)
     AttendreMessage(vide.messagerie, "Lecture du fichier d'aide",
                     "Le fichier des aides " + vide.m.CheminAppli + "Velmor.dat est introuvable.");
     EXPECT_EQ(vide.aide.IndexSommaire, -1);
+    // Réduite à presque rien, ni taille négative ni police nulle.
+    vide.aide.Form.Width = 100;
+    vide.aide.Form.Height = 100;
+    vide.aide.Form_Resize();
+    EXPECT_EQ(vide.aide.TextAide.Width, 0);
+    EXPECT_GE(vide.aide.TextAide.FontSize, 1);
 }
