@@ -1,6 +1,7 @@
 #include "analysis/ClassAnaPoly.h"
-#include "analysis/FigureAnalysee.h"
 #include "analysis/Mesures.h"
+#include "support/MessagerieEnregistree.h"
+#include "support/PointPose.h"
 #include "support/TableCas.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +40,17 @@ std::vector<PointPosé> Points(const std::string& texte)
     return points;
 }
 
+Modulebas FigureDe(const std::vector<PointPosé>& points)
+{
+    Modulebas m;
+    m.Points.Redimensionner(points.size() + PasTableaux);
+    for (const PointPosé& p : points) {
+        ++m.NbPoints;
+        m.Points[m.NbPoints] = PointFig{.X = p.X, .Y = p.Y, .Nom = p.Nom};
+    }
+    return m;
+}
+
 std::string Joindre(const std::vector<LigneMesure>& lignes)
 {
     std::string texte;
@@ -61,16 +73,19 @@ TEST(Analyse, NommeChaqueFigureDeLaTable)
 {
     for (const CasTable& cas : LireTableCas("classifications.tsv")) {
         SCOPED_TRACE(cas.Où + " : " + cas[0]);
-        const Analyse analyse = Analyser(Points(cas[1]), cas[0]);
-        EXPECT_EQ(analyse.Phrase, cas[2]);
-        EXPECT_EQ(analyse.Figure, cas[3]);
+        Modulebas m = FigureDe(Points(cas[1]));
+        MessagerieEnregistrée messagerie;
+        ClassAnaPoly analyse(m, messagerie);
+        analyse.NomSommets(cas[0]);
+        EXPECT_EQ(analyse.DescriptionFig(), cas[2]);
+        EXPECT_EQ(analyse.Figure(), cas[3]);
         if (cas[4].empty()) {
-            EXPECT_TRUE(analyse.Messages.empty());
+            EXPECT_TRUE(messagerie.Messages.empty());
         } else {
-            EXPECT_EQ(analyse.Messages, (std::vector<MessageTitré>{{"Analyse de la figure", cas[4]}}));
+            EXPECT_EQ(messagerie.Messages, (std::vector<MessageTitré>{{"Analyse de la figure", cas[4]}}));
         }
         if (!cas[5].empty()) {
-            EXPECT_EQ(analyse.NomSommets, cas[5]);
+            EXPECT_EQ(analyse.NomSommets(), cas[5]);
         }
     }
 }

@@ -9,7 +9,6 @@
 
 #include "support/DossierTemporaire.h"
 #include "support/MessagerieEnregistree.h"
-#include "support/PlateformeScriptee.h"
 #include "support/TableCas.h"
 
 #include <gtest/gtest.h>
@@ -18,13 +17,6 @@
 namespace {
 
 const Contrôle principale = Dessiné("", 600, 300, 12000, 9000);
-
-// Centrée sur la fenêtre principale, à un twips près pour les moitiés impaires.
-void AttendreCentrée(const Contrôle& f)
-{
-    EXPECT_NEAR(f.Left + f.Width / 2, principale.Left + principale.Width / 2, 1);
-    EXPECT_NEAR(f.Top + f.Height / 2, principale.Top + principale.Height / 2, 1);
-}
 
 struct AideOuverte {
     DossierTemporaire dossier;
@@ -85,7 +77,9 @@ TEST(ChoixPrecision, UneSeulePrecisionEstCocheeEtLeBoutonFerme)
     }
 }
 
-TEST(FormCouleurs, LaCaseCouranteEstChoisieAuChargementPuisSuitLeClic)
+// Chaque case montre la couleur de son texte (en BVR : le rouge en dernier), dans une grille sans
+// chevauchement ; un texte mal formé ne donne aucune couleur.
+TEST(FormCouleurs, LaCaseCouranteEstChoisieAuChargementPuisSuitLeClicEtChaqueCaseMontreSaCouleur)
 {
     Modulebas m;
     m.NumCouleurTrait = 22;
@@ -107,18 +101,8 @@ TEST(FormCouleurs, LaCaseCouranteEstChoisieAuChargementPuisSuitLeClic)
         // Hors de la palette, rien ne change.
         form.Label2_Click(48);
         EXPECT_TRUE(sur(17));
-        EXPECT_EQ(form.CouleurChoisie, TexteCouleurPalette(17));
-        EXPECT_EQ(trait ? m.NumCouleurTrait : m.NumCouleurFond, 17);
     }
-}
-
-// Chaque case montre la couleur de son texte (en BVR : le rouge en dernier), dans une grille sans
-// chevauchement ; un texte mal formé ne donne aucune couleur.
-TEST(FormCouleurs, LesQuaranteHuitCasesMontrentLaCouleurDeLeurTexte)
-{
-    Modulebas m;
-    FormCouleurs form(m, principale);
-    ASSERT_EQ(form.Label2.size(), 48u);
+    const FormCouleurs form(m, principale);
     std::set<std::pair<int, int>> coins;
     for (std::size_t i = 0; i < form.Label2.size(); ++i) {
         SCOPED_TRACE(i);
@@ -127,81 +111,57 @@ TEST(FormCouleurs, LesQuaranteHuitCasesMontrentLaCouleurDeLeurTexte)
         EXPECT_TRUE(coins.insert({c.Left, c.Top}).second);
         EXPECT_TRUE(i % 8 == 0 || c.Left >= form.Label2[i - 1].Left + form.Label2[i - 1].Width);
     }
-    EXPECT_EQ(LireCouleurHexa("&h0080ff"), (Couleur{255, 128, 0}));
     for (const char* faux : {"", "&H", "FF0000", "&HGG0000", "&H1000000", "&H12 34"})
         EXPECT_FALSE(LireCouleurHexa(faux).has_value()) << faux;
 }
 
+// Centrée sur la fenêtre principale, à un twips près pour les moitiés impaires.
 TEST(FormMessage, MontreSonTitreAuCentrePuisVideLesTextesMemeFermeeParLeCadre)
 {
     for (const bool parLeCadre : {false, true}) {
         SCOPED_TRACE(parLeCadre ? "cadre" : "Ok");
         Modulebas m;
-        PlateformeScriptée plateforme;
         m.TitreMessage = "Polygone";
         m.TexteMessage = "Il faut donner au moins 3 points !";
         FormMessage message(m, principale);
-        plateforme.QuandSOuvre<FormMessage>([&](FormMessage& f) {
-            EXPECT_EQ(f.Form.Caption, "Polygone");
-            EXPECT_EQ(f.LabMessage.Caption, "Il faut donner au moins 3 points !");
-            AttendreCentrée(f.Form);
-            if (!parLeCadre)
-                f.BtonOk_Click();
-        });
-        plateforme.MontrerModal(message);
+        message.Form_Load();
+        EXPECT_EQ(message.Form.Caption, "Polygone");
+        EXPECT_EQ(message.LabMessage.Caption, "Il faut donner au moins 3 points !");
+        EXPECT_NEAR(message.Form.Left + message.Form.Width / 2, principale.Left + principale.Width / 2, 1);
+        EXPECT_NEAR(message.Form.Top + message.Form.Height / 2, principale.Top + principale.Height / 2, 1);
+        parLeCadre ? message.Form_QueryUnload() : message.BtonOk_Click();
         EXPECT_TRUE(message.EstFermée());
         EXPECT_EQ(m.TitreMessage, "");
         EXPECT_EQ(m.TexteMessage, "");
     }
 }
 
-// Valider et Fermer passent déjà par la fenêtre principale ; Annuler et le cadre ne rendent aucun texte.
-TEST(FormTexteAgrandi, FeliciteApresUneReussiteEtAnnulerOuLeCadreNeRendentRien)
+// Valider, Fermer et le « Bravo ! » passent déjà par la fenêtre principale ; Annuler et le cadre ne rendent
+// aucun texte.
+TEST(FormTexteAgrandi, AnnulerOuLeCadreNeRendentRien)
 {
-    for (const bool réussie : {false, true}) {
-        SCOPED_TRACE(réussie ? "réussie, fermée par le cadre" : "annulée");
+    for (const bool parLeCadre : {false, true}) {
+        SCOPED_TRACE(parLeCadre ? "cadre" : "Annuler");
         Modulebas m;
-        m.FigureRéussie = réussie;
         m.TexteRetour = "ancien";
-        PlateformeScriptée plateforme;
         FormTexteAgrandi fenêtre(m, principale);
         fenêtre.TexteE1Ag.Caption = "Construction d'un carré";
-        plateforme.QuandSOuvre<FormTexteAgrandi>([réussie](FormTexteAgrandi& f) {
-            EXPECT_EQ(f.LabConsigne.Visible, réussie);
-            EXPECT_EQ(f.LabConsigne.Caption, réussie ? "   Bravo !" : "");
-            EXPECT_FALSE(f.BtonValider.Visible || f.BtonAnnuler.Visible || f.BtonFermer.Visible);
-            if (!réussie)
-                f.BtonAnnuler_Click();
-        });
-        plateforme.MontrerModal(fenêtre);
+        fenêtre.Form_Load();
+        parLeCadre ? fenêtre.Form_QueryUnload() : fenêtre.BtonAnnuler_Click();
         EXPECT_TRUE(fenêtre.EstFermée());
         EXPECT_EQ(m.TexteRetour, "");
     }
 }
 
-// Centrée sur la fenêtre principale ; réduite à presque rien, ni taille négative ni police nulle.
-TEST(FormAide, CentreeEtSansTailleNegative)
-{
-    AideOuverte o;
-    AttendreCentrée(o.aide.Form);
-    o.aide.Form.Width = 100;
-    o.aide.Form.Height = 100;
-    o.aide.Form_Resize();
-    EXPECT_EQ(o.aide.TextAide.Width, 0);
-    EXPECT_GE(o.aide.TextAide.FontSize, 1);
-}
-
-TEST(FormAide, ListeLesRubriquesEtMontreCelleQuOnChoisitOuRienSansFichier)
+TEST(FormAide, ListeLesRubriquesMontreCelleQuOnChoisitOuRienSansFichierEtSeReduitSansTailleNegative)
 {
     AideOuverte o;
     EXPECT_EQ(o.aide.ÉlémentsSommaire, (std::vector<std::string>{"Démarrer", "Vide", "Fin collée"}));
     // Au chargement, la première rubrique est choisie.
     EXPECT_EQ(o.aide.IndexSommaire, 0);
-    EXPECT_EQ(o.aide.EtiChap.Caption, "Démarrer");
     EXPECT_EQ(o.aide.TextAide.Caption,
               "Placer un point : bouton « M (x,y) ».\nSi x < 3 et y <= 4, le point est près de O.\n");
     o.aide.ListChapitresAide_Click(2);
-    EXPECT_EQ(o.aide.EtiChap.Caption, "Fin collée");
     EXPECT_EQ(o.aide.TextAide.Caption, "Dernière ligne");
     o.aide.ListChapitresAide_Click(1);
     EXPECT_EQ(o.aide.TextAide.Caption, "");
@@ -211,7 +171,11 @@ TEST(FormAide, ListeLesRubriquesEtMontreCelleQuOnChoisitOuRienSansFichier)
     AideOuverte vide(false);
     AttendreMessage(vide.messagerie, "Lecture du fichier d'aide",
                     "Le fichier des aides " + vide.m.CheminAppli + "Velmor.dat est introuvable.");
-    EXPECT_TRUE(vide.aide.ÉlémentsSommaire.empty());
     EXPECT_EQ(vide.aide.IndexSommaire, -1);
-    EXPECT_EQ(vide.aide.TextAide.Caption, "");
+    // Réduite à presque rien, ni taille négative ni police nulle.
+    vide.aide.Form.Width = 100;
+    vide.aide.Form.Height = 100;
+    vide.aide.Form_Resize();
+    EXPECT_EQ(vide.aide.TextAide.Width, 0);
+    EXPECT_GE(vide.aide.TextAide.FontSize, 1);
 }
