@@ -51,13 +51,12 @@ std::string Échapper(const std::string& texte)
         case '"':
             sûr += "&quot;";
             break;
-        case '\r':
-            break;
         case '\n':
             sûr += ' ';
             break;
         default:
-            sûr += c;
+            if (static_cast<unsigned char>(c) >= 0x20 || c == '\t')
+                sûr += c;
         }
     }
     return sûr;

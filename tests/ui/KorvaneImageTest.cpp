@@ -102,15 +102,15 @@ TEST_F(KorvaneImageTest, LaFigureImprimeePorteSonNomEtLaDateEtSesEchecsLeDisent)
     ASSERT_TRUE(Placer({{"A", "1", "1"}}));
     plateforme.ImprimanteChoisie = true;
     k.Cliquer(k.ItemImprimerFig);
-    // Un nom de fichier n'est jamais du balisage.
+    // Un nom de fichier n'est jamais du balisage, et un caractère de commande n'a pas sa place en XML.
     plateforme.Date = {1, 1, 2027};
-    const std::string nom = Documents() + "/a & <b>.lum";
+    const std::string nom = Documents() + "/a & <b>\x1b.lum";
     std::filesystem::copy_file(Triangle, nom);
     k.OuvrirFichierFigure(nom);
     k.Cliquer(k.ItemImprimerFig);
     ASSERT_EQ(plateforme.ImagesImprimées.size(), 2u);
     EXPECT_EQ(plateforme.ImagesImprimées[0].Titre, "Figure libre, le 7 décembre 2026");
-    EXPECT_EQ(plateforme.ImagesImprimées[1].Titre, "a & <b>.lum, le 1er janvier 2027");
+    EXPECT_EQ(plateforme.ImagesImprimées[1].Titre, "a & <b>\x1b.lum, le 1er janvier 2027");
     EXPECT_NE(plateforme.ImagesImprimées[1].Svg.find(">a &amp; &lt;b&gt;.lum, le 1er"), std::string::npos);
 
     plateforme.ImpressionRéussie = false;
