@@ -1,5 +1,7 @@
 #include "web/DessinCanevas.h"
 
+#include "web/CouleurCss.h"
+
 std::vector<double> MarquesEnPixels(const Canevas& modèle, double largeur, double hauteur)
 {
     const Repère& repère = modèle.RepèreCourant();
@@ -18,9 +20,7 @@ std::vector<double> MarquesEnPixels(const Canevas& modèle, double largeur, doub
 
 std::string FondCanevas(const Canevas& modèle)
 {
-    const Couleur fond = modèle.Cadre.BackColor.value_or(Couleur{255, 255, 255});
-    return "rgb(" + std::to_string(fond.R) + "," + std::to_string(fond.V) + "," + std::to_string(fond.B) +
-           ")";
+    return CouleurCss(modèle.Cadre.BackColor.value_or(Couleur{255, 255, 255}));
 }
 
 // Les marques partent en un seul tableau, déjà en pixels CSS : un appel à la page par redessin, et non un

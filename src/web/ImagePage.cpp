@@ -2,16 +2,12 @@
 
 #include "ui/DessinSvg.h"
 #include "ui/DispositionImage.h"
+#include "web/CouleurCss.h"
 #include "web/DessinCanevas.h"
 
 using emscripten::val;
 
 namespace {
-
-std::string Teinte(Couleur c)
-{
-    return "rgb(" + std::to_string(c.R) + "," + std::to_string(c.V) + "," + std::to_string(c.B) + ")";
-}
 
 val Texte(const std::string& texte, double x, double base, int taille, bool gras, Couleur teinte)
 {
@@ -21,7 +17,7 @@ val Texte(const std::string& texte, double x, double base, int taille, bool gras
     ligne.set("base", base);
     ligne.set("taille", taille);
     ligne.set("gras", gras);
-    ligne.set("teinte", Teinte(teinte));
+    ligne.set("teinte", CouleurCss(teinte));
     return ligne;
 }
 
@@ -54,7 +50,7 @@ val ImagePourPage(const ImageFigure& image)
             val étiquette =
                 Texte(c->Caption, e.Gauche, e.Base, e.Taille, false, c->ForeColor.value_or(Couleur{}));
             if (c->BackColor) {
-                étiquette.set("fond", Teinte(*c->BackColor));
+                étiquette.set("fond", CouleurCss(*c->BackColor));
                 étiquette.set("y", e.Haut);
                 étiquette.set("largeur", e.Largeur);
                 étiquette.set("hauteur", e.Hauteur);

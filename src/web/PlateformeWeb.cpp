@@ -7,6 +7,7 @@
 #include "ui/FormMessage.h"
 #include "ui/Korvane.h"
 #include "ui/Pixels.h"
+#include "web/CouleurCss.h"
 #include "web/Habillage.h"
 #include "web/ImagePage.h"
 
@@ -90,10 +91,7 @@ void PlateformeWeb::RafraîchirVues()
         vue->Recopier();
         const Contrôle& form = vue->Modèle().Form;
         Page().call<void>("poserFenetre", vue->Numéro(), form.Caption,
-                          form.BackColor ? "rgb(" + std::to_string(form.BackColor->R) + "," +
-                                               std::to_string(form.BackColor->V) + "," +
-                                               std::to_string(form.BackColor->B) + ")"
-                                         : std::string(),
+                          form.BackColor ? CouleurCss(*form.BackColor) : std::string(),
                           VersPixels(vue->Modèle().Form.Width, TwipsParPixel(96)),
                           VersPixels(vue->Modèle().Form.Height, TwipsParPixel(96)));
     }

@@ -3,6 +3,7 @@
 #include "model/Caracteres.h"
 #include "ui/NomLu.h"
 #include "ui/Pixels.h"
+#include "web/CouleurCss.h"
 #include "web/DessinCanevas.h"
 
 #include <algorithm>
@@ -34,11 +35,6 @@ val Page()
 std::string Pixels(int twips)
 {
     return std::to_string(VersPixels(twips, TwipsParPixelPage)) + "px";
-}
-
-std::string CouleurCss(const Couleur& c)
-{
-    return "rgb(" + std::to_string(c.R) + "," + std::to_string(c.V) + "," + std::to_string(c.B) + ")";
 }
 
 char32_t PointDeCode(std::string_view c)
