@@ -9,10 +9,10 @@ paquets="build-essential cmake ninja-build pkg-config
 qt6-base-dev libqt6printsupport6 qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins
 libgtest-dev libgmock-dev libbenchmark-dev
 clang libclang-rt-14-dev clang-format
-xvfb xauth x11-utils libx11-dev fonts-liberation2
+xvfb xauth x11-utils libx11-dev fonts-liberation2 fonts-dejavu-core
 dpkg-dev desktop-file-utils appstream shared-mime-info xdg-utils"
 if [ "${1:-}" = web ]; then
-    paquets="$paquets emscripten nodejs googletest chromium fonttools python3-brotli librsvg2-bin fonts-dejavu-core"
+    paquets="$paquets emscripten nodejs googletest chromium fonttools python3-brotli librsvg2-bin"
     # Un node venu d'ailleurs apporte son npm, que le paquet de Debian remplacerait.
     command -v npm >/dev/null 2>&1 || paquets="$paquets npm"
 fi
